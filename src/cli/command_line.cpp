@@ -1,0 +1,76 @@
+#include "cli/command_line.h"
+
+#include "cli/commands.h"
+#include "model/layout_document.h"
+
+#include <functional>
+
+namespace sw {
+namespace {
+
+struct Command {
+    const char* name;
+    const char* usage;
+    std::function<int(const QStringList&, QTextStream&, QTextStream&)> run;
+};
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+    };
+    return commands;
+}
+
+void PrintHelp(QTextStream& out) {
+    out << "Usage: stripwright [LAYOUT.swb]        open the editor\n"
+           "       stripwright COMMAND ARGUMENTS   run a command without a window\n\n"
+           "Commands:\n";
+    for (const Command& c : Commands())
+        out << "  " << c.usage << "\n";
+    out << "  --help       show this text\n"
+           "  --version    show the program's release number\n\n"
+           "Exit status: 0 success; 1 the output could not be written; 2 bad usage,\n"
+           "a missing or unreadable file, XML that does not parse, or a damaged layout.\n";
+}
+
+}  // namespace
+
+bool IsCommandLineCommand(const QStringList& args) {
+    if (args.isEmpty())
+        return false;
+    if (args.first().startsWith(QLatin1String("-")))
+        return true;
+    for (const Command& c : Commands())
+        if (args.first() == QLatin1String(c.name))
+            return true;
+    return false;
+}
+
+int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.isEmpty())
+        return kExitBadInput;
+    const QString& first = args.first();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        PrintHelp(out);
+        return kExitOk;
+    }
+    if (first == QLatin1String("--version")) {
+        out << "Stripwright release " << SW_VERSION << "\n";
+        return kExitOk;
+    }
+    for (const Command& c : Commands())
+        if (first == QLatin1String(c.name))
+            return c.run(args.mid(1), out, err);
+    err << "stripwright: unknown command or option \"" << first << "\" (see stripwright --help)\n";
+    return kExitBadInput;
+}
+
+bool LoadLayoutForCommand(const QString& path, LayoutDocument& doc, QTextStream& err) {
+    const LoadResult result = doc.LoadFile(path);
+    if (!result.ok) {
+        err << "stripwright: " << result.message << "\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace sw

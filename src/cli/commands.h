@@ -1,0 +1,17 @@
+#pragma once
+// One function per subcommand, each in a file of its own; `args` excludes the
+// command's own name.
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace sw {
+
+class LayoutDocument;
+
+int RunRenderBoardCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// Loads a layout for a command, writing the one-line reason to `err` on failure.
+bool LoadLayoutForCommand(const QString& path, LayoutDocument& doc, QTextStream& err);
+
+}  // namespace sw

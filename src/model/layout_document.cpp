@@ -1,0 +1,263 @@
+#include "model/layout_document.h"
+
+#include "model/layout_validation.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QSaveFile>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
+namespace sw {
+namespace {
+
+constexpr const char* kKinds[] = {
+    "Jumper", "Resistor", "Diode",  "Capacitor", "Electrolyte", "Transistor", "IC",
+    "Cut",    "Text",     "Pad",    "Trace",     "LineIC",      "Trimmer",    "Transformer",
+    "Led",    "Switch",   "Pot",    "Wire",      "Jack",        "Tube",       "Relay"};
+
+// Comments, processing instructions, the declaration and a DOCTYPE are kept in
+// their places. pugixml never expands entities declared in a DOCTYPE, so a
+// hostile file cannot blow up in memory.
+constexpr unsigned kParseOptions = pugi::parse_full;
+
+}  // namespace
+
+LayoutDocument::LayoutDocument() { SetDefault(); }
+
+void LayoutDocument::SetDefault() {
+    m_doc.reset();
+    pugi::xml_node root = m_doc.append_child("Layout");
+    root.append_attribute("Width") = "20";
+    root.append_attribute("Height") = "10";
+    root.append_attribute("Type") = "Stripboard";
+    root.append_attribute("Project") = "New Project";
+    root.append_attribute("Credits") = "Open \"Properties\" to modify layout";
+}
+
+void LayoutDocument::SetNew(const QString& type, int width, int height, const QString& project,
+                            const QString& credits, bool hideList) {
+    m_doc.reset();
+    pugi::xml_node root = m_doc.append_child("Layout");
+    SetAttr(root, "Type", type);
+    SetAttr(root, "Width", width);
+    SetAttr(root, "Height", height);
+    SetAttr(root, "Project", project);
+    SetAttr(root, "Credits", credits);
+    SetAttr(root, "HideList", hideList ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+LoadResult LayoutDocument::LoadFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString())};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {false, QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
+    pugi::xml_document parsed;
+    pugi::xml_parse_result result =
+        parsed.load_buffer(bytes.constData(), size_t(bytes.size()), kParseOptions);
+    if (!result)
+        return {false, QStringLiteral("\"%1\" is not a valid layout file: %2 at offset %3")
+                           .arg(path, QString::fromUtf8(result.description()))
+                           .arg(qlonglong(result.offset))};
+    return Adopt(parsed);
+}
+
+LoadResult LayoutDocument::LoadText(const std::string& text) {
+    pugi::xml_document parsed;
+    pugi::xml_parse_result result = parsed.load_buffer(text.data(), text.size(), kParseOptions);
+    if (!result)
+        return {false, QStringLiteral("Not a valid layout: %1 at offset %2")
+                           .arg(QString::fromUtf8(result.description()))
+                           .arg(qlonglong(result.offset))};
+    return Adopt(parsed);
+}
+
+LoadResult LayoutDocument::Adopt(pugi::xml_document& parsed) {
+    const QString problem = FindLayoutDamage(parsed);
+    if (!problem.isEmpty())
+        return {false, problem};
+    m_doc.reset(parsed);
+    return {true, {}};
+}
+
+std::string LayoutDocument::ToText() const {
+    std::ostringstream out;
+    m_doc.save(out, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+    return out.str();
+}
+
+LoadResult LayoutDocument::SaveFile(const QString& path) const {
+    const std::string text = ToText();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString())};
+    if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return {false, QStringLiteral("Cannot write \"%1\": %2").arg(path, why)};
+    }
+    if (!file.commit())
+        return {false, QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString())};
+    return {true, {}};
+}
+
+pugi::xml_node LayoutDocument::Root() const {
+    pugi::xml_node root = m_doc.document_element();
+    if (root && std::strcmp(root.name(), "Layout") == 0)
+        return root;
+    return {};
+}
+
+std::optional<QString> LayoutDocument::GetRootAttribute(const char* name) const {
+    pugi::xml_attribute attr = Root().attribute(name);
+    if (!attr)
+        return std::nullopt;
+    return QString::fromUtf8(attr.value());
+}
+
+int LayoutDocument::RootInt(const char* name, int fallback) const {
+    return IntAttr(Root(), name, fallback);
+}
+
+bool LayoutDocument::HideList() const { return BoolAttr(Root(), "HideList"); }
+
+QString LayoutDocument::NextFreeName(const QString& prefix) const {
+    // Collect the numbers already taken after this prefix, then take the first gap.
+    const QByteArray pre = prefix.toUtf8();
+    std::vector<char> taken(16, 0);
+    for (pugi::xml_node child = Root().first_child(); child; child = child.next_sibling()) {
+        const char* name = child.attribute("Name").value();
+        if (std::strncmp(name, pre.constData(), size_t(pre.size())) != 0)
+            continue;
+        const char* digits = name + pre.size();
+        if (*digits < '1' || *digits > '9')
+            continue;  // "R01" or "R" is not the decimal form of any n
+        char* end = nullptr;
+        errno = 0;
+        const long n = std::strtol(digits, &end, 10);
+        if (*end != '\0' || errno != 0 || n > 100000000)
+            continue;
+        if (size_t(n) >= taken.size())
+            taken.resize(size_t(n) + 1, 0);
+        taken[size_t(n)] = 1;
+    }
+    size_t n = 1;
+    while (n < taken.size() && taken[n])
+        ++n;
+    return prefix + QString::number(qulonglong(n));
+}
+
+bool LayoutDocument::PadExists(int x, int y, const QString& owner) const {
+    const QByteArray ownerUtf8 = owner.toUtf8();
+    for (pugi::xml_node child = Root().child("Pad"); child; child = child.next_sibling("Pad")) {
+        if (IntAttr(child, "X1", INT_MIN) == x && IntAttr(child, "Y1", INT_MIN) == y &&
+            std::strcmp(child.attribute("Parent").value(), ownerUtf8.constData()) == 0)
+            return true;
+    }
+    return false;
+}
+
+unsigned LayoutDocument::KeyOf(pugi::xml_node node) const {
+    unsigned key = 0;
+    for (pugi::xml_node child = Root().first_child(); child; child = child.next_sibling()) {
+        ++key;
+        if (child == node)
+            return key;
+    }
+    return 0;
+}
+
+pugi::xml_node LayoutDocument::NodeOfKey(unsigned key) const {
+    if (key == 0)
+        return {};
+    unsigned index = 0;
+    for (pugi::xml_node child = Root().first_child(); child; child = child.next_sibling()) {
+        if (++index == key)
+            return child;
+    }
+    return {};
+}
+
+pugi::xml_node LayoutDocument::AppendComponent(const char* kind) {
+    return Root().append_child(kind);
+}
+
+bool LayoutDocument::IsComponentKind(const char* elementName) {
+    for (const char* kind : kKinds)
+        if (std::strcmp(kind, elementName) == 0)
+            return true;
+    return false;
+}
+
+bool LayoutDocument::IsOneHoleKind(const char* elementName) {
+    return std::strcmp(elementName, "Cut") == 0 || std::strcmp(elementName, "Text") == 0 ||
+           std::strcmp(elementName, "Pad") == 0 || std::strcmp(elementName, "Jack") == 0;
+}
+
+QString TextAttr(pugi::xml_node node, const char* name) {
+    return QString::fromUtf8(node.attribute(name).value());
+}
+
+std::optional<int> ParseInt(const char* text) {
+    if (!text)
+        return std::nullopt;
+    const char* p = text;
+    if (*p == '+' || *p == '-')
+        ++p;
+    if (*p < '0' || *p > '9')
+        return std::nullopt;
+    errno = 0;
+    char* end = nullptr;
+    const long long v = std::strtoll(text, &end, 10);
+    if (*end != '\0' || errno != 0 || v < INT_MIN || v > INT_MAX)
+        return std::nullopt;
+    return int(v);
+}
+
+int IntAttr(pugi::xml_node node, const char* name, int fallback) {
+    pugi::xml_attribute attr = node.attribute(name);
+    if (!attr)
+        return fallback;
+    return ParseInt(attr.value()).value_or(fallback);
+}
+
+void SetAttr(pugi::xml_node node, const char* name, const QString& value) {
+    pugi::xml_attribute attr = node.attribute(name);
+    if (!attr)
+        attr = node.append_attribute(name);
+    attr.set_value(value.toUtf8().constData());
+}
+
+void SetAttr(pugi::xml_node node, const char* name, int value) {
+    pugi::xml_attribute attr = node.attribute(name);
+    if (!attr)
+        attr = node.append_attribute(name);
+    attr.set_value(value);
+}
+
+bool BoolAttr(pugi::xml_node node, const char* name) {
+    return QString::fromUtf8(node.attribute(name).value()).compare(QLatin1String("True"),
+                                                                     Qt::CaseInsensitive) == 0;
+}
+
+double ValueNumber(const QString& value) {
+    qsizetype n = 0;
+    while (n < value.size() && (value[n].isDigit() && value[n].unicode() < 128 ||
+                                value[n] == QLatin1Char('.') || value[n] == QLatin1Char(',')))
+        ++n;
+    if (n == 0)
+        return 0;
+    const QString prefix = value.left(n);
+    bool ok = false;
+    double v = QLocale::system().toDouble(prefix, &ok);
+    if (!ok)
+        v = QLocale::c().toDouble(prefix, &ok);
+    return ok ? v : 0;
+}
+
+}  // namespace sw

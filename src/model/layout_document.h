@@ -1,0 +1,108 @@
+#pragma once
+// The open layout: one XML DOM whose root `Layout` holds one child element per
+// placed component, named by its kind. There is no separate object model; every
+// part of the program reads and writes attributes of these elements by name.
+
+#include <QString>
+#include <optional>
+#include <pugixml.hpp>
+#include <string>
+
+namespace sw {
+
+// Thrown by nothing: failures are returned as messages so the caller decides how
+// to show them (a message box in the editor, stderr on the command line).
+struct LoadResult {
+    bool ok = false;
+    QString message;  // the reason when !ok, ready to show to the user
+};
+
+class LayoutDocument {
+public:
+    LayoutDocument();
+
+    // The start-up document: 20 x 10 stripboard, "New Project", no children.
+    void SetDefault();
+    // A fresh document from the layout properties dialog's values.
+    void SetNew(const QString& type, int width, int height, const QString& project,
+                const QString& credits, bool hideList);
+
+    // Parse a file or a text. On success the document is replaced; on failure
+    // (unreadable file, XML error with its position, wrong root, damaged
+    // coordinates) the previous document stays and the message says why.
+    LoadResult LoadFile(const QString& path);
+    LoadResult LoadText(const std::string& text);
+
+    // Serialise with indentation and no declaration of our own (a loaded
+    // declaration is kept as it was).
+    std::string ToText() const;
+    // Write atomically: the text goes to a file beside the target that then
+    // replaces it, so a failed save never leaves a half-written layout.
+    LoadResult SaveFile(const QString& path) const;
+
+    pugi::xml_document& Dom() { return m_doc; }
+    const pugi::xml_document& Dom() const { return m_doc; }
+    // The `Layout` root, or a null node when the document has none.
+    pugi::xml_node Root() const;
+
+    // The named root attribute, or nothing when it is absent.
+    std::optional<QString> GetRootAttribute(const char* name) const;
+    int RootInt(const char* name, int fallback = 0) const;
+    QString BoardType() const { return GetRootAttribute("Type").value_or(QString()); }
+    int BoardWidth() const { return RootInt("Width"); }
+    int BoardHeight() const { return RootInt("Height"); }
+    bool HideList() const;
+
+    // Smallest "prefix + n" (n = 1, 2, ...) that no child of the root uses as `Name`.
+    QString NextFreeName(const QString& prefix) const;
+    // True when a `Pad` with these X1, Y1 and `Parent` exists.
+    bool PadExists(int x, int y, const QString& owner) const;
+
+    // Identity key of a child of the root: its index among the root's children
+    // plus 1 (0 is "nothing"); and the reverse lookup.
+    unsigned KeyOf(pugi::xml_node node) const;
+    pugi::xml_node NodeOfKey(unsigned key) const;
+
+    // Visits every component element (children whose name is one of the 21 kinds)
+    // in document order, passing the element and its identity key.
+    template <typename F>
+    void ForEachComponent(F&& visit) const {
+        unsigned key = 0;
+        for (pugi::xml_node child = Root().first_child(); child; child = child.next_sibling()) {
+            ++key;
+            if (child.type() == pugi::node_element && IsComponentKind(child.name()))
+                visit(child, key);
+        }
+    }
+
+    // Appends a new component element (optionally before `before`), on a line of
+    // its own when saved.
+    pugi::xml_node AppendComponent(const char* kind);
+
+    static bool IsComponentKind(const char* elementName);
+    // Kinds placed by one hole (no X2, Y2).
+    static bool IsOneHoleKind(const char* elementName);
+
+private:
+    LoadResult Adopt(pugi::xml_document& parsed);
+    pugi::xml_document m_doc;
+};
+
+// Attribute readers. A text attribute that is absent reads as empty text.
+QString TextAttr(pugi::xml_node node, const char* name);
+// An integer attribute; opening a file has already checked the required ones, so
+// a missing or non-numeric value here (only possible for optional ones) gives
+// `fallback`.
+int IntAttr(pugi::xml_node node, const char* name, int fallback = 0);
+// Strict decimal integer parse (optional sign, digits, fits in int).
+std::optional<int> ParseInt(const char* text);
+void SetAttr(pugi::xml_node node, const char* name, const QString& value);
+void SetAttr(pugi::xml_node node, const char* name, int value);
+// A boolean attribute: true when present and "True" (any case).
+bool BoolAttr(pugi::xml_node node, const char* name);
+
+// The number at the start of a `Value` text (digits, "." and ","): 15px -> 15,
+// "px" -> 0.
+double ValueNumber(const QString& value);
+
+}  // namespace sw

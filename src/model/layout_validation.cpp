@@ -1,0 +1,56 @@
+#include "model/layout_validation.h"
+
+#include "model/layout_document.h"
+
+#include <cstring>
+
+namespace sw {
+namespace {
+
+QString Describe(pugi::xml_node node) {
+    const QString name = TextAttr(node, "Name");
+    if (name.isEmpty())
+        return QStringLiteral("%1 without a name").arg(QString::fromUtf8(node.name()));
+    return QStringLiteral("%1 \"%2\"").arg(QString::fromUtf8(node.name()), name);
+}
+
+QString CheckInt(pugi::xml_node node, const char* attr, const QString& what) {
+    pugi::xml_attribute a = node.attribute(attr);
+    if (!a)
+        return QStringLiteral("The layout is damaged: %1 has no %2.").arg(what, QLatin1String(attr));
+    if (!ParseInt(a.value()))
+        return QStringLiteral("The layout is damaged: %1 has %2=\"%3\", which is not an integer.")
+            .arg(what, QLatin1String(attr), QString::fromUtf8(a.value()).left(40));
+    return {};
+}
+
+}  // namespace
+
+QString FindLayoutDamage(const pugi::xml_document& doc) {
+    pugi::xml_node root = doc.document_element();
+    if (!root)
+        return QStringLiteral("The file holds no layout: it has no root element.");
+    if (std::strcmp(root.name(), "Layout") != 0)
+        return QStringLiteral("The file is not a layout: its root element is <%1>, not <Layout>.")
+            .arg(QString::fromUtf8(root.name()).left(40));
+    for (const char* attr : {"Width", "Height"}) {
+        const QString problem = CheckInt(root, attr, QStringLiteral("the layout"));
+        if (!problem.isEmpty())
+            return problem;
+    }
+    for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element || !LayoutDocument::IsComponentKind(child.name()))
+            continue;
+        const bool oneHole = LayoutDocument::IsOneHoleKind(child.name());
+        for (const char* attr : {"X1", "Y1", "X2", "Y2"}) {
+            if (oneHole && attr[1] == '2')
+                break;
+            const QString problem = CheckInt(child, attr, Describe(child));
+            if (!problem.isEmpty())
+                return problem;
+        }
+    }
+    return {};
+}
+
+}  // namespace sw

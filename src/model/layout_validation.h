@@ -1,0 +1,15 @@
+#pragma once
+// The check made once when a layout is opened, so that a damaged file is refused
+// with a clear message instead of failing on every repaint.
+
+#include <QString>
+#include <pugixml.hpp>
+
+namespace sw {
+
+// Empty when the document is a usable layout; otherwise a message naming the
+// element (its kind and `Name`) and the attribute that is missing or not an
+// integer.
+QString FindLayoutDamage(const pugi::xml_document& doc);
+
+}  // namespace sw

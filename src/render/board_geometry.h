@@ -1,0 +1,22 @@
+#pragma once
+// The hole lattice: holes 20 pixels apart, rows from a fixed height, columns from
+// a board origin that centres the board horizontally on the canvas.
+
+#include <QPoint>
+
+namespace sw {
+
+constexpr int kHolePitch = 20;
+constexpr int kBoardImageWidth = 2000;   // the editor's board image
+constexpr int kBoardImageHeight = 1200;
+
+// x0 = 20 * round((canvasWidth - 20 * (layoutWidth + 1)) / 40), halves to even.
+int BoardOriginX(int canvasWidth, int layoutWidth);
+// Centre of hole (X, Y): (x0 + 20 X, 190 + 20 Y). Not clamped to the board.
+QPoint HoleCentre(int x0, int column, int row);
+// Board-image pixel to (column, row), with x0 taken for the 2000-pixel image.
+QPoint PointToHole(int x, int y, int layoutWidth);
+// True within a little under 8 pixels of any lattice hole, on or off the board.
+bool IsNearHole(int x, int y);
+
+}  // namespace sw

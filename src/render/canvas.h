@@ -1,0 +1,110 @@
+#pragma once
+// The small drawing vocabulary that the renderer, every component image builder,
+// the pick map and the toner-transfer image are written in. It follows the pixel
+// conventions of a classic Windows-style device context, because the layout's
+// geometry is defined that way:
+//  - rectangle, ellipse and rounded rectangle take a bounding box (l, t, r, b)
+//    whose right and bottom edges are exclusive; they are outlined with the pen
+//    and filled with the brush;
+//  - lines wider than one pixel have round ends; a zero-length line with a pen d
+//    pixels wide is a filled disc exactly d pixels across (a "dot");
+//  - 1-pixel lines may be solid, dashed or dotted;
+//  - fonts are given by face, size in points and weight; points become pixels as
+//    on a 96-DPI screen (8 pt = 11 px, 10 pt = 13 px, 14 pt = 19 px, 24 pt = 32 px);
+//  - nothing is anti-aliased, so every pixel is an exact colour (the pick map
+//    depends on that).
+// Per-pixel work (pixel access, image copies, flood fill) goes through scan lines.
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+namespace sw {
+
+enum class PenStyle { Solid, Dash, Dot, Clear };
+enum class BrushStyle { Solid, Clear };
+
+// A 24-bit colour (the alpha byte of the underlying raster is always 0xFF).
+using Rgb = unsigned;  // 0xRRGGBB
+constexpr Rgb MakeRgb(int r, int g, int b) { return Rgb((r << 16) | (g << 8) | b); }
+
+class Canvas {
+public:
+    // Draws on `image`, which must outlive the canvas and be Format_RGB32.
+    explicit Canvas(QImage& image);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    int Width() const;
+    int Height() const;
+    QImage& Image() { return m_image; }
+
+    // Pen, brush and font state, kept until changed (the renderer does not restore it).
+    void SetPen(Rgb colour, int width = 1, PenStyle style = PenStyle::Solid);
+    void SetPenColour(Rgb colour);
+    void SetPenWidth(int width);
+    void SetPenStyle(PenStyle style);
+    void SetBrush(Rgb colour, BrushStyle style = BrushStyle::Solid);
+    void SetBrushColour(Rgb colour);
+    void SetBrushStyle(BrushStyle style);
+    void SetFont(const QString& face, int points, bool bold = false);
+    void SetFontColour(Rgb colour);
+    Rgb PenColour() const { return m_penColour; }
+    int PenWidth() const { return m_penWidth; }
+    Rgb BrushColour() const { return m_brushColour; }
+
+    // A line from (x1, y1) to (x2, y2) with the current pen; a zero-length line
+    // with a wide pen is a dot.
+    void Line(int x1, int y1, int x2, int y2);
+    // A filled disc of diameter d centred on (x, y) in the pen colour.
+    void Dot(int x, int y, int diameter);
+    // Connected lines through the points with the current pen.
+    void Polyline(const std::vector<QPoint>& points);
+    // Cubic Bezier segments: points[0] is the start, then three points per segment.
+    void PolyBezier(const std::vector<QPoint>& points);
+    void Rectangle(int l, int t, int r, int b);
+    void Ellipse(int l, int t, int r, int b);
+    void RoundRect(int l, int t, int r, int b, int cornerWidth, int cornerHeight);
+    // Fill the rectangle with the brush colour, no outline (exclusive right and bottom).
+    void FillRect(int l, int t, int r, int b);
+    // Recolours with the brush colour the 4-connected area of pixels that have
+    // the colour found at (x, y) (a "surface" fill).
+    void FloodFill(int x, int y);
+
+    // Text with the current font and font colour; with a solid brush the text box
+    // is first filled with the brush colour, with a clear brush only the glyphs are drawn.
+    void TextOut(int x, int y, const QString& text);
+    QSize TextExtent(const QString& text) const;
+
+    Rgb Pixel(int x, int y) const;          // 0 outside the canvas
+    void SetPixel(int x, int y, Rgb colour);  // ignored outside the canvas
+    // Copies `source` unblended with its top-left at (x, y), clipped to the canvas.
+    void CopyImage(int x, int y, const QImage& source);
+
+private:
+    QPainter& Painter();
+    void EndPainting();
+    QImage& m_image;
+    std::unique_ptr<QPainter> m_painter;
+    Rgb m_penColour = 0;
+    int m_penWidth = 1;
+    PenStyle m_penStyle = PenStyle::Solid;
+    Rgb m_brushColour = 0xFFFFFF;
+    BrushStyle m_brushStyle = BrushStyle::Solid;
+    Rgb m_fontColour = 0;
+    QString m_fontFace = QStringLiteral("Tahoma");
+    int m_fontPoints = 8;
+    bool m_fontBold = false;
+};
+
+// A new Format_RGB32 raster of the given size filled with `colour`.
+QImage MakeRaster(int width, int height, Rgb colour = 0xFFFFFF);
+
+}  // namespace sw

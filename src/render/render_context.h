@@ -1,0 +1,33 @@
+#pragma once
+// What every layer of the renderer sees: the document, the canvas and the pick
+// map, the options, and the lattice origin for this canvas.
+
+#include "model/layout_document.h"
+#include "render/board_geometry.h"
+#include "render/canvas.h"
+#include "render/pick_map.h"
+#include "render/render_layout.h"
+
+namespace sw {
+
+struct RenderContext {
+    const LayoutDocument& doc;
+    Canvas& canvas;
+    PickMap& pick;
+    int width;
+    int height;
+    const RenderOptions& options;
+    int x0;          // BoardOriginX(width, layout Width)
+    QString type;    // the root's `Type`
+    int boardWidth;  // the root's `Width` in holes
+    int boardHeight;
+
+    bool IsSelected(pugi::xml_node node) const {
+        return options.isSelected && options.isSelected(node);
+    }
+    QPoint Hole(int column, int row) const { return HoleCentre(x0, column, row); }
+    // Reveal mode has an effect on screen only.
+    bool Revealing() const { return options.reveal && !options.forImage; }
+};
+
+}  // namespace sw

@@ -1,0 +1,27 @@
+#pragma once
+// The one entry point that draws a whole layout: the white page with title and
+// credits, the board background, then every component element in ten layers,
+// filling the pick map at the same time. The screen, image export, printing and
+// the command line all call it.
+
+#include <functional>
+#include <pugixml.hpp>
+
+namespace sw {
+
+class Canvas;
+class LayoutDocument;
+class PickMap;
+
+struct RenderOptions {
+    bool forImage = false;  // exported or printed image: no screen-only aids
+    bool reveal = false;    // reveal mode (dims bodies, thins leads; screen only)
+    bool closing = false;   // the window is closing: draw nothing
+    // Whether an element is selected (the explorer's selection); null: none is.
+    std::function<bool(pugi::xml_node)> isSelected;
+};
+
+void RenderLayout(const LayoutDocument& doc, Canvas& canvas, PickMap& pick, int width, int height,
+                  const RenderOptions& options);
+
+}  // namespace sw
