@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+class QPrinter;
+
 namespace sw {
 
 // The four kinds of message box, each with the platform's caption and icon.
@@ -35,6 +37,12 @@ public:
                                             const QString& initial) = 0;
     // Opens a file or a web address with the desktop's default program.
     virtual bool ShellOpen(const QString& target) = 0;
+    // True when the system offers at least one printer (Qt's PDF file output
+    // counts as one on Linux, so the real answer is practically always yes).
+    virtual bool HasPrinters() = 0;
+    // The platform's print dialog, configuring `printer`; false when cancelled.
+    // A scripted implementation points the printer at a PDF file instead.
+    virtual bool PrintDialog(QPrinter& printer) = 0;
 
     // Shorthands for the common boxes.
     void ShowError(const QString& text) { Message(MessageKind::Error, text, MessageButtons::Ok); }
