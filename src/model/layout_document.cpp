@@ -1,5 +1,6 @@
 #include "model/layout_document.h"
 
+#include "model/catalogue.h"
 #include "model/layout_validation.h"
 
 #include <QFile>
@@ -13,11 +14,6 @@
 
 namespace sw {
 namespace {
-
-constexpr const char* kKinds[] = {
-    "Jumper", "Resistor", "Diode",  "Capacitor", "Electrolyte", "Transistor", "IC",
-    "Cut",    "Text",     "Pad",    "Trace",     "LineIC",      "Trimmer",    "Transformer",
-    "Led",    "Switch",   "Pot",    "Wire",      "Jack",        "Tube",       "Relay"};
 
 // Comments, processing instructions, the declaration and a DOCTYPE are kept in
 // their places. pugixml never expands entities declared in a DOCTYPE, so a
@@ -188,15 +184,12 @@ pugi::xml_node LayoutDocument::AppendComponent(const char* kind) {
 }
 
 bool LayoutDocument::IsComponentKind(const char* elementName) {
-    for (const char* kind : kKinds)
-        if (std::strcmp(kind, elementName) == 0)
-            return true;
-    return false;
+    return FindKind(elementName) != nullptr;
 }
 
 bool LayoutDocument::IsOneHoleKind(const char* elementName) {
-    return std::strcmp(elementName, "Cut") == 0 || std::strcmp(elementName, "Text") == 0 ||
-           std::strcmp(elementName, "Pad") == 0 || std::strcmp(elementName, "Jack") == 0;
+    const CatalogueEntry* kind = FindKind(elementName);
+    return kind && kind->oneClick;
 }
 
 QString TextAttr(pugi::xml_node node, const char* name) {
@@ -247,7 +240,7 @@ bool BoolAttr(pugi::xml_node node, const char* name) {
 
 double ValueNumber(const QString& value) {
     qsizetype n = 0;
-    while (n < value.size() && (value[n].isDigit() && value[n].unicode() < 128 ||
+    while (n < value.size() && ((value[n] >= QLatin1Char('0') && value[n] <= QLatin1Char('9')) ||
                                 value[n] == QLatin1Char('.') || value[n] == QLatin1Char(',')))
         ++n;
     if (n == 0)
