@@ -1,0 +1,37 @@
+#include "render/lead_geometry.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace sw {
+
+double LeadAngle(int x1, int y1, int x2, int y2) {
+    if (y1 == y2)
+        return x2 < x1 ? std::numbers::pi : 0.0;
+    if (x1 == x2)
+        return y2 > y1 ? std::numbers::pi / 2 : -std::numbers::pi / 2;
+    double angle = std::atan(double(y2 - y1) / double(x2 - x1));
+    if (x1 > x2)
+        angle += std::numbers::pi;
+    return angle;
+}
+
+int LeadLength(QPoint p1, QPoint p2, bool isLed) {
+    const double dx = p2.x() - p1.x();
+    const double dy = p2.y() - p1.y();
+    // std::nearbyint rounds halves to the even neighbour in the default mode.
+    const int span = int(std::nearbyint(std::sqrt(dx * dx + dy * dy)));
+    return (span - (isLed ? 32 : 36)) / 2;
+}
+
+QPoint LeadEnd1(QPoint p1, double angle, int length) {
+    return {p1.x() + int(std::nearbyint(length * std::cos(angle))),
+            p1.y() + int(std::nearbyint(length * std::sin(angle)))};
+}
+
+QPoint LeadEnd2(QPoint p2, double angle, int length) {
+    return {p2.x() - int(std::nearbyint(length * std::cos(angle))),
+            p2.y() - int(std::nearbyint(length * std::sin(angle)))};
+}
+
+}  // namespace sw
