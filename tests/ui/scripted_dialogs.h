@@ -1,0 +1,197 @@
+#pragma once
+// A DialogService for tests: it answers from a script, in turn, and records
+// every question asked, so a whole command runs without a screen.
+//
+//   ScriptedDialogs dialogs;
+//   dialogs.AnswerSaveFile(dir.filePath("bom.txt"));
+//   ExportBillOfMaterials(doc, dialogs);
+//   EXPECT_EQ(dialogs.Calls().size(), 1u);
+//
+// Each kind of dialog has its own queue of answers. A dialog shown with no
+// answer left in its queue fails the running test (and then answers "cancel":
+// No / Cancel / nothing), so an unexpected dialog never passes unseen. Shell
+// opens are recorded and succeed unless scripted otherwise.
+
+#include "ui/dialog_service.h"
+
+#include <QPrinter>
+#include <deque>
+#include <gtest/gtest.h>
+#include <optional>
+#include <vector>
+
+namespace sw::test {
+
+class ScriptedDialogs : public DialogService {
+public:
+    enum class Type { Message, OpenFile, SaveFile, InputBox, ShellOpen, PrintDialog };
+
+    struct Call {
+        Type type = Type::Message;
+        // Message
+        MessageKind kind = MessageKind::Information;
+        MessageButtons buttons = MessageButtons::Ok;
+        QString text;  // message text; InputBox prompt; ShellOpen target; PDF of a print
+        // OpenFile, SaveFile
+        FileDialogRequest request;
+        // InputBox
+        QString caption;
+        QString initial;
+    };
+
+    // Script the answers, consumed in order per dialog kind.
+    ScriptedDialogs& AnswerMessage(MessageAnswer answer) {
+        m_messages.push_back(answer);
+        return *this;
+    }
+    ScriptedDialogs& AnswerOpenFile(std::optional<QString> path) {
+        m_openFiles.push_back(std::move(path));
+        return *this;
+    }
+    ScriptedDialogs& AnswerSaveFile(std::optional<QString> path) {
+        m_saveFiles.push_back(std::move(path));
+        return *this;
+    }
+    ScriptedDialogs& AnswerInput(std::optional<QString> text) {
+        m_inputs.push_back(std::move(text));
+        return *this;
+    }
+    ScriptedDialogs& AnswerShellOpen(bool opened) {
+        m_shellOpens.push_back(opened);
+        return *this;
+    }
+    // A print dialog confirmed by printing to this PDF file, or cancelled (nothing).
+    ScriptedDialogs& AnswerPrintDialog(std::optional<QString> pdfPath) {
+        m_prints.push_back(std::move(pdfPath));
+        return *this;
+    }
+    // What HasPrinters answers (true unless set).
+    ScriptedDialogs& SetHasPrinters(bool has) {
+        m_hasPrinters = has;
+        return *this;
+    }
+    // Message boxes with only an OK button are answered OK without a script.
+    ScriptedDialogs& AutoAcknowledge(bool on = true) {
+        m_autoOk = on;
+        return *this;
+    }
+
+    const std::vector<Call>& Calls() const { return m_calls; }
+    // The calls of one type, in order.
+    std::vector<Call> CallsOf(Type type) const {
+        std::vector<Call> out;
+        for (const Call& c : m_calls)
+            if (c.type == type)
+                out.push_back(c);
+        return out;
+    }
+    // True when every scripted answer has been used.
+    bool ScriptUsedUp() const {
+        return m_messages.empty() && m_openFiles.empty() && m_saveFiles.empty() &&
+               m_inputs.empty() && m_shellOpens.empty() && m_prints.empty();
+    }
+
+    MessageAnswer Message(MessageKind kind, const QString& text, MessageButtons buttons) override {
+        Call c;
+        c.type = Type::Message;
+        c.kind = kind;
+        c.buttons = buttons;
+        c.text = text;
+        m_calls.push_back(c);
+        if (m_messages.empty()) {
+            if (m_autoOk && buttons == MessageButtons::Ok)
+                return MessageAnswer::Ok;
+            ADD_FAILURE() << "unscripted message box: " << text.toStdString();
+            return buttons == MessageButtons::YesNo ? MessageAnswer::No
+                   : buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel
+                                                         : MessageAnswer::Ok;
+        }
+        return Take(m_messages);
+    }
+
+    std::optional<QString> OpenFile(const FileDialogRequest& request) override {
+        Call c;
+        c.type = Type::OpenFile;
+        c.request = request;
+        m_calls.push_back(c);
+        if (m_openFiles.empty()) {
+            ADD_FAILURE() << "unscripted open dialog: " << request.caption.toStdString();
+            return std::nullopt;
+        }
+        return Take(m_openFiles);
+    }
+
+    std::optional<QString> SaveFile(const FileDialogRequest& request) override {
+        Call c;
+        c.type = Type::SaveFile;
+        c.request = request;
+        m_calls.push_back(c);
+        if (m_saveFiles.empty()) {
+            ADD_FAILURE() << "unscripted save dialog: " << request.caption.toStdString();
+            return std::nullopt;
+        }
+        return Take(m_saveFiles);
+    }
+
+    std::optional<QString> InputBox(const QString& caption, const QString& prompt,
+                                    const QString& initial) override {
+        Call c;
+        c.type = Type::InputBox;
+        c.caption = caption;
+        c.text = prompt;
+        c.initial = initial;
+        m_calls.push_back(c);
+        if (m_inputs.empty()) {
+            ADD_FAILURE() << "unscripted input box: " << prompt.toStdString();
+            return std::nullopt;
+        }
+        return Take(m_inputs);
+    }
+
+    bool ShellOpen(const QString& target) override {
+        Call c;
+        c.type = Type::ShellOpen;
+        c.text = target;
+        m_calls.push_back(c);
+        return m_shellOpens.empty() ? true : Take(m_shellOpens);
+    }
+
+    bool HasPrinters() override { return m_hasPrinters; }
+
+    bool PrintDialog(QPrinter& printer) override {
+        Call c;
+        c.type = Type::PrintDialog;
+        m_calls.push_back(c);
+        if (m_prints.empty()) {
+            ADD_FAILURE() << "unscripted print dialog";
+            return false;
+        }
+        const std::optional<QString> pdf = Take(m_prints);
+        if (!pdf)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*pdf);
+        m_calls.back().text = *pdf;
+        return true;
+    }
+
+private:
+    template <typename T>
+    static T Take(std::deque<T>& queue) {
+        T value = std::move(queue.front());
+        queue.pop_front();
+        return value;
+    }
+
+    std::deque<MessageAnswer> m_messages;
+    std::deque<std::optional<QString>> m_openFiles;
+    std::deque<std::optional<QString>> m_saveFiles;
+    std::deque<std::optional<QString>> m_inputs;
+    std::deque<bool> m_shellOpens;
+    std::deque<std::optional<QString>> m_prints;
+    bool m_hasPrinters = true;
+    bool m_autoOk = false;
+    std::vector<Call> m_calls;
+};
+
+}  // namespace sw::test
