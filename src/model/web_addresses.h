@@ -5,6 +5,7 @@
 // change it and every window, export and command follows.
 
 #include <QString>
+#include <QtGlobal>
 
 namespace sw::web {
 
@@ -23,9 +24,17 @@ inline QString OnHost(const char* host, const char* path) {
 inline QString HomePage() { return OnHost(kWebHost, "/swb/"); }
 // Shared layouts online (also where layouts are submitted).
 inline QString LayoutsOnline() { return OnHost(kWebHost, "/swb/index.php?project=layouts"); }
+// The update server: kUpdateHost, unless the environment variable
+// STRIPWRIGHT_UPDATE_URL gives another base address (a mirror, or a test server).
+inline QString UpdateServer() {
+    QString base = qEnvironmentVariable("STRIPWRIGHT_UPDATE_URL").trimmed();
+    if (base.isEmpty()) base = QLatin1String(kUpdateHost);
+    while (base.endsWith(QLatin1Char('/'))) base.chop(1);
+    return base;
+}
 // The release feed read by the update check, and the download it points to.
-inline QString UpdateFeed() { return OnHost(kUpdateHost, "/swb/layouts/history.xml"); }
-inline QString Download() { return OnHost(kUpdateHost, "/swb/layouts/swb_layout.exe"); }
+inline QString UpdateFeed() { return UpdateServer() + QLatin1String("/swb/layouts/history.xml"); }
+inline QString Download() { return UpdateServer() + QLatin1String("/swb/layouts/swb_layout.exe"); }
 inline QString Forum() { return OnHost(kForumHost, "/"); }
 inline QString Donation() { return OnHost(kDonationHost, "/swb/"); }
 // The target of banner 0 to 3 (any other number gives the home page).
