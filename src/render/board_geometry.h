@@ -3,6 +3,7 @@
 // a board origin that centres the board horizontally on the canvas.
 
 #include <QPoint>
+#include <QString>
 
 namespace sw {
 
@@ -11,12 +12,18 @@ constexpr int kBoardImageWidth = 2000;   // the editor's board image
 constexpr int kBoardImageHeight = 1200;
 
 // x0 = 20 * round((canvasWidth - 20 * (layoutWidth + 1)) / 40), halves to even.
+// Absurd widths give an origin far off the canvas rather than an overflow.
 int BoardOriginX(int canvasWidth, int layoutWidth);
-// Centre of hole (X, Y): (x0 + 20 X, 190 + 20 Y). Not clamped to the board.
+// Centre of hole (X, Y): (x0 + 20 X, 190 + 20 Y). Not clamped to the board, only
+// kept within about a billion pixels so that absurd coordinates cannot overflow.
 QPoint HoleCentre(int x0, int column, int row);
 // Board-image pixel to (column, row), with x0 taken for the 2000-pixel image.
 QPoint PointToHole(int x, int y, int layoutWidth);
 // True within a little under 8 pixels of any lattice hole, on or off the board.
 bool IsNearHole(int x, int y);
+// The label of a row: "a" ... "z" for rows 1 to 26, then the character with
+// code row + 38 ("A" for row 27). Empty for rows below 1 and codes that are no
+// character.
+QString RowLabel(int row);
 
 }  // namespace sw

@@ -1,0 +1,72 @@
+#include "render/board_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace sw {
+namespace {
+
+// Pixel positions are kept within this bound so that a layout with an absurd
+// width or coordinate gives points far off the canvas instead of an overflow.
+constexpr long long kFarAway = 1'000'000'000;
+
+int Saturate(long long v) { return int(std::clamp(v, -kFarAway, kFarAway)); }
+
+// Round to the nearest integer, halves to the even neighbour.
+long long RoundEven(double v) { return (long long)std::nearbyint(v); }
+
+}  // namespace
+
+int BoardOriginX(int canvasWidth, int layoutWidth) {
+    const double span = double(canvasWidth) - 20.0 * (double(layoutWidth) + 1.0);
+    const double steps = std::clamp(std::nearbyint(span / 40.0), -double(kFarAway), double(kFarAway));
+    return Saturate(20 * (long long)steps);
+}
+
+QPoint HoleCentre(int x0, int column, int row) {
+    return QPoint(Saturate(x0 + 20LL * column), Saturate(190 + 20LL * row));
+}
+
+QPoint PointToHole(int x, int y, int layoutWidth) {
+    const long long x0 = BoardOriginX(kBoardImageWidth, layoutWidth);
+    long long column = 0;
+    if (std::llabs(x0 - x) >= 10) {
+        // C++ division truncates toward zero, which the second threshold corrects
+        // for points left of the board.
+        column = (x - 10 - x0) / 20 + 1;
+        const long long threshold =
+            RoundEven((double(kBoardImageWidth) - 20.0 * (double(layoutWidth) + 1.0)) / 2.0);
+        if (x < threshold)
+            column -= 1;
+    }
+    long long row = (y - 180LL) / 20;
+    if (y < 180)
+        row -= 1;
+    return QPoint(Saturate(column), Saturate(row));
+}
+
+bool IsNearHole(int x, int y) {
+    // Hole centres lie on x = 0 and y = 10 (mod 20): snap to the lattice of
+    // multiples of 20 and look for a hole 10 pixels above or below the point.
+    const double cx = 20.0 * RoundEven(x / 20.0);
+    const double cy = 20.0 * RoundEven(y / 20.0);
+    const double dx = x - cx;
+    const double up = (y - 10.0) - cy;
+    const double down = (y + 10.0) - cy;
+    return dx * dx + up * up < 64.0 || dx * dx + down * down < 64.0;
+}
+
+QString RowLabel(int row) {
+    if (row < 1)
+        return {};
+    if (row <= 26)
+        return QString(QChar(char16_t(u'a' + row - 1)));
+    const long long code = row + 38LL;
+    if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return {};
+    const char32_t c = char32_t(code);
+    return QString::fromUcs4(&c, 1);
+}
+
+}  // namespace sw
