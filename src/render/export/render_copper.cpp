@@ -1,0 +1,102 @@
+#include "render/export/render_copper.h"
+
+#include "model/layout_document.h"
+#include "render/board_geometry.h"
+#include "render/canvas.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace sw {
+namespace {
+
+constexpr Rgb kBlack = 0x000000;
+constexpr Rgb kWhite = 0xFFFFFF;
+constexpr int kDrillDiameter = 5;
+// Large enough for any board a person draws (a 1000 x 1000 hole board), small
+// enough that the raster can always be made.
+constexpr int kMaxCanvasSide = 20 * 1002;
+
+// Trace widths and pad sizes: the number at the start of `Value`, to the
+// nearest integer with halves to the even neighbour.
+int SizeNumber(pugi::xml_node node) {
+    return int(std::nearbyint(ValueNumber(TextAttr(node, "Value"))));
+}
+
+}  // namespace
+
+QSize CopperCanvasSize(const LayoutDocument& doc, QString* error) {
+    const int width = doc.BoardWidth();
+    const int height = doc.BoardHeight();
+    const auto fail = [&](const QString& text) {
+        if (error)
+            *error = text;
+        return QSize();
+    };
+    if (!doc.Root())
+        return fail(QStringLiteral("There is no layout to render."));
+    if (width < 1 || height < 1)
+        return fail(QStringLiteral("The board has no holes (%1 x %2), so there is no copper to render.")
+                        .arg(width)
+                        .arg(height));
+    if (width > kMaxCanvasSide / 20 - 2 || height > kMaxCanvasSide / 20 - 2)
+        return fail(QStringLiteral("The board (%1 x %2 holes) is too large to render.")
+                        .arg(width)
+                        .arg(height));
+    return QSize(kHolePitch * (width + 2), kHolePitch * (height + 2));
+}
+
+int CopperOriginX(int canvasWidth, int layoutWidth) {
+    return BoardOriginX(canvasWidth, layoutWidth);
+}
+
+void RenderCopper(const LayoutDocument& doc, Canvas& canvas, int width, int height) {
+    const pugi::xml_node root = doc.Root();
+    if (!root)
+        return;
+    const int boardWidth = doc.BoardWidth();
+    const int boardHeight = doc.BoardHeight();
+    const int x0 = CopperOriginX(width, boardWidth);
+    const auto hole = [x0](pugi::xml_node node) {
+        return QPoint(x0 + kHolePitch * IntAttr(node, "X1"), kHolePitch * IntAttr(node, "Y1"));
+    };
+
+    canvas.SetBrush(kWhite);
+    canvas.SetPen(kBlack, 1);
+    canvas.Rectangle(-2, -2, width + 2, height + 2);
+
+    const int left = x0 + 10;
+    const int right = left + kHolePitch * boardWidth;
+    const int bottom = 10 + kHolePitch * boardHeight;
+    canvas.Polyline({{left, 10}, {right, 10}, {right, bottom}, {left, bottom}, {left, 10}});
+
+    for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
+        if (std::strcmp(node.name(), "Trace") != 0)
+            continue;
+        // A width without a number draws the thinnest line, as on screen.
+        canvas.SetPen(kBlack, std::max(1, SizeNumber(node)));
+        const QPoint from = hole(node);
+        const QPoint to(x0 + kHolePitch * IntAttr(node, "X2"), kHolePitch * IntAttr(node, "Y2"));
+        canvas.Line(from.x(), from.y(), to.x(), to.y());
+    }
+
+    for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
+        if (std::strcmp(node.name(), "Pad") != 0)
+            continue;
+        const QPoint c = hole(node);
+        const int size = SizeNumber(node);
+        canvas.SetPen(kBlack, 2);
+        canvas.SetBrush(kBlack);
+        if (BoolAttr(node, "Square")) {
+            const int h = size / 2;
+            canvas.Rectangle(c.x() - h + 1, c.y() - h + 1, c.x() + h, c.y() + h);
+        } else if (size > 0) {
+            canvas.Dot(c.x(), c.y(), size);
+        }
+        canvas.SetPenColour(kWhite);
+        canvas.Dot(c.x(), c.y(), kDrillDiameter);
+    }
+    canvas.SetBrush(kWhite);
+}
+
+}  // namespace sw
