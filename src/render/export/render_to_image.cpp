@@ -96,7 +96,7 @@ QImage CropAndStamp(const QImage& work, ContentEdges box) {
         canvas.SetFontColour(kFooterGrey);
         canvas.SetBrushStyle(BrushStyle::Clear);
         // The first footer line is a stamp that is left empty.
-        const QString lines[2] = {QString(), WebPageAddress()};
+        const QString lines[2] = {QString(), web::HomePage()};
         for (int i = 0; i < 2; ++i) {
             const QSize extent = canvas.TextExtent(lines[i]);
             canvas.TextOut((width - extent.width()) / 2, height - 32 + 16 * i, lines[i]);
