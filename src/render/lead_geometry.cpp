@@ -1,9 +1,17 @@
 #include "render/lead_geometry.h"
 
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace sw {
+
+bool IsTwoLeadKind(const char* kind) {
+    for (const char* name : {"Resistor", "Capacitor", "Diode", "Led", "Electrolyte"})
+        if (std::strcmp(kind, name) == 0)
+            return true;
+    return false;
+}
 
 double LeadAngle(int x1, int y1, int x2, int y2) {
     if (y1 == y2)

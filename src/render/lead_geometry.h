@@ -7,6 +7,10 @@
 
 namespace sw {
 
+// Resistor, Capacitor, Diode, Led and Electrolyte: the kinds drawn as two leads
+// and a body image centred between them.
+bool IsTwoLeadKind(const char* kind);
+
 // Direction from (x1, y1) to (x2, y2) in screen coordinates (y downward, 0 points
 // right, pi/2 down). A row gives exactly 0 or pi, a column exactly pi/2 or -pi/2,
 // anything else the arctangent of the slope, turned by pi when the span points left.

@@ -10,6 +10,10 @@
 
 namespace sw {
 
+// Pen widths and pad sizes come from `Value` texts; anything wider than this
+// already covers every canvas, so larger numbers are capped here.
+constexpr int kMaxStrokeWidth = 4096;
+
 struct RenderContext {
     const LayoutDocument& doc;
     Canvas& canvas;

@@ -1,9 +1,35 @@
+// Layer 9: free text labels, starting at their hole and centred on its row.
+
+#include "model/layout_document.h"
 #include "render/layers.h"
 #include "render/render_context.h"
 
+#include <cstring>
+
 namespace sw {
 
-// Filled in with the drawing of its kinds; until then this layer draws nothing.
-void DrawTextLayer(RenderContext&) {}
+void DrawTextLayer(RenderContext& ctx) {
+    Canvas& canvas = ctx.canvas;
+    Canvas& pick = ctx.pick.Draw();
+    ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
+        if (std::strcmp(node.name(), "Text") != 0)
+            return;
+        const QPoint p = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));
+        const QString text = TextAttr(node, "Value");
+        canvas.SetFont(QStringLiteral("Tahoma"), 10, false);
+        // Red marks a selected text in exported images too.
+        canvas.SetFontColour(ctx.IsSelected(node) ? MakeRgb(255, 0, 0) : 0);
+        canvas.SetBrushStyle(BrushStyle::Clear);
+        const QSize extent = canvas.TextExtent(text);
+        const int top = p.y() - extent.height() / 2;
+        canvas.TextOut(p.x(), top, text);
+        canvas.SetBrushStyle(BrushStyle::Solid);
+        // The whole text box picks the text, gaps between the glyphs included.
+        if (extent.width() > 0 && extent.height() > 0) {
+            pick.SetBrush(key, BrushStyle::Solid);
+            pick.FillRect(p.x(), top, p.x() + extent.width(), top + extent.height());
+        }
+    });
+}
 
 }  // namespace sw

@@ -1,0 +1,75 @@
+#include "render/wire_shape.h"
+
+#include "model/layout_document.h"
+#include "render/wire_random.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sw {
+
+namespace {
+
+int RoundHalfEven(double v) { return int(std::nearbyint(v)); }
+
+}  // namespace
+
+WireCurve WireControlPoints(QPoint p1, QPoint p2, std::uint32_t seed) {
+    WireRandom random(seed);
+    const double dx = p1.x() - p2.x();
+    const double dy = p1.y() - p2.y();
+    const int d = RoundHalfEven(std::sqrt(dx * dx + dy * dy));
+    const int spanX = p2.x() - p1.x();
+    const int spanY = p2.y() - p1.y();
+    WireCurve curve{p1, {}, {}, p2};
+    // Each coordinate is one statement so the draws happen in this exact order.
+    int offset = RandomOffset(random, d);
+    curve.c1.setX(p1.x() + offset + RoundHalfEven(spanX * 0.4));
+    offset = RandomOffset(random, d);
+    curve.c1.setY(p1.y() + offset + RoundHalfEven(spanY * 0.4));
+    offset = RandomOffset(random, d);
+    curve.c2.setX(p1.x() + offset + RoundHalfEven(spanX * 0.6));
+    offset = RandomOffset(random, d);
+    curve.c2.setY(p1.y() + offset + RoundHalfEven(spanY * 0.6));
+    return curve;
+}
+
+std::uint32_t WireSeed(pugi::xml_node wire) {
+    if (std::optional<int> seed = ParseInt(wire.attribute("Seed").as_string(nullptr)))
+        return std::uint32_t(*seed);
+    // FNV-1a over the four hole coordinates, folded into the range a stored
+    // seed may take (0 ... 2147483646).
+    std::uint32_t hash = 2166136261u;
+    for (const char* attr : {"X1", "Y1", "X2", "Y2"}) {
+        for (const unsigned char c : std::string(wire.attribute(attr).as_string()) + ';') {
+            hash ^= c;
+            hash *= 16777619u;
+        }
+    }
+    return hash % 2147483647u;
+}
+
+std::vector<QPoint> FlattenWire(const WireCurve& curve) {
+    auto length = [](QPoint a, QPoint b) { return std::hypot(double(a.x() - b.x()), double(a.y() - b.y())); };
+    // The control polygon bounds the curve's length; a point every 4 pixels of it
+    // keeps the chords within a fraction of a pixel of the curve on these gentle bends.
+    const double polygon = length(curve.p1, curve.c1) + length(curve.c1, curve.c2) + length(curve.c2, curve.p2);
+    const int steps = std::clamp(int(polygon / 4.0), 1, 2000);
+    std::vector<QPoint> points;
+    points.reserve(steps + 1);
+    points.push_back(curve.p1);
+    for (int i = 1; i < steps; ++i) {
+        const double t = double(i) / steps;
+        const double u = 1.0 - t;
+        const double b0 = u * u * u, b1 = 3 * u * u * t, b2 = 3 * u * t * t, b3 = t * t * t;
+        const QPoint p(RoundHalfEven(b0 * curve.p1.x() + b1 * curve.c1.x() + b2 * curve.c2.x() + b3 * curve.p2.x()),
+                       RoundHalfEven(b0 * curve.p1.y() + b1 * curve.c1.y() + b2 * curve.c2.y() + b3 * curve.p2.y()));
+        if (p != points.back())
+            points.push_back(p);
+    }
+    if (curve.p2 != points.back() || points.size() == 1)
+        points.push_back(curve.p2);
+    return points;
+}
+
+}  // namespace sw
