@@ -10,3 +10,7 @@ inline QString ExamplePath(const QString& name) { return QStringLiteral(SW_EXAMP
 inline QString ProgramPath() { return QStringLiteral(SW_PROGRAM); }
 
 }  // namespace sw::test
+
+// GoogleTest shows QStrings as text in failure messages.
+#include <ostream>
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
