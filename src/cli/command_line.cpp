@@ -16,6 +16,10 @@ struct Command {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
+        {"bom", "bom LAYOUT.swb OUT.txt       write the bill of materials (OUT.txt \"-\": standard output)",
+         RunBomCommand},
+        {"connect", "connect LAYOUT.swb X1 Y1 X2 Y2   are the two holes connected? exit 0 yes, 1 no",
+         RunConnectCommand},
     };
     return commands;
 }
@@ -28,7 +32,8 @@ void PrintHelp(QTextStream& out) {
         out << "  " << c.usage << "\n";
     out << "  --help       show this text\n"
            "  --version    show the program's release number\n\n"
-           "Exit status: 0 success; 1 the output could not be written; 2 bad usage,\n"
+           "Exit status: 0 success; 1 the output could not be written (connect: the holes\n"
+           "are not connected); 2 bad usage,\n"
            "a missing or unreadable file, XML that does not parse, or a damaged layout.\n";
 }
 

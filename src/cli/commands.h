@@ -10,6 +10,10 @@ namespace sw {
 class LayoutDocument;
 
 int RunRenderBoardCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+// bom LAYOUT.swb OUT.txt ("-": standard output).
+int RunBomCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+// connect LAYOUT.swb X1 Y1 X2 Y2: exit 0 connected, 1 not connected.
+int RunConnectCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // Loads a layout for a command, writing the one-line reason to `err` on failure.
 bool LoadLayoutForCommand(const QString& path, LayoutDocument& doc, QTextStream& err);

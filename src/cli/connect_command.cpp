@@ -1,0 +1,39 @@
+// stripwright connect LAYOUT.swb X1 Y1 X2 Y2: the editor's connectivity check
+// between two holes. Exit status 0 when they are connected, 1 when not.
+
+#include "analysis/connectivity.h"
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "model/layout_document.h"
+
+namespace sw {
+
+int RunConnectCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.size() != 5) {
+        err << "stripwright: usage: stripwright connect LAYOUT.swb X1 Y1 X2 Y2\n";
+        return kExitBadInput;
+    }
+    int coordinates[4];
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<int> v = ParseInt(args[i + 1].toUtf8().constData());
+        if (!v) {
+            err << "stripwright: connect: \"" << args[i + 1]
+                << "\" is not a hole coordinate (a whole number such as 3)\n";
+            return kExitBadInput;
+        }
+        coordinates[i] = *v;
+    }
+    LayoutDocument doc;
+    if (!LoadLayoutForCommand(args[0], doc, err))
+        return kExitBadInput;
+    const ConnectionReport report = CheckConnection(doc, {coordinates[0], coordinates[1]},
+                                                    {coordinates[2], coordinates[3]});
+    // The report's carriage returns become line breaks on a terminal.
+    QString text = report.text;
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    out << text << "\n";
+    out.flush();
+    return report.connected ? kExitOk : kExitOutputFailed;
+}
+
+}  // namespace sw
