@@ -65,7 +65,10 @@ LoadResult LayoutDocument::LoadFile(const QString& path) {
 
 LoadResult LayoutDocument::LoadText(const std::string& text) {
     pugi::xml_document parsed;
-    pugi::xml_parse_result result = parsed.load_buffer(text.data(), text.size(), kParseOptions);
+    // Text inside the program is UTF-8 whatever a declaration in it claims (an
+    // undo snapshot keeps the declaration of the file it came from).
+    pugi::xml_parse_result result =
+        parsed.load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_utf8);
     if (!result)
         return {false, QStringLiteral("Not a valid layout: %1 at offset %2")
                            .arg(QString::fromUtf8(result.description()))
@@ -78,6 +81,16 @@ LoadResult LayoutDocument::Adopt(pugi::xml_document& parsed) {
     if (!problem.isEmpty())
         return {false, problem};
     m_doc.reset(parsed);
+    // The document is written back as UTF-8, so a kept declaration must say so:
+    // a file that declared ISO-8859-1 would otherwise be saved as UTF-8 bytes
+    // under its old label, and its accented text garbled when opened again.
+    for (pugi::xml_node node = m_doc.first_child(); node; node = node.next_sibling()) {
+        if (node.type() != pugi::node_declaration)
+            continue;
+        pugi::xml_attribute encoding = node.attribute("encoding");
+        if (encoding && QByteArray(encoding.value()).toUpper() != "UTF-8")
+            encoding.set_value("UTF-8");
+    }
     return {true, {}};
 }
 
@@ -124,8 +137,13 @@ bool LayoutDocument::HideList() const { return BoolAttr(Root(), "HideList"); }
 
 QString LayoutDocument::NextFreeName(const QString& prefix) const {
     // Collect the numbers already taken after this prefix, then take the first gap.
+    // With c children the answer is at most c + 1, so larger numbers are ignored
+    // (a name such as R99999999 must not make the search allocate for it).
     const QByteArray pre = prefix.toUtf8();
-    std::vector<char> taken(16, 0);
+    size_t children = 0;
+    for (pugi::xml_node child = Root().first_child(); child; child = child.next_sibling())
+        ++children;
+    std::vector<char> taken(children + 2, 0);
     for (pugi::xml_node child = Root().first_child(); child; child = child.next_sibling()) {
         const char* name = child.attribute("Name").value();
         if (std::strncmp(name, pre.constData(), size_t(pre.size())) != 0)
@@ -136,10 +154,8 @@ QString LayoutDocument::NextFreeName(const QString& prefix) const {
         char* end = nullptr;
         errno = 0;
         const long n = std::strtol(digits, &end, 10);
-        if (*end != '\0' || errno != 0 || n > 100000000)
+        if (*end != '\0' || errno != 0 || size_t(n) >= taken.size())
             continue;
-        if (size_t(n) >= taken.size())
-            taken.resize(size_t(n) + 1, 0);
         taken[size_t(n)] = 1;
     }
     size_t n = 1;

@@ -75,8 +75,8 @@ public:
         }
     }
 
-    // Appends a new component element (optionally before `before`), on a line of
-    // its own when saved.
+    // Appends a new component element as the root's last child, on a line of its
+    // own when saved.
     pugi::xml_node AppendComponent(const char* kind);
 
     static bool IsComponentKind(const char* elementName);
