@@ -1,0 +1,34 @@
+#include "ui/web_commands.h"
+
+#include "model/web_addresses.h"
+#include "ui/dialog_service.h"
+
+namespace sw {
+
+// Failures of the desktop to open an address are not reported: the user sees
+// that no browser came up, and there is nothing the program could do about it.
+
+void LayoutsOnline1Click(DialogService& dialogs) { dialogs.ShellOpen(web::LayoutsOnline()); }
+
+void SubmitLayout1Click(DialogService& dialogs) { dialogs.ShellOpen(web::LayoutsOnline()); }
+
+void Forum1Click(DialogService& dialogs) { dialogs.ShellOpen(web::Forum()); }
+
+QString DonationText() {
+    return QStringLiteral(
+        "A web page will now open where you can make a donation to support Stripwright.\n\n"
+        "Credit cards, bank or wire transfers, cheques and money orders are accepted. "
+        "The transaction is handled safely by a payment service.\n\n"
+        "The initial amount is 10 euros; you may ask for another amount if you wish.\n\n"
+        "Donations of parts are also welcome!");
+}
+
+void MakeaDonation1Click(DialogService& dialogs) {
+    if (dialogs.Message(MessageKind::Information, DonationText(), MessageButtons::OkCancel) ==
+        MessageAnswer::Ok)
+        dialogs.ShellOpen(web::Donation());
+}
+
+void Ad3Click(DialogService& dialogs, int banner) { dialogs.ShellOpen(web::Banner(banner)); }
+
+}  // namespace sw

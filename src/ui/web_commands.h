@@ -1,0 +1,26 @@
+#pragma once
+// The commands that hand a web address to the desktop: the online layouts, the
+// forum, the donation page and the banner targets. Each takes the dialog seam,
+// so the main window only calls them and tests see the address opened.
+
+#include <QString>
+
+namespace sw {
+
+class DialogService;
+
+// Help "Layouts Online" and the quick task of the same caption.
+void LayoutsOnline1Click(DialogService& dialogs);
+// Help "Submit Layout": layouts are submitted on the same page.
+void SubmitLayout1Click(DialogService& dialogs);
+// Help: the hobbyist forum.
+void Forum1Click(DialogService& dialogs);
+// "Make a Donation": asks first; OK opens the donation page, Cancel nothing.
+void MakeaDonation1Click(DialogService& dialogs);
+// A click on the banner strip or banner `banner` (0 to 3) opens that banner's page.
+void Ad3Click(DialogService& dialogs, int banner);
+
+// The donation question's text.
+QString DonationText();
+
+}  // namespace sw

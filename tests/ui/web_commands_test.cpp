@@ -1,0 +1,65 @@
+#include "ui/web_commands.h"
+
+#include "model/web_addresses.h"
+#include "scripted_dialogs.h"
+
+#include <QSet>
+#include <QUrl>
+#include <QUrlQuery>
+#include <gtest/gtest.h>
+
+namespace sw {
+namespace {
+
+using test::ScriptedDialogs;
+
+QStringList Opened(const ScriptedDialogs& dialogs) {
+    QStringList targets;
+    for (const auto& c : dialogs.CallsOf(ScriptedDialogs::Type::ShellOpen)) targets << c.text;
+    return targets;
+}
+
+TEST(WebCommandsTest, PagesOpenOnTheirHosts) {
+    ScriptedDialogs dialogs;
+    LayoutsOnline1Click(dialogs);
+    SubmitLayout1Click(dialogs);
+    Forum1Click(dialogs);
+    const QStringList opened = Opened(dialogs);
+    ASSERT_EQ(opened.size(), 3);
+    const QUrl layouts(opened[0]);
+    EXPECT_EQ(layouts.path(), QStringLiteral("/swb/index.php"));
+    EXPECT_EQ(QUrlQuery(layouts).queryItemValue(QStringLiteral("project")), QStringLiteral("layouts"));
+    EXPECT_EQ(layouts.host(), QUrl(web::HomePage()).host());
+    EXPECT_EQ(opened[1], opened[0]);
+    EXPECT_TRUE(QUrl(opened[2]).isValid());
+    EXPECT_NE(QUrl(opened[2]).host(), layouts.host());
+    EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Type::Message).size(), 0u);
+}
+
+TEST(WebCommandsTest, DonationAsksFirst) {
+    ScriptedDialogs dialogs;
+    dialogs.AnswerMessage(MessageAnswer::Cancel).AnswerMessage(MessageAnswer::Ok);
+    MakeaDonation1Click(dialogs);
+    EXPECT_TRUE(Opened(dialogs).isEmpty());
+    MakeaDonation1Click(dialogs);
+    EXPECT_EQ(Opened(dialogs), QStringList{web::Donation()});
+
+    const auto asked = dialogs.CallsOf(ScriptedDialogs::Type::Message);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].kind, MessageKind::Information);
+    EXPECT_EQ(asked[0].buttons, MessageButtons::OkCancel);
+    for (const char* part : {"donation", "credit cards", "cheques", "money orders",
+                             "payment service", "10 euros", "another amount", "parts"})
+        EXPECT_TRUE(asked[0].text.contains(QLatin1String(part), Qt::CaseInsensitive)) << part;
+}
+
+TEST(WebCommandsTest, EachBannerHasItsOwnPage) {
+    ScriptedDialogs dialogs;
+    for (int banner = 0; banner < 4; ++banner) Ad3Click(dialogs, banner);
+    const QStringList opened = Opened(dialogs);
+    ASSERT_EQ(opened.size(), 4);
+    EXPECT_EQ(QSet<QString>(opened.begin(), opened.end()).size(), 4);
+}
+
+}  // namespace
+}  // namespace sw
