@@ -120,19 +120,19 @@ TAboutForm::TAboutForm(DialogService& dialogs, const QString& programPath, QWidg
     title->setFont(titleFont);
     title->setStyleSheet(QStringLiteral("color: rgb(42, 93, 143);"));
     title->adjustSize();
-    AddLabel(QStringLiteral("Layouts for stripboard, perfboard and PCB"), 16, 44);
+    AddLabel(QStringLiteral("Circuit layouts for stripboard,\nperfboard and PCB"), 16, 42);
 
     m_dateLabel = AddLabel(ReleasedText(programPath.isEmpty()
                                             ? QCoreApplication::applicationFilePath()
                                             : programPath),
-                           16, 66, true);
+                           16, 80, true);
     m_dateLabel->setObjectName(QStringLiteral("DateLabel"));
-    AddLabel(QStringLiteral("Programmed by"), 16, 92);
-    m_authorLabel = AddLabel(QStringLiteral("The Stripwright developers"), 16, 108, true);
+    AddLabel(QStringLiteral("Programmed by"), 16, 102);
+    m_authorLabel = AddLabel(QStringLiteral("The Stripwright developers"), 16, 118, true);
 
-    m_webLabel = AddLink(QStringLiteral("Web Page"), 16, 134);
+    m_webLabel = AddLink(QStringLiteral("Web Page"), 16, 142);
     m_webLabel->setObjectName(QStringLiteral("WebLabel"));
-    m_mailLabel = AddLink(QStringLiteral("eMail"), 96, 134);
+    m_mailLabel = AddLink(QStringLiteral("eMail"), 96, 142);
     m_mailLabel->setObjectName(QStringLiteral("MailLabel"));
 
     m_thanks = new ThanksTicker(QString::fromLatin1(kThanks), this);

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -36,6 +37,7 @@ TTutorialForm::TTutorialForm(DialogService& dialogs, const QString& programFolde
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
+    m_browser->document()->setDocumentMargin(8);
 
     // Links are followed here, so that web links go to the desktop's browser.
     m_browser->setOpenLinks(false);
