@@ -16,6 +16,24 @@ int Saturate(long long v) { return int(std::clamp(v, -kFarAway, kFarAway)); }
 // Round to the nearest integer, halves to the even neighbour.
 long long RoundEven(double v) { return (long long)std::nearbyint(v); }
 
+// Division rounding toward minus infinity.
+long long FloorDiv(long long a, long long b) {
+    long long q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0)))
+        --q;
+    return q;
+}
+
+// Indices i from `lowest` to `highest` whose 20-pixel span starting at
+// origin + 20 i overlaps 0 ... extent - 1.
+TileRange Visible(long long origin, long long lowest, long long highest, long long extent) {
+    const long long first = std::max(lowest, FloorDiv(-origin - 20, 20) + 1);
+    const long long last = std::min(highest, FloorDiv(extent - origin - 1, 20));
+    if (first > last)
+        return {1, 0};
+    return {int(first), int(last)};
+}
+
 }  // namespace
 
 int BoardOriginX(int canvasWidth, int layoutWidth) {
@@ -55,6 +73,14 @@ bool IsNearHole(int x, int y) {
     const double up = (y - 10.0) - cy;
     const double down = (y + 10.0) - cy;
     return dx * dx + up * up < 64.0 || dx * dx + down * down < 64.0;
+}
+
+TileRange VisibleTileColumns(int x0, int layoutWidth, int canvasWidth) {
+    return Visible(x0, 0, layoutWidth, canvasWidth);
+}
+
+TileRange VisibleTileRows(int layoutHeight, int canvasHeight) {
+    return Visible(180, 1, layoutHeight, canvasHeight);
 }
 
 QString RowLabel(int row) {

@@ -21,6 +21,20 @@ QPoint HoleCentre(int x0, int column, int row);
 QPoint PointToHole(int x, int y, int layoutWidth);
 // True within a little under 8 pixels of any lattice hole, on or off the board.
 bool IsNearHole(int x, int y);
+// A closed range of tile indices; empty when first > last.
+struct TileRange {
+    int first;
+    int last;
+    bool Empty() const { return first > last; }
+};
+// The tile columns i (0 ... layoutWidth) whose tile, left edge x0 + 20 i, lies at
+// least partly on a canvas `canvasWidth` pixels wide. Drawing only these keeps a
+// layout with an absurd width from stalling the repaint.
+TileRange VisibleTileColumns(int x0, int layoutWidth, int canvasWidth);
+// The tile rows Y (1 ... layoutHeight) whose tile, top edge 180 + 20 Y, lies at
+// least partly on a canvas `canvasHeight` pixels high.
+TileRange VisibleTileRows(int layoutHeight, int canvasHeight);
+
 // The label of a row: "a" ... "z" for rows 1 to 26, then the character with
 // code row + 38 ("A" for row 27). Empty for rows below 1 and codes that are no
 // character.

@@ -83,6 +83,38 @@ TEST(BoardGeometry, IsNearHole) {
         EXPECT_EQ(IsNearHole(c.x, c.y), c.near) << c.x << "," << c.y;
 }
 
+TEST(BoardGeometry, VisibleTiles) {
+    struct Case { int x0, width, canvas, first, last; };
+    const Case cases[] = {
+        {800, 20, 2000, 0, 20},
+        {800, 1, 2000, 0, 1},
+        {-1000, 200, 2000, 50, 149},  // tile 50 starts at 0, tile 149 at 1980
+        {-1001, 200, 2000, 50, 150},  // tile 50 shows one column at the left
+        {-19, 3, 2000, 0, 3},
+        {-20, 3, 2000, 1, 3},
+        {1990, 5, 2000, 0, 0},
+        {2000, 5, 2000, 1, 0},        // entirely right of the canvas
+        {800, -1, 2000, 1, 0},        // nothing to draw
+    };
+    for (const Case& c : cases) {
+        const TileRange r = VisibleTileColumns(c.x0, c.width, c.canvas);
+        if (c.first > c.last) {
+            EXPECT_TRUE(r.Empty()) << c.x0 << " " << c.width;
+        } else {
+            EXPECT_EQ(r.first, c.first) << c.x0 << " " << c.width;
+            EXPECT_EQ(r.last, c.last) << c.x0 << " " << c.width;
+        }
+    }
+    const TileRange huge = VisibleTileColumns(BoardOriginX(2000, INT_MAX), INT_MAX, 2000);
+    EXPECT_LE(huge.last - huge.first + 1, 100);
+
+    EXPECT_EQ(VisibleTileRows(10, 1200).first, 1);
+    EXPECT_EQ(VisibleTileRows(10, 1200).last, 10);
+    EXPECT_EQ(VisibleTileRows(INT_MAX, 1200).last, 50);  // top 1180
+    EXPECT_EQ(VisibleTileRows(INT_MAX, 1024).last, 42);  // top 1020
+    EXPECT_TRUE(VisibleTileRows(0, 1200).Empty());
+}
+
 TEST(BoardGeometry, RowLabels) {
     struct Case { int row; const char* label; };
     const Case cases[] = {
