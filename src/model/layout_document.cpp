@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
+#include <utility>
 
 namespace sw {
 namespace {
@@ -80,7 +81,7 @@ LoadResult LayoutDocument::Adopt(pugi::xml_document& parsed) {
     const QString problem = FindLayoutDamage(parsed);
     if (!problem.isEmpty())
         return {false, problem};
-    m_doc.reset(parsed);
+    m_doc = std::move(parsed);  // takes the parsed tree over without copying it
     // The document is written back as UTF-8, so a kept declaration must say so:
     // a file that declared ISO-8859-1 would otherwise be saved as UTF-8 bytes
     // under its old label, and its accented text garbled when opened again.
