@@ -8,7 +8,16 @@
 //    and filled with the brush;
 //  - lines wider than one pixel have round ends; a zero-length line with a pen d
 //    pixels wide is a filled disc exactly d pixels across (a "dot");
-//  - 1-pixel lines may be solid, dashed or dotted;
+//  - 1-pixel lines run from the start point up to but not including the end
+//    point (so lines through consecutive points join without overlap), and may
+//    be solid, dashed (18 on, 6 off) or dotted (3 on, 3 off); a zero-length
+//    1-pixel line draws nothing; wider pens are always solid;
+//  - a wide pen covers every pixel whose centre lies closer than width / 2 to
+//    the segment; an even width is centred half a pixel up and left of the
+//    point, so a dot of diameter d is a symmetric disc exactly d pixels across;
+//  - the outline of a shape lies inside its box: a pen w pixels wide inks the
+//    outermost w pixels; with a clear pen the filled area is one pixel narrower
+//    and shorter (l ... r - 2, t ... b - 2);
 //  - fonts are given by face, size in points and weight; points become pixels as
 //    on a 96-DPI screen (8 pt = 11 px, 10 pt = 13 px, 14 pt = 19 px, 24 pt = 32 px);
 //  - nothing is anti-aliased, so every pixel is an exact colour (the pick map
@@ -16,6 +25,7 @@
 // Per-pixel work (pixel access, image copies, flood fill) goes through scan lines.
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QSize>
@@ -44,7 +54,8 @@ public:
 
     int Width() const;
     int Height() const;
-    QImage& Image() { return m_image; }
+    // The raster itself (any text drawing in progress is finished first).
+    QImage& Image();
 
     // Pen, brush and font state, kept until changed (the renderer does not restore it).
     void SetPen(Rgb colour, int width = 1, PenStyle style = PenStyle::Solid);
@@ -54,6 +65,7 @@ public:
     void SetBrush(Rgb colour, BrushStyle style = BrushStyle::Solid);
     void SetBrushColour(Rgb colour);
     void SetBrushStyle(BrushStyle style);
+    // Size in points; pixels = round(points * 96 / 72) as on a 96-DPI screen.
     void SetFont(const QString& face, int points, bool bold = false);
     void SetFontColour(Rgb colour);
     Rgb PenColour() const { return m_penColour; }
@@ -63,7 +75,8 @@ public:
     // A line from (x1, y1) to (x2, y2) with the current pen; a zero-length line
     // with a wide pen is a dot.
     void Line(int x1, int y1, int x2, int y2);
-    // A filled disc of diameter d centred on (x, y) in the pen colour.
+    // A filled disc of diameter d centred on (x, y) in the pen colour, exactly
+    // what Line(x, y, x, y) draws with a pen d pixels wide (nothing when d <= 1).
     void Dot(int x, int y, int diameter);
     // Connected lines through the points with the current pen.
     void Polyline(const std::vector<QPoint>& points);
@@ -78,8 +91,9 @@ public:
     // the colour found at (x, y) (a "surface" fill).
     void FloodFill(int x, int y);
 
-    // Text with the current font and font colour; with a solid brush the text box
-    // is first filled with the brush colour, with a clear brush only the glyphs are drawn.
+    // Text with the current font and font colour, (x, y) being the top-left of
+    // the text box; with a solid brush the box (TextExtent) is first filled with
+    // the brush colour, with a clear brush only the glyphs are drawn.
     void TextOut(int x, int y, const QString& text);
     QSize TextExtent(const QString& text) const;
 
@@ -91,6 +105,10 @@ public:
 private:
     QPainter& Painter();
     void EndPainting();
+    QImage& Raster();  // the raster for direct scan-line work
+    void Segment(int x1, int y1, int x2, int y2, long long& phase);
+    void Shape(int kind, int l, int t, int r, int b, int cw, int ch);
+    QFont CurrentFont() const;
     QImage& m_image;
     std::unique_ptr<QPainter> m_painter;
     Rgb m_penColour = 0;
@@ -106,5 +124,10 @@ private:
 
 // A new Format_RGB32 raster of the given size filled with `colour`.
 QImage MakeRaster(int width, int height, Rgb colour = 0xFFFFFF);
+// round(points * 96 / 72): 8 pt = 11 px, 10 pt = 13 px, 14 pt = 19 px, 24 pt = 32 px.
+int PointsToPixels(int points);
+// The font the canvas draws with: face, pixel size from points, bold or normal,
+// no anti-aliasing.
+QFont MakeFont(const QString& face, int points, bool bold);
 
 }  // namespace sw

@@ -1,0 +1,236 @@
+#include "render/canvas.h"
+
+#include "render/raster_ops.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace sw {
+namespace {
+
+// 1-pixel pen patterns as on-off runs in pixels.
+const std::vector<int>& PatternOf(PenStyle style) {
+    static const std::vector<int> solid;
+    static const std::vector<int> dash{18, 6};
+    static const std::vector<int> dot{3, 3};
+    switch (style) {
+    case PenStyle::Dash:
+        return dash;
+    case PenStyle::Dot:
+        return dot;
+    default:
+        return solid;
+    }
+}
+
+}  // namespace
+
+QImage MakeRaster(int width, int height, Rgb colour) {
+    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    image.fill(QColor(QRgb(0xFF000000u | colour)));
+    return image;
+}
+
+int PointsToPixels(int points) { return int(std::lround(points * 96.0 / 72.0)); }
+
+QFont MakeFont(const QString& face, int points, bool bold) {
+    QFont font(face);
+    font.setPixelSize(std::max(1, PointsToPixels(points)));
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::NoAntialias);
+    // Whole-pixel advances, and a synthetic bold one pixel wider per glyph, as a
+    // classic screen device context lays text out.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setKerning(false);
+    return font;
+}
+
+Canvas::Canvas(QImage& image) : m_image(image) {
+    if (m_image.format() != QImage::Format_RGB32)
+        m_image = m_image.convertToFormat(QImage::Format_RGB32);
+}
+
+Canvas::~Canvas() { EndPainting(); }
+
+int Canvas::Width() const { return m_image.width(); }
+int Canvas::Height() const { return m_image.height(); }
+
+QImage& Canvas::Image() {
+    EndPainting();
+    return m_image;
+}
+
+void Canvas::SetPen(Rgb colour, int width, PenStyle style) {
+    m_penColour = colour & 0xFFFFFF;
+    m_penWidth = std::max(width, 1);
+    m_penStyle = style;
+}
+void Canvas::SetPenColour(Rgb colour) { m_penColour = colour & 0xFFFFFF; }
+void Canvas::SetPenWidth(int width) { m_penWidth = std::max(width, 1); }
+void Canvas::SetPenStyle(PenStyle style) { m_penStyle = style; }
+void Canvas::SetBrush(Rgb colour, BrushStyle style) {
+    m_brushColour = colour & 0xFFFFFF;
+    m_brushStyle = style;
+}
+void Canvas::SetBrushColour(Rgb colour) { m_brushColour = colour & 0xFFFFFF; }
+void Canvas::SetBrushStyle(BrushStyle style) { m_brushStyle = style; }
+void Canvas::SetFont(const QString& face, int points, bool bold) {
+    m_fontFace = face;
+    m_fontPoints = points;
+    m_fontBold = bold;
+}
+void Canvas::SetFontColour(Rgb colour) { m_fontColour = colour & 0xFFFFFF; }
+
+QImage& Canvas::Raster() {
+    EndPainting();
+    return m_image;
+}
+
+void Canvas::Segment(int x1, int y1, int x2, int y2, long long& phase) {
+    if (m_penStyle == PenStyle::Clear)
+        return;
+    if (m_penWidth > 1)
+        raster::Capsule(Raster(), x1, y1, x2, y2, m_penWidth, m_penColour);
+    else
+        raster::ThinLine(Raster(), x1, y1, x2, y2, m_penColour, PatternOf(m_penStyle), phase);
+}
+
+void Canvas::Line(int x1, int y1, int x2, int y2) {
+    long long phase = 0;
+    Segment(x1, y1, x2, y2, phase);
+}
+
+void Canvas::Dot(int x, int y, int diameter) {
+    // A zero-length line with a 1-pixel (or thinner) pen draws nothing.
+    if (diameter > 1)
+        raster::Capsule(Raster(), x, y, x, y, diameter, m_penColour);
+}
+
+void Canvas::Polyline(const std::vector<QPoint>& points) {
+    long long phase = 0;
+    for (size_t i = 1; i < points.size(); ++i)
+        Segment(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y(), phase);
+}
+
+void Canvas::PolyBezier(const std::vector<QPoint>& points) {
+    if (points.size() < 4)
+        return;
+    Polyline(raster::FlattenBezier(points));
+}
+
+void Canvas::Shape(int kind, int l, int t, int r, int b, int cw, int ch) {
+    raster::ShapeParams s;
+    s.shape = raster::Shape(kind);
+    s.l = l;
+    s.t = t;
+    s.r = r;
+    s.b = b;
+    s.cornerWidth = cw;
+    s.cornerHeight = ch;
+    raster::DrawShape(Raster(), s, m_penStyle != PenStyle::Clear, m_penWidth, m_penColour,
+                      m_brushStyle == BrushStyle::Solid, m_brushColour);
+}
+
+void Canvas::Rectangle(int l, int t, int r, int b) {
+    Shape(int(raster::Shape::Rectangle), l, t, r, b, 0, 0);
+}
+
+void Canvas::Ellipse(int l, int t, int r, int b) {
+    Shape(int(raster::Shape::Ellipse), l, t, r, b, 0, 0);
+}
+
+void Canvas::RoundRect(int l, int t, int r, int b, int cornerWidth, int cornerHeight) {
+    Shape(int(raster::Shape::RoundRect), l, t, r, b, cornerWidth, cornerHeight);
+}
+
+void Canvas::FillRect(int l, int t, int r, int b) {
+    if (l > r)
+        std::swap(l, r);
+    if (t > b)
+        std::swap(t, b);
+    QImage& image = Raster();
+    for (int y = std::max(t, 0); y < std::min(b, image.height()); ++y)
+        raster::FillSpan(image, y, l, r - 1, m_brushColour);
+}
+
+void Canvas::FloodFill(int x, int y) {
+    if (m_brushStyle == BrushStyle::Clear)
+        return;
+    raster::FloodFill(Raster(), x, y, m_brushColour);
+}
+
+QFont Canvas::CurrentFont() const { return MakeFont(m_fontFace, m_fontPoints, m_fontBold); }
+
+void Canvas::TextOut(int x, int y, const QString& text) {
+    if (text.isEmpty())
+        return;
+    const QFont font = CurrentFont();
+    const QFontMetrics metrics(font);
+    if (m_brushStyle == BrushStyle::Solid) {
+        const QSize box = TextExtent(text);
+        FillRect(x, y, x + box.width(), y + box.height());
+    }
+    QPainter& painter = Painter();
+    painter.setFont(font);
+    painter.setPen(QColor(QRgb(0xFF000000u | m_fontColour)));
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
+QSize Canvas::TextExtent(const QString& text) const {
+    const QFontMetrics metrics(CurrentFont());
+    // Emboldened glyphs reach one pixel past their advance: the overhang counts
+    // in the extent of a bold text.
+    const int overhang = (m_fontBold && !text.isEmpty()) ? 1 : 0;
+    return QSize(metrics.horizontalAdvance(text) + overhang, metrics.height());
+}
+
+Rgb Canvas::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
+        return 0;
+    if (m_painter)
+        const_cast<Canvas*>(this)->EndPainting();
+    return reinterpret_cast<const QRgb*>(m_image.constScanLine(y))[x] & 0xFFFFFF;
+}
+
+void Canvas::SetPixel(int x, int y, Rgb colour) {
+    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
+        return;
+    reinterpret_cast<QRgb*>(Raster().scanLine(y))[x] = 0xFF000000u | colour;
+}
+
+void Canvas::CopyImage(int x, int y, const QImage& source) {
+    const QImage src = source.format() == QImage::Format_RGB32
+                           ? source
+                           : source.convertToFormat(QImage::Format_RGB32);
+    QImage& image = Raster();
+    const int left = std::max(x, 0), right = std::min(x + src.width(), image.width());
+    if (left >= right)
+        return;
+    for (int j = std::max(y, 0); j < std::min(y + src.height(), image.height()); ++j) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(j - y)) + (left - x);
+        QRgb* to = reinterpret_cast<QRgb*>(image.scanLine(j)) + left;
+        std::memcpy(to, from, size_t(right - left) * sizeof(QRgb));
+    }
+}
+
+QPainter& Canvas::Painter() {
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(&m_image);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        m_painter->setRenderHint(QPainter::TextAntialiasing, false);
+    }
+    return *m_painter;
+}
+
+void Canvas::EndPainting() {
+    if (m_painter) {
+        m_painter->end();
+        m_painter.reset();
+    }
+}
+
+}  // namespace sw

@@ -1,0 +1,211 @@
+// Lines: the round-ended capsule of wide pens, the 1-pixel line with its dash
+// patterns, and the flattening of Bezier curves.
+
+#include "render/raster_ops.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace sw::raster {
+namespace {
+
+using i64 = long long;
+using i128 = __int128;
+
+inline QRgb* Row(QImage& image, int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); }
+
+// The segment in doubled coordinates (pixel centre (i, j) is (2i, 2j)), so the
+// half-pixel shift of an even width stays integral.
+struct DoubledSegment {
+    i64 ax, ay, bx, by;
+    i64 radius;  // the width: half the width, doubled
+    i64 dx() const { return bx - ax; }
+    i64 dy() const { return by - ay; }
+
+    // Exact: is the doubled point (px, py) strictly closer than the radius?
+    bool Covers(i64 px, i64 py) const {
+        const i64 ux = px - ax, uy = py - ay;
+        const i64 lenSq = dx() * dx() + dy() * dy();
+        const i128 rSq = i128(radius) * radius;
+        const i64 along = ux * dx() + uy * dy();
+        if (lenSq == 0 || along <= 0)
+            return i128(ux) * ux + i128(uy) * uy < rSq;
+        if (along >= lenSq) {
+            const i64 vx = px - bx, vy = py - by;
+            return i128(vx) * vx + i128(vy) * vy < rSq;
+        }
+        const i128 cross = i128(dx()) * uy - i128(dy()) * ux;
+        return cross * cross < rSq * lenSq;
+    }
+};
+
+// Narrows [lo, hi] to the values of X with lo' <= a X + c <= hi'.
+void ClampLinear(double a, double c, double lower, double upper, double& lo, double& hi) {
+    if (a == 0) {
+        if (c < lower || c > upper) {
+            lo = 1;
+            hi = 0;
+        }
+        return;
+    }
+    double x1 = (lower - c) / a, x2 = (upper - c) / a;
+    if (x1 > x2)
+        std::swap(x1, x2);
+    lo = std::max(lo, x1);
+    hi = std::min(hi, x2);
+}
+
+// Approximate doubled-X range of the capsule on the doubled row Y; widened by
+// the caller and then trimmed exactly.
+bool ApproxRowRange(const DoubledSegment& s, double y, double& lo, double& hi) {
+    const double r = double(s.radius);
+    lo = std::numeric_limits<double>::infinity();
+    hi = -lo;
+    auto disc = [&](double cx, double cy) {
+        const double h = r * r - (y - cy) * (y - cy);
+        if (h > 0) {
+            const double root = std::sqrt(h);
+            lo = std::min(lo, cx - root);
+            hi = std::max(hi, cx + root);
+        }
+    };
+    disc(double(s.ax), double(s.ay));
+    disc(double(s.bx), double(s.by));
+    const double dx = double(s.dx()), dy = double(s.dy());
+    const double lenSq = dx * dx + dy * dy;
+    if (lenSq > 0) {
+        double bandLo = -std::numeric_limits<double>::infinity();
+        double bandHi = -bandLo;
+        const double uy = y - double(s.ay);
+        // 0 <= (X - ax) dx + uy dy <= lenSq
+        ClampLinear(dx, -double(s.ax) * dx + uy * dy, 0, lenSq, bandLo, bandHi);
+        // |dx uy - dy (X - ax)| < r len
+        const double reach = r * std::sqrt(lenSq);
+        ClampLinear(-dy, dx * uy + dy * double(s.ax), -reach, reach, bandLo, bandHi);
+        if (bandLo <= bandHi) {
+            lo = std::min(lo, bandLo);
+            hi = std::max(hi, bandHi);
+        }
+    }
+    return lo <= hi;
+}
+
+}  // namespace
+
+void FillSpan(QImage& image, int y, int x1, int x2, Rgb colour) {
+    if (y < 0 || y >= image.height())
+        return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, image.width() - 1);
+    if (x1 > x2)
+        return;
+    QRgb* row = Row(image, y);
+    std::fill(row + x1, row + x2 + 1, QRgb(0xFF000000u | colour));
+}
+
+void Capsule(QImage& image, int x1, int y1, int x2, int y2, int width, Rgb colour) {
+    if (width < 1)
+        width = 1;
+    const i64 shift = (width % 2 == 0) ? 1 : 0;
+    const DoubledSegment s{2 * i64(x1) - shift, 2 * i64(y1) - shift, 2 * i64(x2) - shift,
+                           2 * i64(y2) - shift, width};
+    const int w = image.width(), h = image.height();
+    const i64 top = (std::min(s.ay, s.by) - s.radius) / 2 - 1;
+    const i64 bottom = (std::max(s.ay, s.by) + s.radius) / 2 + 1;
+    const int firstRow = int(std::max<i64>(top, 0));
+    const int lastRow = int(std::min<i64>(bottom, h - 1));
+    const QRgb value = 0xFF000000u | colour;
+    for (int j = firstRow; j <= lastRow; ++j) {
+        double lo, hi;
+        if (!ApproxRowRange(s, 2.0 * j, lo, hi))
+            continue;
+        i64 first = std::max<i64>(i64(std::floor(lo / 2)) - 1, 0);
+        i64 last = std::min<i64>(i64(std::ceil(hi / 2)) + 1, w - 1);
+        while (first <= last && !s.Covers(2 * first, 2 * i64(j)))
+            ++first;
+        while (last >= first && !s.Covers(2 * last, 2 * i64(j)))
+            --last;
+        if (first > last)
+            continue;
+        QRgb* row = Row(image, j);
+        std::fill(row + first, row + last + 1, value);
+    }
+}
+
+void ThinLine(QImage& image, int x1, int y1, int x2, int y2, Rgb colour,
+              const std::vector<int>& pattern, long long& phase) {
+    const i64 dx = i64(x2) - x1, dy = i64(y2) - y1;
+    const i64 steps = std::max(std::llabs(dx), std::llabs(dy));
+    if (steps == 0)
+        return;
+    i64 period = 0;
+    for (int run : pattern)
+        period += run;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    // Only the steps whose major coordinate is on the image can draw.
+    const i64 major0 = xMajor ? x1 : y1;
+    const i64 majorDir = xMajor ? (dx > 0 ? 1 : -1) : (dy > 0 ? 1 : -1);
+    const i64 majorLimit = xMajor ? image.width() : image.height();
+    i64 kFrom = 0, kTo = steps - 1;
+    if (majorDir > 0) {
+        kFrom = std::max<i64>(kFrom, -major0);
+        kTo = std::min<i64>(kTo, majorLimit - 1 - major0);
+    } else {
+        kFrom = std::max<i64>(kFrom, major0 - (majorLimit - 1));
+        kTo = std::min<i64>(kTo, major0);
+    }
+    const QRgb value = 0xFF000000u | colour;
+    const i64 minor = xMajor ? dy : dx;
+    for (i64 k = kFrom; k <= kTo; ++k) {
+        if (period > 0) {
+            i64 pos = (phase + k) % period;
+            bool on = true;
+            for (int run : pattern) {
+                if (pos < run)
+                    break;
+                pos -= run;
+                on = !on;
+            }
+            if (!on)
+                continue;
+        }
+        // Minor coordinate rounded to nearest, halves away from the start.
+        const i64 num = 2 * k * minor + (minor >= 0 ? steps : -steps);
+        const i64 offset = num >= 0 ? num / (2 * steps) : -((-num) / (2 * steps));
+        const i64 x = xMajor ? x1 + majorDir * k : x1 + offset;
+        const i64 y = xMajor ? y1 + offset : y1 + majorDir * k;
+        if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+            continue;
+        Row(image, int(y))[x] = value;
+    }
+    phase += steps;
+}
+
+std::vector<QPoint> FlattenBezier(const std::vector<QPoint>& points) {
+    std::vector<QPoint> out;
+    if (points.empty())
+        return out;
+    out.push_back(points[0]);
+    for (size_t i = 0; i + 3 < points.size(); i += 3) {
+        const QPointF p0 = points[i], p1 = points[i + 1], p2 = points[i + 2], p3 = points[i + 3];
+        const double hull = QLineF(p0, p1).length() + QLineF(p1, p2).length() +
+                            QLineF(p2, p3).length();
+        // About one vertex every 3 pixels of curve, enough for integer vertices.
+        const int n = int(std::clamp(std::ceil(hull / 3.0), 1.0, 4096.0));
+        for (int k = 1; k <= n; ++k) {
+            const double t = double(k) / n, u = 1 - t;
+            const QPointF p = u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 +
+                              t * t * t * p3;
+            const QPoint q(int(std::lround(p.x())), int(std::lround(p.y())));
+            if (q != out.back())
+                out.push_back(q);
+        }
+        if (out.back() != points[i + 3])
+            out.push_back(points[i + 3]);
+    }
+    return out;
+}
+
+}  // namespace sw::raster
