@@ -20,6 +20,10 @@ const std::vector<Command>& Commands() {
          RunBomCommand},
         {"connect", "connect LAYOUT.swb X1 Y1 X2 Y2   are the two holes connected? exit 0 yes, 1 no",
          RunConnectCommand},
+        {"render-board",
+         "render-board LAYOUT.swb OUT.png [--select NAME]... [--reveal]\n"
+         "               the 2000 x 1200 board image as the editor shows it (.png, .gif, .jpg, .bmp)",
+         RunRenderBoardCommand},
     };
     return commands;
 }

@@ -9,6 +9,8 @@ namespace sw {
 
 class LayoutDocument;
 
+// render-board LAYOUT.swb OUT.png [--select NAME]... [--reveal]: the board image
+// in screen mode, the named components selected.
 int RunRenderBoardCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 // bom LAYOUT.swb OUT.txt ("-": standard output).
 int RunBomCommand(const QStringList& args, QTextStream& out, QTextStream& err);
