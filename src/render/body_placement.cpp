@@ -1,0 +1,263 @@
+#include "render/body_placement.h"
+
+#include "render/blend.h"
+#include "render/images/component_images.h"
+#include "render/images/image_toolkit.h"
+#include "render/render_context.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <utility>
+
+namespace sw {
+namespace {
+
+constexpr int kBodyOpacity = 200;
+
+// Hole centres in 64 bits: x0 + 20 X, 190 + 20 Y.
+struct Pixel {
+    long long x;
+    long long y;
+};
+Pixel HolePixel(const RenderContext& ctx, long long column, long long row) {
+    return {ctx.x0 + 20 * column, 190 + 20 * row};
+}
+
+bool Is(pugi::xml_node node, const char* kind) { return std::strcmp(node.name(), kind) == 0; }
+
+bool Near(double a, double b) { return SameAngle(a, b); }
+
+BodyPlacement Place(long long left, long long top, long long width, long long height,
+                    std::function<QImage()> build) {
+    return {left, top, width, height, std::move(build)};
+}
+
+// Span kinds: image pixel (10, 10) on the top-left hole of the span.
+BodyPlacement PlaceSpan(Pixel p1, Pixel p2, ImageSize size, std::function<QImage()> build) {
+    return Place(std::min(p1.x, p2.x) - 10, std::min(p1.y, p2.y) - 10, size.width, size.height,
+                 std::move(build));
+}
+
+// The trimmer's anchors start 20 pixels left of and above the hole centres and
+// are moved so that the wiper lands on hole 1 and the end pins on hole 2 and
+// its mirror image.
+Pixel TrimmerTopLeft(const RenderContext& ctx, long long x1, long long y1, long long x2,
+                     long long y2, const TrimmerShape& t) {
+    long long px1 = ctx.x0 + 20 * x1 - 20, px2 = ctx.x0 + 20 * x2 - 20;
+    long long py1 = 170 + 20 * y1, py2 = 170 + 20 * y2;
+    const double a = t.angle;
+    const bool horizontal = Near(a, 0) || Near(a, kPi);
+    const bool vertical = Near(a, kPi / 2) || Near(a, 3 * kPi / 2);
+    if (horizontal && px1 < px2) {
+        px1 -= 20;
+        px2 -= 20;
+    }
+    if (vertical && py1 < py2) {
+        py1 -= 20;
+        py2 -= 20;
+    }
+    if (t.shape == 4 && horizontal) {
+        py1 += 20;
+        py2 += 20;
+    }
+    if (t.shape == 4 && vertical) {
+        px1 += 20;
+        px2 += 20;
+    }
+    if (t.shape == 1) {
+        if (Near(a, 0)) {
+            py1 += 20;
+            py2 -= 10;
+        } else if (Near(a, kPi)) {
+            py1 += 20;
+            py2 -= 30;
+        } else if (Near(a, kPi / 2)) {
+            px1 -= 10;
+            px2 += 20;
+        } else if (Near(a, 3 * kPi / 2)) {
+            px1 -= 30;
+            px2 += 20;
+        }
+    }
+    if (t.shape == 5 && Near(a, 0)) {
+        py1 += 20;
+        py2 -= 20;
+    }
+    if (t.shape == 5 && Near(a, kPi / 2)) {
+        px1 -= 20;
+        px2 += 20;
+    }
+    return {std::min(px1, px2) - 10, std::min(py1, py2) - 10};
+}
+
+std::optional<BodyPlacement> PlaceTwoLead(pugi::xml_node node, Pixel p1, Pixel p2) {
+    const QString name = TextAttr(node, "Name");
+    const double angle = BodyLeadAngle(p1.x, p1.y, p2.x, p2.y);
+    std::function<QImage()> build;
+    int size = kTwoLeadImageSize;
+    if (Is(node, "Resistor"))
+        build = [name, angle] { return MakeResistorImage(name, angle); };
+    else if (Is(node, "Capacitor"))
+        build = [name, angle] { return MakeCapacitorImage(name, angle); };
+    else if (Is(node, "Diode"))
+        build = [name, angle] { return MakeDiodeImage(name, angle); };
+    else if (Is(node, "Led"))
+        build = [name, angle] { return MakeLedImage(name, angle); };
+    else if (Is(node, "Electrolyte")) {
+        const QString bodySize =
+            node.attribute("Size") ? TextAttr(node, "Size") : QStringLiteral("Medium");
+        build = [name, bodySize, angle] { return MakeElectrolyteImage(name, bodySize, angle); };
+        size = kElectrolyteImageSize;
+    } else {
+        return std::nullopt;
+    }
+    // Centred between the holes; the division truncates toward zero.
+    return Place((p1.x + p2.x - size) / 2, (p1.y + p2.y - size) / 2, size, size, std::move(build));
+}
+
+}  // namespace
+
+double BodyLeadAngle(long long x1, long long y1, long long x2, long long y2) {
+    if (y1 == y2)
+        return x2 < x1 ? kPi : 0.0;
+    if (x1 == x2)
+        return y2 > y1 ? kPi / 2 : -kPi / 2;
+    const double angle = std::atan(double(y2 - y1) / double(x2 - x1));
+    return x1 > x2 ? angle + kPi : angle;
+}
+
+TrimmerShape TrimmerShapeOf(long long x1, long long y1, long long x2, long long y2) {
+    const long long dx = x2 - x1;
+    const long long dy = y2 - y1;
+    const bool oneAcrossX = dx == 1 || dx == -1;
+    const bool oneAcrossY = dy == 1 || dy == -1;
+    if (dy == 1 && dx == 1)
+        return {1, kPi / 2};
+    if (dy == 1 && dx == -1)
+        return {1, kPi};
+    if (dy == -1 && dx == 1)
+        return {1, 0};
+    if (dy == -1 && dx == -1)
+        return {1, 3 * kPi / 2};
+    for (int along : {2, 4}) {
+        if (dy == along && oneAcrossX)
+            return {along, kPi};
+        if (dx == along && oneAcrossY)
+            return {along, kPi / 2};
+        if (dy == -along && oneAcrossX)
+            return {along, 0};
+        if (dx == -along && oneAcrossY)
+            return {along, 3 * kPi / 2};
+    }
+    if (oneAcrossX && dy == 0)
+        return {5, 0};
+    if (oneAcrossY && dx == 0)
+        return {5, kPi / 2};
+    return {0, 0};
+}
+
+std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node node) {
+    const int x1 = IntAttr(node, "X1");
+    const int y1 = IntAttr(node, "Y1");
+    const int x2 = IntAttr(node, "X2");
+    const int y2 = IntAttr(node, "Y2");
+    const Pixel p1 = HolePixel(ctx, x1, y1);
+    const Pixel p2 = HolePixel(ctx, x2, y2);
+    const QString name = TextAttr(node, "Name");
+    const bool row = y1 == y2;
+    const bool column = !row && x1 == x2;
+
+    std::optional<BodyPlacement> placed;
+    if (Is(node, "IC")) {
+        placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
+                           [=] { return MakeICImage(x1, y1, x2, y2, name); });
+    } else if (Is(node, "Relay")) {
+        placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
+                           [=] { return MakeRelayImage(x1, y1, x2, y2, name); });
+    } else if (Is(node, "Transformer")) {
+        placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
+                           [=] { return MakeTransformerImage(x1, y1, x2, y2, name); });
+    } else if (Is(node, "Switch")) {
+        placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
+                           [=] { return MakeSwitchImage(x1, y1, x2, y2, name); });
+    } else if (Is(node, "LineIC")) {
+        // The 20-pixel body is centred across the line of pins.
+        const ImageSize size = LineICImageSize(x1, y1, x2, y2);
+        Pixel q1 = p1, q2 = p2;
+        if (x1 == x2) {
+            q1.x -= (size.width - 20) / 2;
+            q2.x -= (size.width - 20) / 2;
+        } else {
+            q1.y -= (size.height - 20) / 2;
+            q2.y -= (size.height - 20) / 2;
+        }
+        placed = PlaceSpan(q1, q2, size, [=] { return MakeLineICImage(x1, y1, x2, y2, name); });
+    } else if (Is(node, "Tube")) {
+        if (!row && !column)
+            return std::nullopt;
+        const double angle = row ? (p1.x < p2.x ? -kPi / 2 : kPi / 2) : (p1.y > p2.y ? kPi : 0.0);
+        const QString type = TextAttr(node, "Type");
+        placed = Place(p1.x - 85, p1.y - 85, kTubeImageSize, kTubeImageSize,
+                       [=] { return MakeTubeImage(name, type, angle); });
+    } else if (Is(node, "Trimmer")) {
+        const TrimmerShape t = TrimmerShapeOf(x1, y1, x2, y2);
+        const Pixel topLeft = TrimmerTopLeft(ctx, x1, y1, x2, y2, t);
+        const bool pinDots = ctx.type != QLatin1String("PCB");
+        placed = Place(topLeft.x, topLeft.y, kTrimmerImageSize, kTrimmerImageSize,
+                       [=] { return MakeTrimmerImage(name, t.shape, t.angle, pinDots); });
+    } else if (Is(node, "Transistor") || Is(node, "Pot")) {
+        if (!row && !column)
+            return std::nullopt;
+        const double angle =
+            row ? (p1.x < p2.x ? kPi : 0.0) : (p1.y < p2.y ? kPi / 2 + kPi : kPi / 2);
+        const long long minX = std::min(p1.x, p2.x);
+        const long long minY = std::min(p1.y, p2.y);
+        if (Is(node, "Transistor")) {
+            placed = Place(row ? minX - 7 : minX - 27, row ? minY - 27 : minY - 7,
+                           kTransistorImageSize, kTransistorImageSize,
+                           [=] { return MakeTransistorImage(name, angle); });
+        } else if (row) {
+            const int a = p1.x < p2.x ? 1 : 0;
+            placed = Place(minX - 21 - 40 * a, minY - 10 - 102 * a, kPotImageSize, kPotImageSize,
+                           [=] { return MakePotImage(name, angle); });
+        } else {
+            const int b = p1.y > p2.y ? 1 : 0;
+            const int c = p1.y < p2.y ? 1 : 0;
+            placed = Place(minX - 10 - 102 * b, minY - 20 - 40 * c, kPotImageSize, kPotImageSize,
+                           [=] { return MakePotImage(name, angle); });
+        }
+    } else if (Is(node, "Jack")) {
+        // Jacks in the right half of the board face the other way.
+        const bool mirrored = x1 >= ctx.boardWidth / 2;
+        const double angle = mirrored ? kPi : 0.0;
+        const bool stereo = TextAttr(node, "Type") == QLatin1String("Stereo");
+        placed = Place(p1.x - 25 - (mirrored ? 67 : 0), p1.y - 18, kJackImageSize, kJackImageSize,
+                       [=] { return MakeJackImage(name, stereo, angle); });
+    } else {
+        placed = PlaceTwoLead(node, p1, p2);
+    }
+    if (placed && (placed->width > kMaxImageSide || placed->height > kMaxImageSide))
+        return std::nullopt;
+    return placed;
+}
+
+void DrawBody(RenderContext& ctx, pugi::xml_node node, unsigned key) {
+    const std::optional<BodyPlacement> placed = PlaceBody(ctx, node);
+    if (!placed)
+        return;
+    // Bodies entirely off the canvas and the pick map are not built: their
+    // coordinates may be far outside what the compositing arithmetic holds.
+    const long long areaWidth = std::max(ctx.canvas.Width(), ctx.pick.Width());
+    const long long areaHeight = std::max(ctx.canvas.Height(), ctx.pick.Height());
+    if (placed->left + placed->width <= 0 || placed->top + placed->height <= 0 ||
+        placed->left >= areaWidth || placed->top >= areaHeight)
+        return;
+    const QImage image = placed->build();
+    if (image.isNull())
+        return;
+    DrawImageBlended(ctx.canvas, ctx.pick, int(placed->left), int(placed->top), image, kKeyColour,
+                     key, ctx.options.forImage, kBodyOpacity, ctx.options.reveal);
+}
+
+}  // namespace sw

@@ -1,0 +1,75 @@
+#include "render/images/image_toolkit.h"
+
+#include "render/blend.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace sw {
+
+bool SameAngle(double a, double b) { return std::fabs(a - b) < 0.0001; }
+
+QImage NewComponentImage(int width, int height) { return MakeRaster(width, height, kKeyColour); }
+
+QImage RotateImage(const QImage& image, double angle) {
+    const int w = image.width();
+    const int h = image.height();
+    QImage out = NewComponentImage(w, h);
+    if (w <= 0 || h <= 0)
+        return out;
+    const QImage src = image.format() == QImage::Format_RGB32
+                           ? image
+                           : image.convertToFormat(QImage::Format_RGB32);
+    const int cx = w / 2;
+    const int cy = h / 2;
+    const double c = std::cos(-angle);
+    const double s = std::sin(-angle);
+    // sx = cx + (i - cx) cos - (j - cy) sin and sy = cy + (j - cy) cos + (i - cx) sin;
+    // the products are tabulated per column and per row, which leaves every
+    // source coordinate bit for bit what the direct formula gives.
+    std::vector<double> colCos(w), colSin(w);
+    for (int i = 0; i < w; ++i) {
+        colCos[i] = (i - cx) * c;
+        colSin[i] = (i - cx) * s;
+    }
+    const double maxX = w - 1;
+    const double maxY = h - 1;
+    for (int j = 0; j < h; ++j) {
+        const double rowSin = (j - cy) * s;
+        const double rowCos = (j - cy) * c;
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(j));
+        for (int i = 0; i < w; ++i) {
+            const double sx = cx + colCos[i] - rowSin;
+            const double sy = cy + rowCos + colSin[i];
+            if (!(sx > 1 && sx < maxX && sy > 1 && sy < maxY))
+                continue;
+            // Nearest integer, halves to the even neighbour (the default rounding mode).
+            const int px = static_cast<int>(std::nearbyint(sx));
+            const int py = static_cast<int>(std::nearbyint(sy));
+            line[i] = reinterpret_cast<const QRgb*>(src.constScanLine(py))[px];
+        }
+    }
+    return out;
+}
+
+void DrawNameLabel(Canvas& canvas, const QString& name, int points, Rgb colour, QPoint offset) {
+    if (name.isEmpty())
+        return;
+    canvas.SetFont(QStringLiteral("Tahoma"), points, true);
+    canvas.SetFontColour(colour);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    const QSize extent = canvas.TextExtent(name);
+    // Integer division truncates toward zero, so a label wider than the image
+    // starts left of it.
+    const int left = (canvas.Width() - extent.width()) / 2 + offset.x();
+    const int top = (canvas.Height() - extent.height()) / 2 + offset.y();
+    canvas.TextOut(left, top, name);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+}
+
+void NormalisedRectangle(Canvas& canvas, int x1, int y1, int x2, int y2) {
+    canvas.Rectangle(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
+}
+
+}  // namespace sw
