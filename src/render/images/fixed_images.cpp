@@ -17,8 +17,10 @@ constexpr Rgb kBlack = MakeRgb(0, 0, 0);
 QImage LabelAndTurn(QImage& image, const QString& name, double angle, int lift) {
     if (SameAngle(angle, kPi)) {
         QImage turned = RotateImage(image, angle);
-        Canvas canvas(turned);
-        DrawNameLabel(canvas, name, 10, kBlack, QPoint(0, -lift));
+        {
+            Canvas canvas(turned);
+            DrawNameLabel(canvas, name, 10, kBlack, QPoint(0, -lift));
+        }
         return turned;
     }
     {

@@ -16,8 +16,10 @@ constexpr Rgb kBlack = MakeRgb(0, 0, 0);
 // Turned by 0 (which clears the image's edges) with the label upright, lifted by 2.
 QImage FinishUpright(const QImage& image, const QString& name) {
     QImage turned = RotateImage(image, 0);
-    Canvas canvas(turned);
-    DrawNameLabel(canvas, name, 10, kBlack, QPoint(0, -2));
+    {
+        Canvas canvas(turned);
+        DrawNameLabel(canvas, name, 10, kBlack, QPoint(0, -2));
+    }
     return turned;
 }
 

@@ -21,8 +21,10 @@ QImage TurnAndLabelLengthwise(QImage& image, const QString& name, double angle) 
     const int points = ShortBodyLabelPoints(name);
     if (SameAngle(angle, kPi)) {
         QImage turned = RotateImage(image, angle);
-        Canvas canvas(turned);
-        DrawNameLabel(canvas, name, points, kBlack);
+        {
+            Canvas canvas(turned);
+            DrawNameLabel(canvas, name, points, kBlack);
+        }
         return turned;
     }
     {
@@ -35,8 +37,10 @@ QImage TurnAndLabelLengthwise(QImage& image, const QString& name, double angle) 
 // LED and electrolytic: turned first, the label always upright.
 QImage TurnThenLabelUpright(const QImage& image, const QString& name, double angle) {
     QImage turned = RotateImage(image, angle);
-    Canvas canvas(turned);
-    DrawNameLabel(canvas, name, RoundBodyLabelPoints(name), kBlack);
+    {
+        Canvas canvas(turned);
+        DrawNameLabel(canvas, name, RoundBodyLabelPoints(name), kBlack);
+    }
     return turned;
 }
 
