@@ -25,7 +25,13 @@ QRect InkBox(const QImage& image, Rgb colour) {
     return box;
 }
 
-bool AllKey(const QImage& image) { return InkBox(image, kKeyColour) == image.rect(); }
+bool AllKey(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (At(image, x, y) != kKeyColour)
+                return false;
+    return true;
+}
 
 TEST(ComponentImages, EveryBuilderGivesItsSizeBodyAndLabel) {
     struct Case {
@@ -189,7 +195,8 @@ TEST(ComponentImages, JackMirrorsInTheRightHalf) {
         EXPECT_EQ(At(left, 29, 18), MakeRgb(0, 128, 192));
         EXPECT_EQ(At(right, 93, 18), kKeyColour);
         EXPECT_EQ(At(right, 89, 18), MakeRgb(0, 128, 192));
-        EXPECT_EQ(At(right, 10, 60), MakeRgb(166, 202, 240)) << "the bushing is on the left";
+        EXPECT_EQ(At(left, 10, 60), MakeRgb(166, 202, 240)) << "the bushing faces left";
+        EXPECT_EQ(At(right, 110, 60), MakeRgb(166, 202, 240)) << "and right when mirrored";
     }
 }
 
