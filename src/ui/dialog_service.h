@@ -5,6 +5,7 @@
 // command can be tested without a screen.
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QPrinter;
@@ -21,6 +22,42 @@ struct FileDialogRequest {
     QString filter;            // Qt form, e.g. "SWB Layouts (*.swb);;All Files (*)"
     QString defaultSuffix;     // without the dot, e.g. "swb"
     QString proposedFileName;  // file name or full path shown at first
+};
+
+// What the caller puts into the value editor (`TEditForm`) before showing it.
+struct ValueEditorSetup {
+    QString caption;  // "New component" or "Replace component"
+    QString name;
+    QString value;
+    bool valueEnabled = true;
+    QStringList units;
+    bool unitsEnabled = true;
+    QString unit;  // the unit entry to select; empty selects none
+    QStringList extras;
+    bool extrasEnabled = false;
+    QString extra;  // the extra entry to preselect
+    QString extraLabel = QStringLiteral("Extra:");
+    // Placing a new component (not replacing one): the first unit is selected
+    // when the dialog is shown.
+    bool isNew = true;
+};
+
+// What the caller reads back after OK.
+struct ValueEditorResult {
+    QString name;
+    QString value;
+    QString unit;   // empty when no unit is selected
+    QString extra;  // empty when no extra is selected
+};
+
+// The layout properties dialog (`TNewForm`): the root attributes it edits.
+struct LayoutProperties {
+    QString type;  // "Stripboard", "Perfboard", "PCB", or any other text the file holds
+    int width = 20;
+    int height = 10;
+    QString project;
+    QString credits;
+    bool hideList = false;
 };
 
 class DialogService {
@@ -43,6 +80,11 @@ public:
     // The platform's print dialog, configuring `printer`; false when cancelled.
     // A scripted implementation points the printer at a PDF file instead.
     virtual bool PrintDialog(QPrinter& printer) = 0;
+    // The value editor; nothing when cancelled.
+    virtual std::optional<ValueEditorResult> EditValue(const ValueEditorSetup& setup) = 0;
+    // The layout properties dialog, filled from `initial`; nothing when cancelled. A type that is none of the three items shows no item
+    // selected and comes back unchanged unless the user picks one.
+    virtual std::optional<LayoutProperties> EditLayoutProperties(const LayoutProperties& initial) = 0;
 
     // Shorthands for the common boxes.
     void ShowError(const QString& text) { Message(MessageKind::Error, text, MessageButtons::Ok); }

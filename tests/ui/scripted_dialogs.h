@@ -24,7 +24,10 @@ namespace sw::test {
 
 class ScriptedDialogs : public DialogService {
 public:
-    enum class Type { Message, OpenFile, SaveFile, InputBox, ShellOpen, PrintDialog };
+    enum class Type {
+        Message, OpenFile, SaveFile, InputBox, ShellOpen, PrintDialog, EditValue,
+        LayoutProperties
+    };
 
     struct Call {
         Type type = Type::Message;
@@ -37,6 +40,10 @@ public:
         // InputBox
         QString caption;
         QString initial;
+        // EditValue: how the value editor was set up
+        ValueEditorSetup valueSetup;
+        // LayoutProperties: what the dialog was filled with
+        sw::LayoutProperties properties;
     };
 
     // Script the answers, consumed in order per dialog kind.
@@ -65,6 +72,22 @@ public:
         m_prints.push_back(std::move(pdfPath));
         return *this;
     }
+    // The value editor confirmed with these fields, or cancelled (nothing).
+    ScriptedDialogs& AnswerEditValue(std::optional<ValueEditorResult> result) {
+        m_values.push_back(std::move(result));
+        return *this;
+    }
+    // The layout properties dialog confirmed with these values, or cancelled.
+    ScriptedDialogs& AnswerLayoutProperties(std::optional<sw::LayoutProperties> result) {
+        m_properties.push_back({false, std::move(result)});
+        return *this;
+    }
+    // The layout properties dialog confirmed with OK and its fields untouched.
+    ScriptedDialogs& AcceptLayoutProperties() {
+        m_properties.push_back({true, std::nullopt});
+        return *this;
+    }
+
     // What HasPrinters answers (true unless set).
     ScriptedDialogs& SetHasPrinters(bool has) {
         m_hasPrinters = has;
@@ -88,7 +111,8 @@ public:
     // True when every scripted answer has been used.
     bool ScriptUsedUp() const {
         return m_messages.empty() && m_openFiles.empty() && m_saveFiles.empty() &&
-               m_inputs.empty() && m_shellOpens.empty() && m_prints.empty();
+               m_inputs.empty() && m_shellOpens.empty() && m_prints.empty() &&
+               m_values.empty() && m_properties.empty();
     }
 
     MessageAnswer Message(MessageKind kind, const QString& text, MessageButtons buttons) override {
@@ -175,6 +199,35 @@ public:
         return true;
     }
 
+    std::optional<ValueEditorResult> EditValue(const ValueEditorSetup& setup) override {
+        Call c;
+        c.type = Type::EditValue;
+        c.caption = setup.caption;
+        c.valueSetup = setup;
+        m_calls.push_back(c);
+        if (m_values.empty()) {
+            ADD_FAILURE() << "unscripted value editor: " << setup.caption.toStdString();
+            return std::nullopt;
+        }
+        return Take(m_values);
+    }
+
+    std::optional<sw::LayoutProperties> EditLayoutProperties(
+        const sw::LayoutProperties& initial) override {
+        Call c;
+        c.type = Type::LayoutProperties;
+        c.properties = initial;
+        m_calls.push_back(c);
+        if (m_properties.empty()) {
+            ADD_FAILURE() << "unscripted layout properties dialog";
+            return std::nullopt;
+        }
+        const PropertiesAnswer answer = Take(m_properties);
+        if (answer.asShown)
+            return initial;
+        return answer.value;
+    }
+
 private:
     template <typename T>
     static T Take(std::deque<T>& queue) {
@@ -189,6 +242,12 @@ private:
     std::deque<std::optional<QString>> m_inputs;
     std::deque<bool> m_shellOpens;
     std::deque<std::optional<QString>> m_prints;
+    std::deque<std::optional<ValueEditorResult>> m_values;
+    struct PropertiesAnswer {
+        bool asShown = false;  // OK with the fields as the dialog was filled
+        std::optional<sw::LayoutProperties> value;
+    };
+    std::deque<PropertiesAnswer> m_properties;
     bool m_hasPrinters = true;
     bool m_autoOk = false;
     std::vector<Call> m_calls;

@@ -1,0 +1,35 @@
+#pragma once
+// Filling the value editor for one kind, for a new component or for replacing
+// an existing one, from the component catalogue.
+
+#include "ui/dialog_service.h"
+
+#include <pugixml.hpp>
+
+namespace sw {
+
+struct CatalogueEntry;
+
+// The per-run values that a new component's dialog starts from.
+struct PlacementDefaults {
+    int padSize = 15;
+    int traceWidth = 5;
+    QString lastColour;  // empty: none chosen yet
+};
+
+// A new component of `kind` named `name` (the next free name for its prefix).
+ValueEditorSetup NewComponentSetup(const CatalogueEntry& kind, const QString& name,
+                                   const PlacementDefaults& defaults);
+// Replacing `element` (a component of `kind`): its name, its value (split into
+// number and unit for kinds with units) and its extra choice.
+ValueEditorSetup ReplaceComponentSetup(const CatalogueEntry& kind, pugi::xml_node element);
+
+// Splits a stored value at its first character that is not a digit, "." or ",":
+// 4.7K -> (4.7, K), "10K Log" -> (10, "K Log"), 15px -> (15, px).
+struct SplitValue {
+    QString number;
+    QString unit;
+};
+SplitValue SplitStoredValue(const QString& value);
+
+}  // namespace sw
