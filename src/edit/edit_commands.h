@@ -1,0 +1,43 @@
+#pragma once
+// The commands that change components already in the layout: Delete, the four
+// moves and Rotate act on the explorer's selection; Replace, Change Value and
+// Change Shape on its current node. Components carry the pads they own (pads
+// whose `Parent` is their name) when they move or rotate, and take them along
+// when they are deleted or replaced.
+
+#include <QString>
+
+namespace sw {
+
+class EditorHost;
+class ExplorerPort;
+class LayoutDocument;
+class PlacementTool;
+
+// Removes the pads owned by `name`, each after the pads owned by its own name.
+// Only pads listed in the explorer's pads category are found. A chain of pads
+// that owns itself ends instead of recursing without end.
+void DeleteOwnedPads(LayoutDocument& doc, ExplorerPort& explorer, const QString& name);
+
+void DeleteSelection(EditorHost& host);
+
+enum class MoveDirection { Up, Down, Left, Right };
+void MoveSelection(EditorHost& host, MoveDirection direction);
+
+// A quarter turn clockwise on the screen about the rounded centre of the
+// selection's holes.
+void RotateSelection(EditorHost& host);
+
+// Starts placing the current node's kind with its element as the replace target.
+void ReplaceCurrent(EditorHost& host, PlacementTool& tool);
+// Asks for a new `Value` of the current element; a pad or trace also sets the
+// default pad size or trace width.
+void ChangeValue(EditorHost& host, PlacementTool& tool);
+// Gives the current wire a new `Seed` (a new bend).
+void ChangeShape(EditorHost& host, int seed);
+
+// The centre coordinate of a rotation: the middle of min and max, a half going
+// to the even neighbour (2.5 -> 2, 3.5 -> 4).
+int RotationCentre(int min, int max);
+
+}  // namespace sw
