@@ -24,6 +24,8 @@ const std::vector<Command>& Commands() {
          "render-board LAYOUT.swb OUT.png [--select NAME]... [--reveal]\n"
          "               the 2000 x 1200 board image as the editor shows it (.png, .gif, .jpg, .bmp)",
          RunRenderBoardCommand},
+        {"pnp", "pnp LAYOUT.swb OUT.gif | --pdf OUT.pdf [--page a4|letter]   the toner-transfer picture",
+         RunPnpCommand},
     };
     return commands;
 }

@@ -16,6 +16,9 @@ int RunRenderBoardCommand(const QStringList& args, QTextStream& out, QTextStream
 int RunBomCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 // connect LAYOUT.swb X1 Y1 X2 Y2: exit 0 connected, 1 not connected.
 int RunConnectCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int RunRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int RunPnpCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // Loads a layout for a command, writing the one-line reason to `err` on failure.
 bool LoadLayoutForCommand(const QString& path, LayoutDocument& doc, QTextStream& err);

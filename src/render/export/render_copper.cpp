@@ -88,8 +88,11 @@ void RenderCopper(const LayoutDocument& doc, Canvas& canvas, int width, int heig
         canvas.SetPen(kBlack, 2);
         canvas.SetBrush(kBlack);
         if (BoolAttr(node, "Square")) {
+            // The square's corners are (x - h + 1, y - h + 1) and (x + h, y + h),
+            // both inked (a 2-pixel outline straddles its path): for size 15 it
+            // runs from 6 pixels left of and above the hole to 7 right and below.
             const int h = size / 2;
-            canvas.Rectangle(c.x() - h + 1, c.y() - h + 1, c.x() + h, c.y() + h);
+            canvas.Rectangle(c.x() - h + 1, c.y() - h + 1, c.x() + h + 1, c.y() + h + 1);
         } else if (size > 0) {
             canvas.Dot(c.x(), c.y(), size);
         }

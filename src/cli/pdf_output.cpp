@@ -1,0 +1,79 @@
+#include "cli/pdf_output.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+namespace sw {
+
+std::optional<QPageSize::PageSizeId> TakePageOption(QStringList& args, QTextStream& err) {
+    const int at = args.indexOf(QStringLiteral("--page"));
+    if (at < 0)
+        return QPageSize::A4;
+    if (at + 1 >= args.size()) {
+        err << "stripwright: --page needs a page size: a4 or letter\n";
+        return std::nullopt;
+    }
+    const QString name = args.at(at + 1).toLower();
+    args.remove(at, 2);
+    if (name == QLatin1String("a4"))
+        return QPageSize::A4;
+    if (name == QLatin1String("letter"))
+        return QPageSize::Letter;
+    err << "stripwright: unknown page size \"" << name << "\": use a4 or letter\n";
+    return std::nullopt;
+}
+
+bool CheckPdfName(const QString& path, QTextStream& err) {
+    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
+        return true;
+    err << "stripwright: the printed page is written as a PDF file; name it OUT.pdf (got \"" << path
+        << "\")\n";
+    return false;
+}
+
+void SetUpPdfPrinter(QPrinter& printer, const QString& path, QPageSize::PageSizeId page) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(page));
+}
+
+WriteResult PrintToPdf(const QString& path, QPageSize::PageSizeId page,
+                       const std::function<WriteResult(QPrinter&)>& print) {
+    WriteResult result;
+    // QPrinter writes straight to a named file, so it prints into a temporary
+    // file that is then copied into place atomically.
+    QTemporaryFile temporary(QDir::tempPath() + QStringLiteral("/stripwright-print-XXXXXX.pdf"));
+    if (!temporary.open()) {
+        result.message = QStringLiteral("Cannot create a temporary file for the PDF: %1")
+                             .arg(temporary.errorString());
+        return result;
+    }
+    temporary.close();
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        SetUpPdfPrinter(printer, temporary.fileName(), page);
+        result = print(printer);
+    }
+    if (!result.ok)
+        return result;
+
+    QFile written(temporary.fileName());
+    QSaveFile target(path);
+    QByteArray bytes;
+    if (written.open(QIODevice::ReadOnly))
+        bytes = written.readAll();
+    if (bytes.isEmpty() || !target.open(QIODevice::WriteOnly) ||
+        target.write(bytes) != bytes.size() || !target.commit()) {
+        result.ok = false;
+        result.message = QStringLiteral("Cannot write \"%1\": %2")
+                             .arg(path, bytes.isEmpty() ? QStringLiteral("the printer wrote no PDF")
+                                                        : target.errorString());
+    }
+    return result;
+}
+
+}  // namespace sw

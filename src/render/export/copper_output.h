@@ -1,0 +1,26 @@
+#pragma once
+// The toner-transfer jobs shared by the editor's Render PnP and Print PnP and
+// the command line's pnp: the copper picture to a GIF file, or onto a printer
+// that is already set up (by the print dialog, or as a PDF file) at true scale.
+
+#include "render/export/image_file.h"
+
+#include <QImage>
+
+class QPrinter;
+
+namespace sw {
+
+class LayoutDocument;
+
+// The toner-transfer picture of the layout on a fresh copper canvas; a null
+// image (and `error` set) when the board's size gives no canvas.
+QImage RenderCopperImage(const LayoutDocument& doc, QString* error);
+
+// Render PnP: the toner-transfer picture written as GIF.
+WriteResult WriteCopperImage(const LayoutDocument& doc, const QString& path);
+
+// Print PnP: the toner-transfer picture at true scale, centred.
+WriteResult PrintCopperImage(const LayoutDocument& doc, QPrinter& printer);
+
+}  // namespace sw

@@ -1,0 +1,111 @@
+#include "ui/output_commands.h"
+
+#include "model/layout_document.h"
+#include "render/export/copper_output.h"
+#include "render/export/layout_output.h"
+#include "ui/dialog_service.h"
+#include "ui/wait_form.h"
+
+#include <QPrinter>
+#include <optional>
+
+namespace sw {
+namespace {
+
+// Shows the wait window (when there is one) until the end of the scope, errors included.
+class OptionalWait {
+public:
+    explicit OptionalWait(TWaitForm* form) {
+        if (form)
+            m_guard.emplace(*form);
+    }
+
+private:
+    std::optional<WaitGuard> m_guard;
+};
+
+void ClearSelection(const OutputCommandContext& ctx) {
+    if (ctx.clearSelection)
+        ctx.clearSelection();
+}
+
+void OfferToOpen(const OutputCommandContext& ctx, const QString& path) {
+    if (!ctx.dialogs.Confirm(kRenderCompleteQuestion))
+        return;
+    if (!ctx.dialogs.ShellOpen(path))
+        ctx.dialogs.ShowError(
+            QStringLiteral("The desktop has no program to open \"%1\".").arg(path));
+}
+
+// Writes (with the wait window shown, when given); on failure the wait window
+// is closed before the error is shown. True when written.
+bool WriteReporting(const OutputCommandContext& ctx, TWaitForm* waitForm,
+                    const std::function<WriteResult()>& write) {
+    WriteResult result;
+    {
+        OptionalWait wait(waitForm);
+        result = write();
+    }
+    if (!result.ok)
+        ctx.dialogs.ShowError(result.message);
+    return result.ok;
+}
+
+void PrintWith(const OutputCommandContext& ctx,
+               const std::function<WriteResult(QPrinter&)>& print) {
+    if (!ctx.dialogs.HasPrinters()) {
+        ctx.dialogs.ShowError(kNoPrintersMessage);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!ctx.dialogs.PrintDialog(printer))
+        return;
+    const WriteResult result = print(printer);
+    if (!result.ok)
+        ctx.dialogs.ShowError(result.message);
+}
+
+}  // namespace
+
+void RenderImageCommand(const OutputCommandContext& ctx) {
+    FileDialogRequest request;
+    request.caption = QStringLiteral("Render Image");
+    request.filter = kRenderImageFilter;
+    request.defaultSuffix = QStringLiteral("gif");
+    request.proposedFileName = QStringLiteral("render.gif");
+    const std::optional<QString> path = ctx.dialogs.SaveFile(request);
+    if (!path)
+        return;
+    const bool written = WriteReporting(ctx, ctx.waitForm, [&] {
+        ClearSelection(ctx);
+        return WriteRenderedImage(ctx.doc, *path, ImageFormatForFileName(*path));
+    });
+    if (written)
+        OfferToOpen(ctx, *path);
+}
+
+void PrintCommand(const OutputCommandContext& ctx) {
+    PrintWith(ctx, [&](QPrinter& printer) {
+        ClearSelection(ctx);
+        return PrintRenderedImage(ctx.doc, printer);
+    });
+}
+
+void RenderPnpCommand(const OutputCommandContext& ctx) {
+    FileDialogRequest request;
+    request.caption = QStringLiteral("Render PnP");
+    request.filter = kRenderPnpFilter;
+    request.defaultSuffix = QStringLiteral("gif");
+    request.proposedFileName = QStringLiteral("PnP.gif");
+    const std::optional<QString> path = ctx.dialogs.SaveFile(request);
+    if (!path)
+        return;
+    if (WriteReporting(ctx, nullptr, [&] { return WriteCopperImage(ctx.doc, *path); }))
+        OfferToOpen(ctx, *path);
+}
+
+void PrintPnpCommand(const OutputCommandContext& ctx) {
+    PrintWith(ctx, [&](QPrinter& printer) { return PrintCopperImage(ctx.doc, printer); });
+}
+
+}  // namespace sw

@@ -1,0 +1,44 @@
+#pragma once
+// The editor's output commands: Render Image, Print, Render PnP and Print PnP.
+// Every question and dialog goes through the dialog seam, so the main window's
+// handlers only call these and the commands run in tests without a screen.
+
+#include <QString>
+#include <functional>
+
+namespace sw {
+
+class DialogService;
+class LayoutDocument;
+class TWaitForm;
+
+struct OutputCommandContext {
+    const LayoutDocument& doc;
+    DialogService& dialogs;
+    // Clears the explorer's selection (so nothing is drawn as selected); may be empty.
+    std::function<void()> clearSelection;
+    // Shown while the picture is rendered and written; may be null.
+    TWaitForm* waitForm = nullptr;
+};
+
+// The program's own texts.
+inline const QString kRenderCompleteQuestion =
+    QStringLiteral("Render complete! Would you like to open image file now?");
+inline const QString kNoPrintersMessage = QStringLiteral("No printers detected!");
+inline const QString kRenderImageFilter =
+    QStringLiteral("GIF Images (*.gif);;JPEG Images (*.jpg);;Bitmaps (*.bmp)");
+inline const QString kRenderPnpFilter = QStringLiteral("GIF Images (*.gif)");
+
+// Render Image: the picture save dialog ("render.gif"), the wait window while
+// the picture is rendered and written in the format its name asks for, then
+// the offer to open it.
+void RenderImageCommand(const OutputCommandContext& ctx);
+// Print: the rendered picture on the printer chosen in the print dialog.
+void PrintCommand(const OutputCommandContext& ctx);
+// Render PnP: the toner-transfer picture saved as GIF ("PnP.gif"), then the
+// offer to open it.
+void RenderPnpCommand(const OutputCommandContext& ctx);
+// Print PnP: the toner-transfer picture printed at true scale.
+void PrintPnpCommand(const OutputCommandContext& ctx);
+
+}  // namespace sw
