@@ -24,8 +24,12 @@ const std::vector<Command>& Commands() {
          "render-board LAYOUT.swb OUT.png [--select NAME]... [--reveal]\n"
          "               the 2000 x 1200 board image as the editor shows it (.png, .gif, .jpg, .bmp)",
          RunRenderBoardCommand},
+        {"render", "render LAYOUT.swb OUT.gif|OUT.jpg|OUT.bmp|OUT.png   the rendered picture",
+         RunRenderCommand},
         {"pnp", "pnp LAYOUT.swb OUT.gif | --pdf OUT.pdf [--page a4|letter]   the toner-transfer picture",
          RunPnpCommand},
+        {"print", "print LAYOUT.swb OUT.pdf [--page a4|letter]   the printed page, as a PDF file",
+         RunPrintCommand},
     };
     return commands;
 }

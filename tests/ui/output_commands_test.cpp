@@ -1,0 +1,147 @@
+// The editor's output commands through the scripted dialogs: what is asked, in
+// which order, and what ends up in the files.
+
+#include "model/layout_document.h"
+#include "scripted_dialogs.h"
+#include "ui/output_commands.h"
+#include "ui/wait_form.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace sw {
+namespace {
+
+using test::ScriptedDialogs;
+using Type = ScriptedDialogs::Type;
+
+LayoutDocument Board() {
+    LayoutDocument doc;
+    EXPECT_TRUE(doc.LoadText("<Layout Type=\"PCB\" Width=\"20\" Height=\"10\" Project=\"Board\" "
+                             "Credits=\"\"><Pad X1=\"1\" Y1=\"1\" Value=\"15\" Name=\"P1\"/>"
+                             "</Layout>")
+                    .ok);
+    return doc;
+}
+
+TEST(RenderImageCommandTest, AsksForAFileWritesItsFormatAndOffersToOpenIt) {
+    QTemporaryDir dir;
+    const LayoutDocument doc = Board();
+    const struct {
+        const char* name;
+        const char* format;
+    } cases[] = {{"render.GIF", "gif"}, {"render.jpg", "jpeg"}, {"render.jpeg", "bmp"}};
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(c.name);
+        ScriptedDialogs dialogs;
+        dialogs.AnswerSaveFile(path).AnswerMessage(MessageAnswer::Yes);
+        int cleared = 0;
+        TWaitForm wait;
+        RenderImageCommand({doc, dialogs, [&] { ++cleared; }, &wait});
+        EXPECT_EQ(cleared, 1);
+        EXPECT_FALSE(wait.isVisible());
+        EXPECT_EQ(QImageReader::imageFormat(path), QByteArray(c.format)) << c.name;
+
+        const auto saves = dialogs.CallsOf(Type::SaveFile);
+        ASSERT_EQ(saves.size(), 1u);
+        EXPECT_EQ(saves[0].request.proposedFileName, QStringLiteral("render.gif"));
+        EXPECT_EQ(saves[0].request.filter, kRenderImageFilter);
+        EXPECT_EQ(saves[0].request.defaultSuffix, QStringLiteral("gif"));
+        const auto messages = dialogs.CallsOf(Type::Message);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, kRenderCompleteQuestion);
+        EXPECT_EQ(messages[0].kind, MessageKind::Confirm);
+        EXPECT_EQ(messages[0].buttons, MessageButtons::YesNo);
+        const auto opens = dialogs.CallsOf(Type::ShellOpen);
+        ASSERT_EQ(opens.size(), 1u);
+        EXPECT_EQ(opens[0].text, path);
+    }
+}
+
+TEST(RenderImageCommandTest, NoOpensTheFileNotAndCancelWritesNothing) {
+    QTemporaryDir dir;
+    const LayoutDocument doc = Board();
+    ScriptedDialogs declined;
+    declined.AnswerSaveFile(dir.filePath("r.gif")).AnswerMessage(MessageAnswer::No);
+    RenderImageCommand({doc, declined, {}, nullptr});
+    EXPECT_TRUE(QFile::exists(dir.filePath("r.gif")));
+    EXPECT_TRUE(declined.CallsOf(Type::ShellOpen).empty());
+
+    ScriptedDialogs cancelled;
+    cancelled.AnswerSaveFile(std::nullopt);
+    int cleared = 0;
+    RenderImageCommand({doc, cancelled, [&] { ++cleared; }, nullptr});
+    EXPECT_EQ(cancelled.Calls().size(), 1u);
+    EXPECT_EQ(cleared, 0);
+}
+
+TEST(RenderImageCommandTest, FailedWriteClosesTheWaitWindowAndShowsTheError) {
+    QTemporaryDir dir;
+    const LayoutDocument doc = Board();
+    const QString path = dir.filePath("missing/render.gif");
+    ScriptedDialogs dialogs;
+    dialogs.AnswerSaveFile(path).AnswerMessage(MessageAnswer::Ok);
+    TWaitForm wait;
+    RenderImageCommand({doc, dialogs, {}, &wait});
+    EXPECT_FALSE(wait.isVisible());
+    const auto messages = dialogs.CallsOf(Type::Message);
+    ASSERT_EQ(messages.size(), 1u);  // the error, and no "Render complete!"
+    EXPECT_EQ(messages[0].kind, MessageKind::Error);
+    EXPECT_TRUE(messages[0].text.contains(path)) << messages[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(RenderPnpCommandTest, SavesTheCopperAsGifNamedPnP) {
+    QTemporaryDir dir;
+    const LayoutDocument doc = Board();
+    const QString path = dir.filePath("copper.gif");
+    ScriptedDialogs dialogs;
+    dialogs.AnswerSaveFile(path).AnswerMessage(MessageAnswer::No);
+    RenderPnpCommand({doc, dialogs, {}, nullptr});
+    const auto saves = dialogs.CallsOf(Type::SaveFile);
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].request.proposedFileName, QStringLiteral("PnP.gif"));
+    EXPECT_EQ(saves[0].request.filter, kRenderPnpFilter);
+    EXPECT_EQ(QImage(path).size(), QSize(440, 240));
+    EXPECT_EQ(dialogs.CallsOf(Type::Message).at(0).text, kRenderCompleteQuestion);
+}
+
+TEST(PrintCommandsTest, NoPrinterIsReportedAndNothingElseHappens) {
+    const LayoutDocument doc = Board();
+    for (auto command : {&PrintCommand, &PrintPnpCommand}) {
+        ScriptedDialogs dialogs;
+        dialogs.SetHasPrinters(false).AnswerMessage(MessageAnswer::Ok);
+        int cleared = 0;
+        command({doc, dialogs, [&] { ++cleared; }, nullptr});
+        ASSERT_EQ(dialogs.Calls().size(), 1u);
+        EXPECT_EQ(dialogs.Calls()[0].text, kNoPrintersMessage);
+        EXPECT_EQ(dialogs.Calls()[0].kind, MessageKind::Error);
+        EXPECT_EQ(dialogs.Calls()[0].buttons, MessageButtons::Ok);
+        EXPECT_EQ(cleared, 0);
+    }
+}
+
+TEST(PrintCommandsTest, CancelledDialogPrintsNothingAndAChosenPrinterGetsThePage) {
+    QTemporaryDir dir;
+    const LayoutDocument doc = Board();
+    for (auto command : {&PrintCommand, &PrintPnpCommand}) {
+        ScriptedDialogs cancelled;
+        cancelled.AnswerPrintDialog(std::nullopt);
+        command({doc, cancelled, {}, nullptr});
+        EXPECT_EQ(cancelled.Calls().size(), 1u);
+
+        const QString pdf = dir.filePath(command == &PrintCommand ? "print.pdf" : "pnp.pdf");
+        ScriptedDialogs printed;
+        printed.AnswerPrintDialog(pdf);
+        command({doc, printed, {}, nullptr});
+        EXPECT_EQ(printed.Calls().size(), 1u);  // no message after a successful print
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.read(5) == "%PDF-");
+    }
+}
+
+}  // namespace
+}  // namespace sw
