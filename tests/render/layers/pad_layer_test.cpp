@@ -21,7 +21,7 @@ TEST(PadLayer, RoundAndSquarePadsWithARoundDrill) {
         {0, 0, kWhite, kWhite, 1},      // drill
         {2, 0, kWhite, kWhite, 1},      // drill edge (diameter 5)
         {3, 0, kBlack, kBlack, 1},      // copper just outside the drill
-        {7, 0, kBlack, kBlack, 1},      // disc edge (diameter 15)
+        {7, 0, kBlack, kWhite, 1},      // disc edge (diameter 15)
         {8, 0, kWhite, kWhite, 0},      // outside
         {-6, -6, kWhite, kBlack, 0},    // square corner, outside the disc
         {6, 6, kWhite, kBlack, 0},      // square runs c - 6 ... c + 6

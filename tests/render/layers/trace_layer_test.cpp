@@ -20,7 +20,7 @@ TEST(TraceLayer, WidthAndRoundEnds) {
     } probes[] = {
         {900, 228, true},  {900, 232, true},  {900, 227, false}, {900, 233, false},  // 5 pixels thick
         {858, 230, true},  {857, 230, false}, {942, 230, true},  {943, 230, false},  // round ends
-        {859, 228, false}, {941, 232, false},                                          // ...not square
+        {859, 228, true},  {858, 228, false}, {942, 232, false},                     // ...not square
     };
     LayerRig rig("<Text Value='x' X1='1' Y1='1' Name='A1'/>" + TraceXml("5px"));
     rig.Draw(DrawTraceLayer);
@@ -55,7 +55,7 @@ TEST(TraceLayer, ColourAndWidthFromTheAttributes) {
         rig.Draw(DrawTraceLayer);
         EXPECT_EQ(rig.At(900, 230), c.colour);
         EXPECT_EQ(rig.At(900, 229) == c.colour, c.thick);
-        EXPECT_EQ(rig.At(900, 231), MakeRgb(1, 2, 3));
+        EXPECT_EQ(rig.At(900, 233), MakeRgb(1, 2, 3));
     }
 }
 
