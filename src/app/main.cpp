@@ -7,11 +7,32 @@
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Qt wants a private runtime folder and warns on stderr when the session has
+// none (a console or CI login); give it one of our own, quietly.
+void EnsureRuntimeDir() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QByteArray dir = "/tmp/stripwright-runtime-" + QByteArray::number(uint(getuid()));
+    mkdir(dir.constData(), 0700);
+    struct stat info {};
+    if (stat(dir.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid()) {
+        chmod(dir.constData(), 0700);
+        qputenv("XDG_RUNTIME_DIR", dir);
+    }
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
+    EnsureRuntimeDir();
 
     if (sw::IsCommandLineCommand(args)) {
         // Commands draw with the same fonts as the editor but need no display.
