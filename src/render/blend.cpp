@@ -44,27 +44,44 @@ void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QI
     QImage& keys = pick.Draw().Image();
     const QRgb keyValue = 0xFF000000u | identity;
     // The canvas and the pick map may differ in size (an export raster is
-    // smaller than the board image); each is clipped on its own.
-    for (int j = std::max(0, -top); j < src.height(); ++j) {
-        const int y = top + j;
-        if (y < 0)
-            continue;
+    // smaller than the board image); each is clipped on its own. The clip
+    // ranges are worked out once per image, not per pixel: compositing is the
+    // largest cost of a repaint.
+    auto columnsOn = [&](const QImage& raster) {
+        const long long end = std::clamp<long long>((long long)raster.width() - left, 0, src.width());
+        return int(end);
+    };
+    const int first = int(std::clamp<long long>(-(long long)left, 0, src.width()));
+    const int canvasEnd = columnsOn(target);
+    const int pickEnd = columnsOn(keys);
+    const int rowFirst = int(std::clamp<long long>(-(long long)top, 0, src.height()));
+    const unsigned keep = 255u - unsigned(effective);
+    for (int j = rowFirst; j < src.height(); ++j) {
+        const long long y = (long long)top + j;
         const bool rowOnCanvas = y < target.height();
         const bool rowOnPick = y < keys.height();
         if (!rowOnCanvas && !rowOnPick)
             break;
         const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(j));
-        QRgb* to = rowOnCanvas ? reinterpret_cast<QRgb*>(target.scanLine(y)) : nullptr;
-        QRgb* ids = rowOnPick ? reinterpret_cast<QRgb*>(keys.scanLine(y)) : nullptr;
-        for (int i = std::max(0, -left); i < src.width(); ++i) {
-            const Rgb colour = from[i] & 0xFFFFFF;
-            if (colour == key)
-                continue;
-            const int x = left + i;
-            if (to && x < target.width())
-                to[x] = 0xFF000000u | BlendColour(colour, to[x] & 0xFFFFFF, effective);
-            if (ids && x < keys.width())
-                ids[x] = keyValue;
+        if (rowOnCanvas) {
+            QRgb* row = reinterpret_cast<QRgb*>(target.scanLine(int(y)));
+            for (int i = first; i < canvasEnd; ++i) {
+                const unsigned colour = from[i] & 0xFFFFFFu;
+                if (colour == key)
+                    continue;
+                const unsigned d = row[left + i];
+                // BlendChannel on each channel: (opacity * s + (255 - opacity) * d) div 256.
+                const unsigned r = (unsigned(effective) * (colour >> 16) + keep * ((d >> 16) & 0xFFu)) >> 8;
+                const unsigned g = (unsigned(effective) * ((colour >> 8) & 0xFFu) + keep * ((d >> 8) & 0xFFu)) >> 8;
+                const unsigned b = (unsigned(effective) * (colour & 0xFFu) + keep * (d & 0xFFu)) >> 8;
+                row[left + i] = 0xFF000000u | (r << 16) | (g << 8) | b;
+            }
+        }
+        if (rowOnPick) {
+            QRgb* ids = reinterpret_cast<QRgb*>(keys.scanLine(int(y)));
+            for (int i = first; i < pickEnd; ++i)
+                if ((from[i] & 0xFFFFFFu) != key)
+                    ids[left + i] = keyValue;
         }
     }
 }

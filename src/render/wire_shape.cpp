@@ -50,11 +50,18 @@ std::uint32_t WireSeed(pugi::xml_node wire) {
 }
 
 std::vector<QPoint> FlattenWire(const WireCurve& curve) {
-    auto length = [](QPoint a, QPoint b) { return std::hypot(double(a.x() - b.x()), double(a.y() - b.y())); };
-    // The control polygon bounds the curve's length; a point every 4 pixels of it
-    // keeps the chords within a fraction of a pixel of the curve on these gentle bends.
-    const double polygon = length(curve.p1, curve.c1) + length(curve.c1, curve.c2) + length(curve.c2, curve.p2);
-    const int steps = std::clamp(int(polygon / 4.0), 1, 2000);
+    // Uniform steps in t: a chord over a parameter step h strays at most
+    // h^2 / 8 * max|B''| from the curve, and |B''| <= 6 L with L the larger second
+    // difference of the control points. n = ceil(sqrt(3 L / (4 tol))) steps keep
+    // that within tol = 0.5 pixel, below the rounding to whole pixels; a gently
+    // bent wire needs only a dozen or two segments whatever its length.
+    auto secondDifference = [](QPoint a, QPoint b, QPoint c) {
+        return std::hypot(double(a.x() - 2 * b.x() + c.x()), double(a.y() - 2 * b.y() + c.y()));
+    };
+    const double bend = std::max(secondDifference(curve.p1, curve.c1, curve.c2),
+                                 secondDifference(curve.c1, curve.c2, curve.p2));
+    constexpr double kTolerance = 0.5;
+    const int steps = std::clamp(int(std::ceil(std::sqrt(3.0 * bend / (4.0 * kTolerance)))), 1, 1000);
     std::vector<QPoint> points;
     points.reserve(steps + 1);
     points.push_back(curve.p1);

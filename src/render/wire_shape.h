@@ -25,8 +25,8 @@ WireCurve WireControlPoints(QPoint p1, QPoint p2, std::uint32_t seed);
 // and in exported images alike.
 std::uint32_t WireSeed(pugi::xml_node wire);
 
-// The curve as a polyline, its points at most a few pixels apart, first and last
-// point exactly on p1 and p2.
+// The curve as a polyline that stays within a pixel of it, first and last point
+// exactly on p1 and p2; the number of points follows the bend, not the length.
 std::vector<QPoint> FlattenWire(const WireCurve& curve);
 
 }  // namespace sw

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace sw {
@@ -101,25 +102,46 @@ TEST(WireShape, SeedFromTheAttributeOrFromTheEnds) {
     EXPECT_EQ(w6, 0xFFFFFFFFu); // negative seeds wrap as 32-bit values
 }
 
-TEST(WireShape, FlatteningRunsFromEndToEndNearTheCurve) {
-    const WireCurve curve{{860, 230}, {865, 244}, {894, 223}, {920, 230}};
-    const std::vector<QPoint> points = FlattenWire(curve);
-    ASSERT_GE(points.size(), 10u);
-    EXPECT_EQ(points.front(), curve.p1);
-    EXPECT_EQ(points.back(), curve.p2);
+double DistanceToPolyline(double x, double y, const std::vector<QPoint>& points) {
+    double best = 1e9;
     for (size_t i = 1; i < points.size(); ++i) {
-        const QPoint step = points[i] - points[i - 1];
-        EXPECT_LE(step.manhattanLength(), 8);
-        EXPECT_NE(step, QPoint(0, 0));
+        const double ax = points[i - 1].x(), ay = points[i - 1].y();
+        const double dx = points[i].x() - ax, dy = points[i].y() - ay;
+        const double len2 = dx * dx + dy * dy;
+        const double t = len2 > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / len2, 0.0, 1.0) : 0.0;
+        best = std::min(best, std::hypot(x - ax - t * dx, y - ay - t * dy));
     }
-    // The midpoint of the curve is (p1 + 3 c1 + 3 c2 + p2) / 8 = (884.375, 233.375).
-    bool nearMid = false;
-    for (const QPoint& p : points)
-        nearMid |= std::abs(p.x() - 884) <= 1 && std::abs(p.y() - 233) <= 1;
-    EXPECT_TRUE(nearMid);
+    return best;
+}
+
+TEST(WireShape, FlatteningStaysWithinAPixelOfTheCurve) {
+    const WireCurve curves[] = {
+        {{860, 230}, {865, 244}, {894, 223}, {920, 230}},     // the worked seed above
+        {{20, 20}, {400, 500}, {-300, 600}, {900, 40}},       // far stronger than any wire
+        {{100, 100}, {200, 100}, {300, 100}, {400, 100}},     // straight, evenly spaced
+        WireControlPoints({820, 210}, {1800, 1190}, 99),      // a board-long wire
+    };
+    for (const WireCurve& curve : curves) {
+        const std::vector<QPoint> points = FlattenWire(curve);
+        ASSERT_GE(points.size(), 2u);
+        EXPECT_EQ(points.front(), curve.p1);
+        EXPECT_EQ(points.back(), curve.p2);
+        for (size_t i = 1; i < points.size(); ++i)
+            EXPECT_NE(points[i], points[i - 1]);
+        for (int k = 0; k <= 200; ++k) {
+            const double t = k / 200.0, u = 1 - t;
+            const double x = u * u * u * curve.p1.x() + 3 * u * u * t * curve.c1.x() + 3 * u * t * t * curve.c2.x() +
+                             t * t * t * curve.p2.x();
+            const double y = u * u * u * curve.p1.y() + 3 * u * u * t * curve.c1.y() + 3 * u * t * t * curve.c2.y() +
+                             t * t * t * curve.p2.y();
+            EXPECT_LE(DistanceToPolyline(x, y, points), 1.0) << "t = " << t;
+        }
+    }
+    // A gentle wire needs few segments; a straight one needs one.
+    EXPECT_LE(FlattenWire(curves[0]).size(), 12u);
+    EXPECT_EQ(FlattenWire(curves[2]).size(), 2u);
     // A wire whose ends coincide is a single point drawn as a dot.
-    const std::vector<QPoint> dot = FlattenWire({{5, 5}, {5, 5}, {5, 5}, {5, 5}});
-    EXPECT_EQ(dot.size(), 2u);
+    EXPECT_EQ(FlattenWire({{5, 5}, {5, 5}, {5, 5}, {5, 5}}).size(), 2u);
 }
 
 }  // namespace

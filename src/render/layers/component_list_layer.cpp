@@ -5,7 +5,9 @@
 #include "render/layers.h"
 #include "render/render_context.h"
 
+#include <array>
 #include <cstring>
+#include <vector>
 
 namespace sw {
 
@@ -13,59 +15,68 @@ namespace {
 
 constexpr int kRowPitch = 16;
 
-bool Is(pugi::xml_node node, const char* kind) { return std::strcmp(node.name(), kind) == 0; }
+// The listed kinds in the order their walks run: column 1, column 2 (one walk
+// over both kinds), then column 3, one walk per kind.
+enum Group { kResistors, kCapacitors, kIC, kLineIC, kTransistor, kDiode, kLed, kTrimmer, kPot, kTransformer,
+             kSwitch, kTube, kRelay, kGroups };
 
-struct ListColumn {
-    RenderContext& ctx;
-    int left;
-    int top;
-    int row = 0;
+int GroupOf(pugi::xml_node node) {
+    static constexpr std::array<std::pair<const char*, Group>, 14> kKinds{{
+        {"Resistor", kResistors}, {"Capacitor", kCapacitors}, {"Electrolyte", kCapacitors}, {"IC", kIC},
+        {"LineIC", kLineIC}, {"Transistor", kTransistor}, {"Diode", kDiode}, {"Led", kLed},
+        {"Trimmer", kTrimmer}, {"Pot", kPot}, {"Transformer", kTransformer}, {"Switch", kSwitch},
+        {"Tube", kTube}, {"Relay", kRelay},
+    }};
+    for (const auto& [kind, group] : kKinds)
+        if (std::strcmp(node.name(), kind) == 0)
+            return group;
+    return -1;
+}
 
-    // One walk in document order, listing the elements for which `listed`
-    // holds; the rows continue from earlier walks into the same column.
-    template <typename Pred>
-    void Walk(Pred listed) {
-        ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned) {
-            if (!listed(node))
-                return;
-            QString entry = TextAttr(node, "Name") + QStringLiteral(": ") + TextAttr(node, "Value");
-            if (Is(node, "Pot"))
-                entry += QLatin1Char(' ') + TextAttr(node, "Taper");
-            ctx.canvas.TextOut(left, top + kRowPitch * row, entry);
-            ++row;
-        });
-    }
-    void WalkWithValue(const char* kind) {
-        Walk([kind](pugi::xml_node node) { return Is(node, kind) && *node.attribute("Value").value(); });
-    }
-};
+bool Listed(pugi::xml_node node) {
+    // Capacitors are listed even without a value; every other kind needs one.
+    return *node.attribute("Value").value() || std::strcmp(node.name(), "Capacitor") == 0;
+}
 
 }  // namespace
 
 void DrawComponentList(RenderContext& ctx) {
     if (ctx.doc.HideList())
         return;
+    // One walk sorts the listed elements into their groups, in document order,
+    // which is what a separate walk per kind would list.
+    std::array<std::vector<pugi::xml_node>, kGroups> groups;
+    ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned) {
+        const int group = GroupOf(node);
+        if (group >= 0 && Listed(node))
+            groups[group].push_back(node);
+    });
+
     Canvas& canvas = ctx.canvas;
     canvas.SetFont(QStringLiteral("Tahoma"), 8, true);
     canvas.SetFontColour(0);
     canvas.SetBrush(0xFFFFFF, BrushStyle::Solid);
-    // 40 pixels below the bottom row of board tiles.
+    // 40 pixels below the bottom row of board tiles, columns around the canvas centre.
     const int top = 240 + 20 * ctx.boardHeight;
     const int centre = ctx.width / 2;
-
-    ListColumn resistors{ctx, centre - 150, top};
-    resistors.WalkWithValue("Resistor");
-
-    // Capacitors are listed even without a value; electrolytes only with one.
-    ListColumn capacitors{ctx, centre - 50, top};
-    capacitors.Walk([](pugi::xml_node node) {
-        return Is(node, "Capacitor") || (Is(node, "Electrolyte") && *node.attribute("Value").value());
-    });
-
-    ListColumn others{ctx, centre + 50, top};
-    for (const char* kind : {"IC", "LineIC", "Transistor", "Diode", "Led", "Trimmer", "Pot", "Transformer",
-                             "Switch", "Tube", "Relay"})
-        others.WalkWithValue(kind);
+    auto column = [&](int left, int firstGroup, int lastGroup) {
+        int row = 0;
+        for (int g = firstGroup; g <= lastGroup; ++g) {
+            for (pugi::xml_node node : groups[g]) {
+                const int y = top + kRowPitch * row++;
+                // A long list runs off the bottom of the canvas; entries there draw nothing.
+                if (y >= ctx.height)
+                    return;
+                QString entry = TextAttr(node, "Name") + QStringLiteral(": ") + TextAttr(node, "Value");
+                if (g == kPot)
+                    entry += QLatin1Char(' ') + TextAttr(node, "Taper");
+                canvas.TextOut(left, y, entry);
+            }
+        }
+    };
+    column(centre - 150, kResistors, kResistors);
+    column(centre - 50, kCapacitors, kCapacitors);
+    column(centre + 50, kIC, kRelay);
 }
 
 }  // namespace sw

@@ -1,0 +1,126 @@
+// RenderLayout on the editor's 2000 x 1200 board image: each example layout, the
+// fixed-seed stress layout, and beside each the frame alone (the same board with
+// no components: page, grid, title, rulers, tiles, outline), so the cost of the
+// components can be read as a ratio.
+
+#include "stress_layout.h"
+
+#include "model/layout_document.h"
+#include "render/board_geometry.h"
+#include "render/fonts.h"
+#include "render/canvas.h"
+#include "render/pick_map.h"
+#include "render/render_layout.h"
+
+#include <benchmark/benchmark.h>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+namespace sw {
+namespace {
+
+// Text needs a GUI application; the benchmarks share one, made by whoever needs it first.
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "sw_bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+    RegisterFonts();
+}
+
+LayoutDocument Load(const std::string& text, const char* what) {
+    LayoutDocument doc;
+    const LoadResult r = doc.LoadText(text);
+    if (!r.ok) {
+        std::fprintf(stderr, "%s refused: %s\n", what, qPrintable(r.message));
+        std::abort();
+    }
+    return doc;
+}
+
+const LayoutDocument& Example(const char* name) {
+    static std::map<std::string, LayoutDocument> cache;
+    auto it = cache.find(name);
+    if (it == cache.end()) {
+        LayoutDocument doc;
+        const LoadResult r = doc.LoadFile(QStringLiteral(SW_EXAMPLES "/") + QLatin1String(name));
+        if (!r.ok) {
+            std::fprintf(stderr, "%s refused: %s\n", name, qPrintable(r.message));
+            std::abort();
+        }
+        it = cache.emplace(name, std::move(doc)).first;
+    }
+    return it->second;
+}
+
+// The same board as `doc` with no components.
+LayoutDocument FrameOf(const LayoutDocument& doc) {
+    LayoutDocument frame;
+    frame.SetNew(doc.BoardType(), doc.BoardWidth(), doc.BoardHeight(),
+                 doc.GetRootAttribute("Project").value_or(QString()),
+                 doc.GetRootAttribute("Credits").value_or(QString()), doc.HideList());
+    return frame;
+}
+
+const LayoutDocument& Stress() {
+    static const LayoutDocument doc = Load(StressLayoutXml(), "stress layout");
+    return doc;
+}
+
+void RenderOnBoardImage(benchmark::State& state, const LayoutDocument& doc, const RenderOptions& options) {
+    EnsureGuiApplication();
+    QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
+    Canvas canvas(image);
+    PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    for (auto _ : state) {
+        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void BM_RenderExample(benchmark::State& state, const char* name) {
+    RenderOnBoardImage(state, Example(name), RenderOptions{});
+}
+
+void BM_RenderExampleFrame(benchmark::State& state, const char* name) {
+    const LayoutDocument frame = FrameOf(Example(name));
+    RenderOnBoardImage(state, frame, RenderOptions{});
+}
+
+// Every third component selected, reveal mode on: the screen aids' own cost.
+void BM_RenderExampleSelectedReveal(benchmark::State& state, const char* name) {
+    const LayoutDocument& doc = Example(name);
+    RenderOptions options;
+    options.reveal = true;
+    options.isSelected = [&doc](pugi::xml_node node) { return doc.KeyOf(node) % 3 == 0; };
+    RenderOnBoardImage(state, doc, options);
+}
+
+void BM_RenderStress(benchmark::State& state) { RenderOnBoardImage(state, Stress(), RenderOptions{}); }
+
+void BM_RenderStressFrame(benchmark::State& state) {
+    const LayoutDocument frame = FrameOf(Stress());
+    RenderOnBoardImage(state, frame, RenderOptions{});
+}
+
+BENCHMARK_CAPTURE(BM_RenderExample, stripboard, "stripboard.swb")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RenderExampleFrame, stripboard, "stripboard.swb")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RenderExample, perfboard, "perfboard.swb")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RenderExampleFrame, perfboard, "perfboard.swb")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RenderExample, pcb, "pcb.swb")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RenderExampleFrame, pcb, "pcb.swb")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RenderExampleSelectedReveal, perfboard, "perfboard.swb")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderStress)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderStressFrame)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace sw
