@@ -11,6 +11,7 @@
 #include <climits>
 #include <cmath>
 #include <set>
+#include <unordered_map>
 
 namespace sw {
 namespace {
@@ -29,15 +30,37 @@ void RemoveElement(LayoutDocument& doc, ExplorerPort& explorer, pugi::xml_node e
     doc.Root().remove_child(element);
 }
 
-void DeleteOwnedPadsOf(LayoutDocument& doc, ExplorerPort& explorer,
-                       const std::vector<ExplorerEntry>& pads, const QString& name,
-                       ElementSet& removed) {
+// The entries of the pads category grouped by their `Parent`, in tree order, so
+// that finding a component's pads does not walk every pad for every component.
+class PadIndex {
+public:
+    explicit PadIndex(const ExplorerCategory* pads) {
+        if (!pads)
+            return;
+        m_pads = pads->entries;
+        for (size_t i = 0; i < m_pads.size(); ++i)
+            if (m_pads[i].element)
+                m_byParent[TextAttr(m_pads[i].element, "Parent")].push_back(i);
+    }
+    const std::vector<size_t>& Owned(const QString& owner) const {
+        static const std::vector<size_t> none;
+        const auto it = m_byParent.find(owner);
+        return it == m_byParent.end() ? none : it->second;
+    }
+    const ExplorerEntry& Pad(size_t i) const { return m_pads[i]; }
+
+private:
+    std::vector<ExplorerEntry> m_pads;
+    std::unordered_map<QString, std::vector<size_t>> m_byParent;
+};
+
+void DeleteOwnedPadsOf(LayoutDocument& doc, ExplorerPort& explorer, const PadIndex& pads,
+                       const QString& name, ElementSet& removed) {
     if (name.isEmpty())
         return;
-    for (const ExplorerEntry& pad : pads) {
-        if (!pad.element || removed.count(pad.element.internal_object()))
-            continue;
-        if (TextAttr(pad.element, "Parent") != name)
+    for (size_t i : pads.Owned(name)) {
+        const ExplorerEntry& pad = pads.Pad(i);
+        if (removed.count(pad.element.internal_object()))
             continue;
         // Marked first, so a pad owned (through others) by itself is visited once.
         removed.insert(pad.element.internal_object());
@@ -52,13 +75,14 @@ bool HasSecondPoint(pugi::xml_node element) { return bool(element.attribute("X2"
 // The pads that move or turn with the entry: those of the pads category whose
 // `Parent` is the entry's shown name, unless the pads category or the pad's own
 // entry is selected (a selected pad moves by itself, once).
-std::vector<pugi::xml_node> CarriedPads(const ExplorerCategory* pads, const QString& owner) {
+std::vector<pugi::xml_node> CarriedPads(const ExplorerCategory* padsCategory, const PadIndex& pads,
+                                        const QString& owner) {
     std::vector<pugi::xml_node> out;
-    if (!pads || pads->selected)
+    if (!padsCategory || padsCategory->selected)
         return out;
-    for (const ExplorerEntry& pad : pads->entries)
-        if (pad.element && !pad.selected && TextAttr(pad.element, "Parent") == owner)
-            out.push_back(pad.element);
+    for (size_t i : pads.Owned(owner))
+        if (!pads.Pad(i).selected)
+            out.push_back(pads.Pad(i).element);
     return out;
 }
 
@@ -91,7 +115,7 @@ void DeleteOwnedPads(LayoutDocument& doc, ExplorerPort& explorer, const QString&
     if (!pads)
         return;
     ElementSet removed;
-    DeleteOwnedPadsOf(doc, explorer, pads->entries, name, removed);
+    DeleteOwnedPadsOf(doc, explorer, PadIndex(pads), name, removed);
 }
 
 void DeleteSelection(EditorHost& host) {
@@ -102,7 +126,7 @@ void DeleteSelection(EditorHost& host) {
     host.TakeSnapshot();
     host.SetModified();
     const std::vector<ExplorerCategory> categories = explorer.Categories();
-    const ExplorerCategory* pads = PadsCategory(categories);
+    const PadIndex pads(PadsCategory(categories));
     ElementSet removed;
     for (const ExplorerCategory& category : categories) {
         for (const ExplorerEntry& entry : category.entries) {
@@ -110,8 +134,8 @@ void DeleteSelection(EditorHost& host) {
                 removed.count(entry.element.internal_object()))
                 continue;
             removed.insert(entry.element.internal_object());
-            if (category.kind != kind::SolderPad && pads)
-                DeleteOwnedPadsOf(doc, explorer, pads->entries, entry.text, removed);
+            if (category.kind != kind::SolderPad)
+                DeleteOwnedPadsOf(doc, explorer, pads, entry.text, removed);
             RemoveElement(doc, explorer, entry.element);
         }
     }
@@ -129,10 +153,11 @@ void MoveSelection(EditorHost& host, MoveDirection direction) {
     const int dx = direction == MoveDirection::Left ? -1 : direction == MoveDirection::Right ? 1 : 0;
     const int dy = direction == MoveDirection::Up ? -1 : direction == MoveDirection::Down ? 1 : 0;
     const std::vector<ExplorerCategory> categories = explorer.Categories();
-    const ExplorerCategory* pads = PadsCategory(categories);
+    const ExplorerCategory* padsCategory = PadsCategory(categories);
+    const PadIndex pads(padsCategory);
     for (const AffectedEntry& entry : AffectedEntries(categories)) {
         Shift(entry.element, dx, dy, HasSecondPoint(entry.element));
-        for (pugi::xml_node pad : CarriedPads(pads, entry.text))
+        for (pugi::xml_node pad : CarriedPads(padsCategory, pads, entry.text))
             Shift(pad, dx, dy, false);
     }
     host.Repaint();
@@ -159,12 +184,13 @@ void RotateSelection(EditorHost& host) {
         }
         const int cx = RotationCentre(minX, maxX);
         const int cy = RotationCentre(minY, maxY);
-        const ExplorerCategory* pads = PadsCategory(categories);
+        const ExplorerCategory* padsCategory = PadsCategory(categories);
+        const PadIndex pads(padsCategory);
         for (const AffectedEntry& entry : affected) {
             Turn(entry.element, "X1", "Y1", cx, cy);
             if (HasSecondPoint(entry.element))
                 Turn(entry.element, "X2", "Y2", cx, cy);
-            for (pugi::xml_node pad : CarriedPads(pads, entry.text))
+            for (pugi::xml_node pad : CarriedPads(padsCategory, pads, entry.text))
                 Turn(pad, "X1", "Y1", cx, cy);
         }
     }
