@@ -2,6 +2,7 @@
 
 #include "cli/command_line.h"
 #include "render/fonts.h"
+#include "ui/main_form.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -49,9 +50,11 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stripwright"));
     sw::RegisterFonts();
-    QTextStream err(stderr);
-    err << "stripwright: the editor window is not available in this build; use the command line "
-           "(stripwright --help), for example stripwright render-board LAYOUT.swb OUT.png\n";
-    return 2;
+    sw::MainFormOptions options;
+    options.arguments = args;
+    sw::TMainForm window(options);
+    window.show();
+    return app.exec();
 }

@@ -1,0 +1,114 @@
+// Start-up and shutdown of the main window.
+
+#include "ui/main_form.h"
+
+#include "render/board_geometry.h"
+#include "render/canvas.h"
+#include "ui/explorer.h"
+#include "ui/file_type_registration.h"
+#include "ui/qt_dialog_service.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QScreen>
+#include <QTimer>
+
+namespace sw {
+
+TMainForm::TMainForm(MainFormOptions options, QWidget* parent)
+    : QMainWindow(parent), m_options(std::move(options)) {
+    if (m_options.dialogs) {
+        m_dialogs = m_options.dialogs;
+    } else {
+        m_ownDialogs = std::make_unique<QtDialogService>(this);
+        m_dialogs = m_ownDialogs.get();
+    }
+    m_boardImage = MakeRaster(kBoardImageWidth, kBoardImageHeight);
+    setWindowTitle(QStringLiteral("Stripwright"));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    ComposeWindow();
+
+    StartTimer = new QTimer(this);
+    StartTimer->setInterval(100);
+    StartTimer->setSingleShot(true);
+    connect(StartTimer, &QTimer::timeout, this, &TMainForm::StartTimerTimer);
+    HintTimer = new QTimer(this);
+    HintTimer->setInterval(2000);
+
+    FormCreate(m_options.arguments);
+    StartTimer->start();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::FormCreate(const QStringList& arguments) {
+    if (m_options.registerFileType) {
+        FileTypeRegistrationRequest request;
+        request.programPath = QCoreApplication::applicationFilePath();
+        const RegistrationResult result = RegisterFileType(request);
+        // Registration is a convenience: a failure is reported, never fatal.
+        if (result.outcome == RegistrationOutcome::Failed)
+            m_dialogs->ShowError(result.message);
+    }
+
+    bool opened = false;
+    if (!arguments.isEmpty() && QFileInfo(arguments.first()).isFile()) {
+        const QString path = QFileInfo(arguments.first()).absoluteFilePath();
+        const LoadResult result = m_doc.LoadFile(path);
+        if (result.ok) {
+            SetCurrentFile(path);
+            m_proposedFileName = path;
+            opened = true;
+        } else {
+            // The default layout is used instead; the file stays untouched, and the
+            // title does not claim it, so a later save cannot overwrite it.
+            m_dialogs->ShowError(result.message);
+        }
+    }
+    if (!opened) {
+        m_doc.SetDefault();
+        m_paintingEnabled = true;
+    }
+
+    ApplyBoardType();
+    List->Rebuild(m_doc);
+    m_modified = false;
+    m_pick = std::make_unique<PickMap>(kBoardImageWidth, kBoardImageHeight);
+    CentreView();
+}
+
+void TMainForm::StartTimerTimer() {
+    StartTimer->stop();
+    // Without a window manager (a bare X server) maximising does nothing, so
+    // take the whole available screen first.
+    if (QScreen* s = screen())
+        setGeometry(s->availableGeometry());
+    showMaximized();
+    m_paintingEnabled = true;
+    FormPaint();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void TMainForm::FormClose() {
+    StartTimer->stop();
+    HintTimer->stop();
+    m_closing = true;
+    // The entries hold elements of the document that is about to go.
+    List->clear();
+    m_doc.Dom().reset();
+}
+
+}  // namespace sw

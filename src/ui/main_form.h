@@ -1,0 +1,221 @@
+#pragma once
+// The main window: the board image in the middle, Quick Tasks and Toolbox on the
+// left, the explorer on the right, the menu toolbar under the board, the banner
+// strip and the status bar. It owns the layout document and the state that lives
+// beside it (file name, modified flag, undo snapshot, pick map).
+//
+// The window is split by concern: main_form.cpp (start-up and shutdown),
+// main_form_compose.cpp (the controls), main_form_menus.cpp (menus, Quick Tasks,
+// toolbox), main_form_project.cpp (New, Open, Save, Save As, Board Properties,
+// Undo, the close question), main_form_view.cpp (painting, resizing, centring,
+// board type, banner, slide labels).
+//
+// Commands that other parts of the program provide are offered from the start
+// but stay disabled until a handler is connected with ConnectCommand (or
+// ConnectToolbox for the toolbox items).
+
+#include "model/layout_document.h"
+#include "model/undo_snapshot.h"
+#include "render/pick_map.h"
+#include "ui/dialog_service.h"
+
+#include <QAction>
+#include <QImage>
+#include <QMainWindow>
+#include <QMap>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QTimer;
+class QToolButton;
+class QPushButton;
+
+namespace sw {
+
+class BarGroup;
+class BoardView;
+class ExplorerTree;
+class GroupBar;
+
+// Every command of the menus and the Quick Tasks group.
+enum class Command {
+    NewProject, OpenProject, SaveProject, SaveProjectAs, ExportBom, RenderImage, Print, PrintPnp,
+    RenderPnp, Exit, Undo, BoardProperties, SelectAll, CheckConnectivity, Tutorials,
+    LayoutsOnline, SubmitLayout, CheckForUpdate, Forum, ResistorCalculator, About, Donate,
+    RotateLeft, MoveUp, MoveLeft, MoveDown, MoveRight,
+    Replace, ChangeValue, ChangeExtra, ChangeShape, Rename, Delete,
+};
+
+struct MainFormOptions {
+    // The program's arguments after its name; the first names a layout to open.
+    QStringList arguments;
+    // The dialog seam; null: the real Qt dialogs.
+    DialogService* dialogs = nullptr;
+    // Register the .swb file type at start-up (off in tests).
+    bool registerFileType = true;
+    // Whether the "Wingdings" font is installed; null: ask the font database.
+    std::function<bool()> hasWingdings;
+    // Seed of the banner choice; null: the clock.
+    std::optional<unsigned> bannerSeed;
+};
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(MainFormOptions options = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // ---- state beside the document -------------------------------------------
+    LayoutDocument& Document() { return m_doc; }
+    const QString& FileName() const { return m_fileName; }
+    bool Modified() const { return m_modified; }
+    void SetModified(bool modified) { m_modified = modified; }
+    bool PaintingEnabled() const { return m_paintingEnabled; }
+    bool Closing() const { return m_closing; }
+    bool Reveal() const { return m_reveal; }
+    void SetReveal(bool on);
+    PickMap& Pick() { return *m_pick; }
+    const QImage& BoardImage() const { return m_boardImage; }
+    DialogService& Dialogs() { return *m_dialogs; }
+    ExplorerTree& Explorer() { return *List; }
+    // The save dialog's proposed file name (the file last chosen in the open dialog).
+    const QString& ProposedFileName() const { return m_proposedFileName; }
+    // Per-run defaults offered when placing.
+    int defaultPadSize = 15;
+    int defaultTraceWidth = 5;
+    QString lastColour;
+
+    // ---- undo snapshot -------------------------------------------------------
+    void TakeSnapshot() { m_undo.Take(m_doc); }
+    bool CanUndo() const { return m_undo.CanUndo(); }
+    void ClearSnapshot() { m_undo.Clear(); }
+
+    // ---- commands ------------------------------------------------------------
+    void BtnNewClick();
+    void BtnOpenClick();
+    void BtnSaveClick();
+    void ProjectItems8Click();  // Save Project As
+    void BtnPropertiesClick();
+    void BtnUndoClick();
+    // The unsaved-changes question, when the modified flag is set; true: go on.
+    bool AskDiscardChanges();
+    // The close question; true lets the window close.
+    bool FormCloseQuery();
+
+    // ---- the board view --------------------------------------------------------
+    void FormPaint();
+    void FormResize();
+    void CentreView();
+    void ApplyBoardType();
+    // Renders the layout straight onto a painter of the window's size (screen mode).
+    void BoardPaint(QPainter& painter);
+    void StartTimerTimer();
+    void FormShow();
+    void FormActivate();
+    void LeftSlideClick();
+    void RightSlideClick();
+    // The banner chosen at start-up (0 ... 3).
+    int Banner() const { return m_banner; }
+
+    // ---- hooks for the commands of other parts ---------------------------------
+    QList<QAction*> ActionsOf(Command command) const { return m_actions.value(command); }
+    // Connects `handler` to every item of `command` and enables them.
+    void ConnectCommand(Command command, std::function<void()> handler);
+    // Connects the toolbox items (group and menu) to `handler`(catalogue index).
+    void ConnectToolbox(std::function<void(int)> handler);
+    QAction* ToolboxItem(int index) const { return m_toolboxItems[size_t(index)]; }
+    QAction* ToolboxMenuItem(int index) const { return m_toolboxMenuItems[size_t(index)]; }
+    QAction* RenderPnpTask() const { return m_renderPnpTask; }
+
+    // ---- controls, named as the handlers know them ----------------------------
+    GroupBar* MainBar = nullptr;
+    BarGroup* Project = nullptr;  // "Quick Tasks"
+    BarGroup* Toolbox = nullptr;
+    QWidget* LeftLine = nullptr;
+    GroupBar* ListBar = nullptr;
+    BarGroup* ListGroup = nullptr;
+    ExplorerTree* List = nullptr;
+    QWidget* RightLine = nullptr;
+    QScrollArea* ScrollBox = nullptr;
+    BoardView* Board = nullptr;
+    QToolButton* ProjectButton = nullptr;
+    QToolButton* EditButton = nullptr;
+    QToolButton* ToolboxButton = nullptr;
+    QToolButton* HelpButton = nullptr;
+    QToolButton* DonateButton = nullptr;
+    QMenu* ProjectMenu = nullptr;
+    QMenu* EditMenu = nullptr;
+    QMenu* ToolboxMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QMenu* ComponentMenu = nullptr;  // context menu of a component
+    QLabel* LeftSlide = nullptr;
+    QLabel* RightSlide = nullptr;
+    QWidget* AdPanel = nullptr;
+    std::array<QLabel*, 4> Ad{};
+    QLabel* CompPane = nullptr;
+    QLabel* StatusPane = nullptr;
+    QLabel* RevealPane = nullptr;
+    QLabel* PosPane = nullptr;
+    QTimer* StartTimer = nullptr;
+    QTimer* HintTimer = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // main_form.cpp
+    void FormCreate(const QStringList& arguments);
+    void FormClose();
+    // main_form_compose.cpp
+    void ComposeWindow();
+    QWidget* ComposeCentre();
+    void ComposeExplorer();
+    void ComposeStatusBar();
+    void ComposeBanner();
+    // main_form_menus.cpp
+    QAction* AddCommand(Command command, const QString& caption, QObject* owner);
+    void BuildMenus();
+    void BuildQuickTasks();
+    void BuildToolboxGroup();
+    void BuildToolboxMenu();
+    void BuildComponentMenu();
+    void BuildExplorerButtons(QWidget* parent);
+    void ConnectOwnCommands();
+    // main_form_project.cpp
+    FileDialogRequest LayoutFileRequest(const QString& caption) const;
+    void SetCurrentFile(const QString& path);
+    bool WriteLayout(const QString& path);
+    // After the document was replaced: explorer, board type, view.
+    void AdoptNewDocument();
+
+    MainFormOptions m_options;
+    std::unique_ptr<DialogService> m_ownDialogs;
+    DialogService* m_dialogs = nullptr;
+    LayoutDocument m_doc;
+    QString m_fileName;
+    QString m_proposedFileName;
+    bool m_modified = false;
+    UndoSnapshot m_undo;
+    QImage m_boardImage;
+    std::unique_ptr<PickMap> m_pick;
+    bool m_paintingEnabled = false;
+    bool m_closing = false;
+    bool m_reveal = false;
+    bool m_wingdingsWarned = false;
+    int m_banner = 0;
+    QMap<Command, QList<QAction*>> m_actions;
+    std::array<QAction*, 21> m_toolboxItems{};
+    std::array<QAction*, 21> m_toolboxMenuItems{};
+    QAction* m_renderPnpTask = nullptr;
+};
+
+}  // namespace sw

@@ -1,0 +1,174 @@
+// The controls of the main window and how they are laid out.
+
+#include "ui/main_form.h"
+
+#include "ui/board_view.h"
+#include "ui/explorer.h"
+#include "ui/group_bar.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace sw {
+namespace {
+
+constexpr int kSidePanelWidth = 140;
+
+QLabel* SlideLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setCursor(Qt::PointingHandCursor);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setContentsMargins(4, 0, 4, 0);
+    return label;
+}
+
+QLabel* Pane(QWidget* parent, int width) {
+    auto* pane = new QLabel(parent);
+    pane->setFrameShape(QFrame::StyledPanel);
+    pane->setFrameShadow(QFrame::Sunken);
+    if (width > 0)
+        pane->setMinimumWidth(width);
+    return pane;
+}
+
+}  // namespace
+
+void TMainForm::ComposeWindow() {
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    auto* panels = new QHBoxLayout;
+    panels->setContentsMargins(0, 0, 0, 0);
+    panels->setSpacing(0);
+
+    MainBar = new GroupBar(central);
+    MainBar->setFixedWidth(kSidePanelWidth);
+    Project = MainBar->AddGroup(QStringLiteral("Quick Tasks"));
+    Toolbox = MainBar->AddGroup(QStringLiteral("Toolbox"));
+    MainBar->AddStretch();
+    LeftLine = new DottedLine(central);
+
+    QWidget* centre = ComposeCentre();
+
+    RightLine = new DottedLine(central);
+    ListBar = new GroupBar(central);
+    ListBar->setFixedWidth(kSidePanelWidth);
+    ComposeExplorer();
+
+    panels->addWidget(MainBar);
+    panels->addWidget(LeftLine);
+    panels->addWidget(centre, 1);
+    panels->addWidget(RightLine);
+    panels->addWidget(ListBar);
+    outer->addLayout(panels, 1);
+
+    ComposeBanner();
+    outer->addWidget(AdPanel);
+    setCentralWidget(central);
+    ComposeStatusBar();
+
+    BuildMenus();
+    BuildQuickTasks();
+    BuildToolboxGroup();
+    BuildToolboxMenu();
+    BuildComponentMenu();
+    ConnectOwnCommands();
+    resize(1024, 700);
+}
+
+QWidget* TMainForm::ComposeCentre() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    ScrollBox = new QScrollArea(centre);
+    ScrollBox->setFrameShape(QFrame::NoFrame);
+    ScrollBox->setWidgetResizable(false);
+    Board = new BoardView(m_boardImage, ScrollBox);
+    ScrollBox->setWidget(Board);
+    layout->addWidget(ScrollBox, 1);
+
+    // The toolbar under the board, with the slide labels at its two ends.
+    auto* row = new QWidget(centre);
+    auto* rowLayout = new QHBoxLayout(row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    rowLayout->setSpacing(0);
+    LeftSlide = SlideLabel(QStringLiteral("<<"), row);
+    RightSlide = SlideLabel(QStringLiteral(">>"), row);
+    LeftSlide->installEventFilter(this);
+    RightSlide->installEventFilter(this);
+
+    auto* toolbar = new QToolBar(row);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto addDropDown = [&](const QString& caption, QMenu*& menu) {
+        auto* button = new QToolButton(toolbar);
+        button->setText(caption);
+        menu = new QMenu(caption, button);
+        button->setMenu(menu);
+        button->setPopupMode(QToolButton::InstantPopup);
+        toolbar->addWidget(button);
+        return button;
+    };
+    ProjectButton = addDropDown(QStringLiteral("Project"), ProjectMenu);
+    EditButton = addDropDown(QStringLiteral("Edit"), EditMenu);
+    ToolboxButton = addDropDown(QStringLiteral("Toolbox"), ToolboxMenu);
+    HelpButton = addDropDown(QStringLiteral("Help"), HelpMenu);
+    DonateButton = new QToolButton(toolbar);
+    toolbar->addWidget(DonateButton);
+
+    rowLayout->addWidget(LeftSlide);
+    rowLayout->addWidget(toolbar, 1);
+    rowLayout->addWidget(RightSlide);
+    layout->addWidget(row);
+    return centre;
+}
+
+void TMainForm::ComposeExplorer() {
+    ListGroup = ListBar->AddStretchingGroup(QStringLiteral("Explorer"));
+    auto* body = new QWidget(ListBar);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+
+    ExplorerHooks hooks;
+    hooks.setModified = [this] { m_modified = true; };
+    hooks.takeSnapshot = [this] { TakeSnapshot(); };
+    hooks.redraw = [this] { FormPaint(); };
+    hooks.dialogs = [this]() -> DialogService& { return *m_dialogs; };
+    List = new ExplorerTree(std::move(hooks), body);
+    layout->addWidget(List, 1);
+
+    auto* buttons = new QWidget(body);
+    BuildExplorerButtons(buttons);
+    layout->addWidget(buttons);
+    ListGroup->SetContent(body);
+}
+
+void TMainForm::ComposeStatusBar() {
+    QStatusBar* bar = statusBar();
+    CompPane = Pane(bar, 140);
+    StatusPane = Pane(bar, 0);
+    RevealPane = Pane(bar, 70);
+    PosPane = Pane(bar, 70);
+    RevealPane->setText(QStringLiteral("Reveal: OFF"));
+    RevealPane->setCursor(Qt::PointingHandCursor);
+    RevealPane->installEventFilter(this);
+    bar->addWidget(CompPane);
+    bar->addWidget(StatusPane, 1);
+    bar->addPermanentWidget(RevealPane);
+    bar->addPermanentWidget(PosPane);
+}
+
+}  // namespace sw

@@ -1,0 +1,214 @@
+// The board view side of the main window: repainting, resizing and centring,
+// the board type's toolbox items, the banner, the slide labels and the
+// symbol-font warning.
+
+#include "ui/main_form.h"
+
+#include "model/catalogue.h"
+#include "render/board_geometry.h"
+#include "render/canvas.h"
+#include "render/fonts.h"
+#include "render/render_layout.h"
+#include "ui/board_view.h"
+#include "ui/explorer.h"
+#include "ui/group_bar.h"
+
+#include <QDateTime>
+#include <algorithm>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace sw {
+namespace {
+
+constexpr int kBannerHeight = 44;
+
+struct BannerLook {
+    QColor colour;
+    const char* text;
+};
+const BannerLook kBanners[4] = {
+    {QColor(57, 181, 74), "Share your layouts: Help > Submit Layout"},
+    {QColor(247, 148, 29), "Find ready-made layouts: Help > Layouts Online"},
+    {QColor(236, 0, 140), "Colour bands to ohms and back: Help > Resistor Calculator"},
+    {QColor(68, 140, 203), "Etch your own PCB: Render PnP makes a toner-transfer image"},
+};
+
+QPixmap BannerPicture(int n) {
+    QPixmap picture(468, 36);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(QColor(255, 255, 255, 200), 1.5));
+    p.setBrush(kBanners[n].colour.darker(115));
+    p.drawRoundedRect(QRectF(1, 1, 466, 34), 8, 8);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(15);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(picture.rect(), Qt::AlignCenter, QLatin1String(kBanners[n].text));
+    return picture;
+}
+
+}  // namespace
+
+void TMainForm::ComposeBanner() {
+    AdPanel = new QWidget(this);
+    AdPanel->setFixedHeight(kBannerHeight);
+    AdPanel->setAutoFillBackground(true);
+    auto* layout = new QHBoxLayout(AdPanel);
+    layout->setContentsMargins(0, 4, 0, 4);
+    for (int n = 0; n < 4; ++n) {
+        Ad[size_t(n)] = new QLabel(AdPanel);
+        Ad[size_t(n)]->setPixmap(BannerPicture(n));
+        Ad[size_t(n)]->setVisible(false);
+        layout->addWidget(Ad[size_t(n)], 0, Qt::AlignCenter);
+    }
+}
+
+void TMainForm::FormShow() {
+    QRandomGenerator random(m_options.bannerSeed.value_or(
+        unsigned(QDateTime::currentMSecsSinceEpoch())));
+    m_banner = int(random.bounded(4));
+    QPalette palette = AdPanel->palette();
+    palette.setColor(QPalette::Window, kBanners[m_banner].colour);
+    AdPanel->setPalette(palette);
+    for (int n = 0; n < 4; ++n)
+        Ad[size_t(n)]->setVisible(n == m_banner);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    static constexpr const char* kShownOnce = "swShown";
+    if (!property(kShownOnce).toBool()) {
+        setProperty(kShownOnce, true);
+        FormShow();
+    }
+}
+
+void TMainForm::FormActivate() {
+    const bool hasWingdings = m_options.hasWingdings ? m_options.hasWingdings() : HasWingdings();
+    // Once per run: the box itself reactivates the window when it closes.
+    if (hasWingdings || m_wingdingsWarned)
+        return;
+    m_wingdingsWarned = true;
+    m_dialogs->Message(MessageKind::Warning,
+                       QStringLiteral("Font \"Wingdings\" is not installed. Please install it in "
+                                      "order to display all elements correctly."),
+                       MessageButtons::Ok);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TMainForm::FormPaint() {
+    if (!m_paintingEnabled || m_closing || !m_pick)
+        return;
+    Canvas canvas(m_boardImage);
+    RenderOptions options;
+    options.reveal = m_reveal;
+    options.closing = m_closing;
+    options.isSelected = [this](pugi::xml_node element) { return List->IsSelected(element); };
+    RenderLayout(m_doc, canvas, *m_pick, kBoardImageWidth, kBoardImageHeight, options);
+    Board->update();
+}
+
+void TMainForm::BoardPaint(QPainter& painter) {
+    if (!m_paintingEnabled || m_closing || !m_pick)
+        return;
+    QImage raster = MakeRaster(width(), height());
+    Canvas canvas(raster);
+    RenderOptions options;
+    options.reveal = m_reveal;
+    options.isSelected = [this](pugi::xml_node element) { return List->IsSelected(element); };
+    RenderLayout(m_doc, canvas, *m_pick, raster.width(), raster.height(), options);
+    painter.drawImage(0, 0, raster);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TMainForm::FormResize() {
+    // The explorer group fills the height of its panel through the layout.
+    CentreView();
+    FormPaint();
+}
+
+void TMainForm::CentreView() {
+    // Centre the middle of the board image in the centre area: the window's
+    // width less the side panels that are shown. Taken from the window rather
+    // than the scroll box, whose own size may not have caught up with a resize yet.
+    int visible = width();
+    if (!MainBar->isHidden())
+        visible -= MainBar->width() + LeftLine->width();
+    if (!ListBar->isHidden())
+        visible -= ListBar->width() + RightLine->width();
+    ScrollBox->horizontalScrollBar()->setRange(0, std::max(0, kBoardImageWidth - visible));
+    ScrollBox->horizontalScrollBar()->setValue(kBoardImageWidth / 2 - visible / 2);
+    ScrollBox->verticalScrollBar()->setValue(0);
+}
+
+void TMainForm::ApplyBoardType() {
+    const std::optional<BoardTools> tools = ToolsForBoardType(m_doc.BoardType());
+    if (!tools)
+        return;  // an unknown board type leaves the toolbox as it was
+    m_toolboxItems[size_t(FindKind("Cut")->index)]->setVisible(tools->cutTrack);
+    m_toolboxItems[size_t(FindKind("Pad")->index)]->setVisible(tools->solderPad);
+    m_toolboxItems[size_t(FindKind("Trace")->index)]->setVisible(tools->trace);
+    m_renderPnpTask->setVisible(tools->renderPnp);
+}
+
+void TMainForm::SetReveal(bool on) {
+    m_reveal = on;
+    RevealPane->setText(on ? QStringLiteral("Reveal: ON") : QStringLiteral("Reveal: OFF"));
+    FormPaint();
+}
+
+void TMainForm::LeftSlideClick() {
+    const bool hide = LeftSlide->text() == QLatin1String("<<");
+    MainBar->setVisible(!hide);
+    LeftLine->setVisible(!hide);
+    LeftSlide->setText(hide ? QStringLiteral(">>") : QStringLiteral("<<"));
+    CentreView();
+}
+
+void TMainForm::RightSlideClick() {
+    const bool hide = RightSlide->text() == QLatin1String(">>");
+    ListBar->setVisible(!hide);
+    RightLine->setVisible(!hide);
+    RightSlide->setText(hide ? QStringLiteral("<<") : QStringLiteral(">>"));
+    CentreView();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == LeftSlide) {
+            LeftSlideClick();
+            return true;
+        }
+        if (watched == RightSlide) {
+            RightSlideClick();
+            return true;
+        }
+        if (watched == RevealPane) {
+            SetReveal(!m_reveal);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace sw

@@ -1,0 +1,153 @@
+#include "ui/qt_dialog_service.h"
+
+#include "ui/edit_form.h"
+#include "ui/new_form.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QUrl>
+
+namespace sw {
+namespace {
+
+void CentreOn(QWidget* dialog, QWidget* parent) {
+    dialog->adjustSize();
+    if (parent)
+        dialog->move(parent->geometry().center() - dialog->rect().center());
+}
+
+}  // namespace
+
+QtDialogService::QtDialogService(QWidget* parent) : m_parent(parent) {}
+
+QtDialogService::~QtDialogService() = default;  // the dialogs are children of the window
+
+MessageAnswer QtDialogService::Message(MessageKind kind, const QString& text,
+                                       MessageButtons buttons) {
+    QMessageBox box(m_parent);
+    switch (kind) {
+    case MessageKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        box.setWindowTitle(QStringLiteral("Error"));
+        break;
+    case MessageKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        box.setWindowTitle(QStringLiteral("Warning"));
+        break;
+    case MessageKind::Confirm:
+        box.setIcon(QMessageBox::Question);
+        box.setWindowTitle(QStringLiteral("Confirm"));
+        break;
+    case MessageKind::Information:
+        box.setIcon(QMessageBox::Information);
+        box.setWindowTitle(QStringLiteral("Information"));
+        break;
+    }
+    box.setText(text);
+    switch (buttons) {
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case MessageButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    default:
+        // Closing the box with Escape or the title bar answers the safe way.
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+    }
+}
+
+std::optional<QString> QtDialogService::OpenFile(const FileDialogRequest& request) {
+    QFileDialog dialog(m_parent, request.caption);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.proposedFileName.isEmpty())
+        dialog.selectFile(request.proposedFileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtDialogService::SaveFile(const FileDialogRequest& request) {
+    QFileDialog dialog(m_parent, request.caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.proposedFileName.isEmpty()) {
+        const QFileInfo proposed(request.proposedFileName);
+        if (proposed.isAbsolute())
+            dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtDialogService::InputBox(const QString& caption, const QString& prompt,
+                                                 const QString& initial) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+bool QtDialogService::ShellOpen(const QString& target) {
+    const QUrl url = target.contains(QLatin1String("://")) ? QUrl(target)
+                                                           : QUrl::fromLocalFile(target);
+    return QDesktopServices::openUrl(url);
+}
+
+bool QtDialogService::HasPrinters() {
+    // Qt's PDF file output is always offered by the print dialog.
+    return true;
+}
+
+bool QtDialogService::PrintDialog(QPrinter& printer) {
+    QPrintDialog dialog(&printer, m_parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<ValueEditorResult> QtDialogService::EditValue(const ValueEditorSetup& setup) {
+    if (!m_editForm)
+        m_editForm = new TEditForm(m_parent);
+    m_editForm->Setup(setup);
+    CentreOn(m_editForm, m_parent);
+    if (m_editForm->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return m_editForm->Result();
+}
+
+std::optional<LayoutProperties> QtDialogService::EditLayoutProperties(
+    const LayoutProperties& initial) {
+    if (!m_newForm)
+        m_newForm = new TNewForm(m_parent);
+    m_newForm->SetProperties(initial);
+    CentreOn(m_newForm, m_parent);
+    if (m_newForm->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return m_newForm->Properties();
+}
+
+}  // namespace sw

@@ -1,0 +1,38 @@
+#pragma once
+// The dialog seam on real Qt dialogs, owned by the main window.
+
+#include "ui/dialog_service.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace sw {
+
+class TEditForm;
+class TNewForm;
+
+class QtDialogService : public DialogService {
+public:
+    // Dialogs are centred on `parent`.
+    explicit QtDialogService(QWidget* parent);
+    ~QtDialogService() override;
+
+    MessageAnswer Message(MessageKind kind, const QString& text, MessageButtons buttons) override;
+    std::optional<QString> OpenFile(const FileDialogRequest& request) override;
+    std::optional<QString> SaveFile(const FileDialogRequest& request) override;
+    std::optional<QString> InputBox(const QString& caption, const QString& prompt,
+                                    const QString& initial) override;
+    bool ShellOpen(const QString& target) override;
+    bool HasPrinters() override;
+    bool PrintDialog(QPrinter& printer) override;
+    std::optional<ValueEditorResult> EditValue(const ValueEditorSetup& setup) override;
+    std::optional<LayoutProperties> EditLayoutProperties(const LayoutProperties& initial) override;
+
+private:
+    QPointer<QWidget> m_parent;
+    // One instance of each dialog for the whole run, created on first use.
+    TEditForm* m_editForm = nullptr;
+    TNewForm* m_newForm = nullptr;
+};
+
+}  // namespace sw

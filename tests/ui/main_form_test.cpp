@@ -1,0 +1,495 @@
+// Scenarios on the main window, offscreen, through the scripted dialogs: layout
+// in, command, then document, title, flags and the questions asked.
+
+#include "ui/main_form.h"
+
+#include "model/catalogue.h"
+#include "scripted_dialogs.h"
+#include "test_support.h"
+#include "ui/explorer.h"
+#include "ui/group_bar.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace sw {
+namespace {
+
+using test::ScriptedDialogs;
+using Type = ScriptedDialogs::Type;
+
+const QString kDiscard = QStringLiteral("Current project is not saved. Continue without saving?");
+
+const char* const kSmall =
+    "<Layout Width=\"12\" Height=\"6\" Type=\"Perfboard\" Project=\"Small\" Credits=\"me\">\n"
+    "  <Resistor Value=\"10K\" X1=\"1\" Y1=\"1\" X2=\"5\" Y2=\"1\" Name=\"R1\" />\n"
+    "</Layout>\n";
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void Start(QStringList arguments = {}) {
+        MainFormOptions options;
+        options.arguments = std::move(arguments);
+        options.dialogs = &dialogs;
+        options.registerFileType = false;
+        options.hasWingdings = [] { return true; };
+        form = std::make_unique<TMainForm>(options);
+    }
+    QString Write(const QString& name, const char* text) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return path;
+    }
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    std::vector<QString> Messages() const {
+        std::vector<QString> texts;
+        for (const auto& call : dialogs.CallsOf(Type::Message))
+            texts.push_back(call.text);
+        return texts;
+    }
+    // Whether the Quick Tasks or Toolbox item of `action` is shown in its group.
+    bool ItemShown(QAction* action) const {
+        for (QToolButton* button : form->findChildren<QToolButton*>())
+            if (button->defaultAction() == action)
+                return !button->isHidden();
+        ADD_FAILURE() << "no item for " << action->text().toStdString();
+        return false;
+    }
+    QString RootText() const { return QString::fromStdString(form->Document().ToText()); }
+    // Opens `path` through the Open command.
+    void Open(const QString& path) {
+        dialogs.AnswerOpenFile(path);
+        form->BtnOpenClick();
+    }
+    void Touch() { form->SetModified(true); }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TMainForm> form;
+};
+
+// ---- start-up ---------------------------------------------------------------
+
+TEST_F(MainFormTest, StartsWithTheDefaultLayoutUnmodified) {
+    Start();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright"));
+    EXPECT_EQ(form->FileName(), QString());
+    EXPECT_FALSE(form->Modified());
+    EXPECT_TRUE(form->PaintingEnabled());
+    EXPECT_EQ(form->Document().GetRootAttribute("Project"), QStringLiteral("New Project"));
+    EXPECT_EQ(form->Document().BoardWidth(), 20);
+    EXPECT_TRUE(dialogs.Calls().empty());
+}
+
+TEST_F(MainFormTest, StartsWithTheLayoutNamedOnTheCommandLine) {
+    const QString path = Write(QStringLiteral("small.swb"), kSmall);
+    Start({path});
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright - ") + path);
+    EXPECT_EQ(form->FileName(), path);
+    EXPECT_EQ(form->ProposedFileName(), path);
+    EXPECT_FALSE(form->Modified());
+    // Painting waits for the start timer when a file was given.
+    EXPECT_FALSE(form->PaintingEnabled());
+    form->StartTimerTimer();
+    EXPECT_TRUE(form->PaintingEnabled());
+    EXPECT_EQ(form->List->CategoryItem(FindKind("Resistor")->index)->text(0),
+              QStringLiteral("[Resistors] (1)"));
+}
+
+TEST_F(MainFormTest, AMissingOrBrokenStartFileGivesTheDefaultLayout) {
+    Start({dir.filePath(QStringLiteral("absent.swb"))});
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright"));
+    EXPECT_TRUE(dialogs.Calls().empty());
+
+    dialogs.AutoAcknowledge();
+    const QString broken = Write(QStringLiteral("broken.swb"), "<Layout Width=");
+    Start({broken});
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright"));
+    EXPECT_EQ(form->FileName(), QString());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(dialogs.CallsOf(Type::Message)[0].kind, MessageKind::Error);
+    EXPECT_EQ(form->Document().GetRootAttribute("Project"), QStringLiteral("New Project"));
+}
+
+TEST_F(MainFormTest, PaintRequestsBeforePaintingIsEnabledDoNothing) {
+    const QString path = Write(QStringLiteral("small.swb"), kSmall);
+    Start({path});
+    const QImage before = form->BoardImage();
+    form->FormPaint();
+    EXPECT_EQ(form->BoardImage(), before);
+    form->StartTimerTimer();
+    EXPECT_NE(form->BoardImage(), before);
+}
+
+// ---- New Project --------------------------------------------------------------
+
+TEST_F(MainFormTest, NewWithoutChangesOpensTheDialogAtOnceWithItsDefaults) {
+    Start();
+    dialogs.AcceptLayoutProperties();
+    form->BtnNewClick();
+    ASSERT_EQ(dialogs.Calls().size(), 1u);
+    const LayoutProperties shown = dialogs.Calls()[0].properties;
+    EXPECT_EQ(shown.type, QStringLiteral("Stripboard"));
+    EXPECT_EQ(shown.width, 20);
+    EXPECT_EQ(shown.height, 10);
+    EXPECT_EQ(RootText(), QStringLiteral("<Layout Type=\"Stripboard\" Width=\"20\" Height=\"10\" "
+                                         "Project=\"\" Credits=\"\" HideList=\"False\" />\n"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright"));
+    EXPECT_FALSE(form->Modified());
+}
+
+TEST_F(MainFormTest, NewWithChangesAsksFirst) {
+    const QString path = Write(QStringLiteral("small.swb"), kSmall);
+    Start({path});
+    Touch();
+    const QString before = RootText();
+
+    dialogs.AnswerMessage(MessageAnswer::No);
+    form->BtnNewClick();
+    EXPECT_EQ(Messages(), std::vector<QString>{kDiscard});
+    EXPECT_EQ(RootText(), before);
+    EXPECT_TRUE(form->Modified());
+    EXPECT_EQ(form->FileName(), path);
+
+    dialogs.AnswerMessage(MessageAnswer::Yes);
+    dialogs.AnswerLayoutProperties(LayoutProperties{QStringLiteral("PCB"), 0, -3,
+                                                    QStringLiteral("Amp"), {}, true});
+    form->BtnNewClick();
+    EXPECT_EQ(RootText(), QStringLiteral("<Layout Type=\"PCB\" Width=\"0\" Height=\"-3\" "
+                                         "Project=\"Amp\" Credits=\"\" HideList=\"True\" />\n"));
+    EXPECT_EQ(form->FileName(), QString());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright"));
+    EXPECT_FALSE(form->Modified());
+    EXPECT_TRUE(form->RenderPnpTask()->isVisible());
+}
+
+TEST_F(MainFormTest, CancelledNewChangesNothing) {
+    Start();
+    Touch();
+    dialogs.AnswerMessage(MessageAnswer::Yes);
+    dialogs.AnswerLayoutProperties(std::nullopt);
+    const QString before = RootText();
+    form->BtnNewClick();
+    EXPECT_EQ(RootText(), before);
+    EXPECT_TRUE(form->Modified());
+}
+
+// ---- Open Project ---------------------------------------------------------------
+
+TEST_F(MainFormTest, OpenSetsTitleFileAndClearsUndo) {
+    Start();
+    form->TakeSnapshot();
+    const QString path = Write(QStringLiteral("small.swb"), kSmall);
+    Open(path);
+    const auto request = dialogs.CallsOf(Type::OpenFile).at(0).request;
+    EXPECT_EQ(request.filter, QStringLiteral("SWB Layouts (*.swb);;All Files (*)"));
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("swb"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright - ") + path);
+    EXPECT_EQ(form->FileName(), path);
+    EXPECT_EQ(form->ProposedFileName(), path);
+    EXPECT_FALSE(form->Modified());
+    EXPECT_EQ(form->Document().GetRootAttribute("Project"), QStringLiteral("Small"));
+    // Perfboard: no cut tracks, pads or traces in the toolbox.
+    EXPECT_FALSE(ItemShown(form->ToolboxItem(FindKind("Cut")->index)));
+    EXPECT_FALSE(ItemShown(form->ToolboxItem(FindKind("Pad")->index)));
+    EXPECT_TRUE(ItemShown(form->ToolboxItem(FindKind("Resistor")->index)));
+
+    dialogs.AnswerMessage(MessageAnswer::Ok);
+    form->BtnUndoClick();
+    EXPECT_EQ(Messages(), std::vector<QString>{QStringLiteral("Can not undo!")});
+    EXPECT_EQ(dialogs.CallsOf(Type::Message)[0].kind, MessageKind::Information);
+}
+
+TEST_F(MainFormTest, AFailedOpenKeepsDocumentFileAndTitle) {
+    const QString good = Write(QStringLiteral("good.swb"), kSmall);
+    Start({good});
+    Touch();
+    const QString before = RootText();
+    const struct {
+        const char* name;
+        const char* text;
+    } cases[] = {
+        {"notxml.swb", "<Layout Width=\"3\""},
+        {"damaged.swb", "<Layout Width=\"20\" Height=\"10\"><Cut X1=\"a\" Y1=\"1\" Name=\"X1\"/></Layout>"},
+        {"absent.swb", nullptr},
+    };
+    for (const auto& c : cases) {
+        const QString path = c.text ? Write(QLatin1String(c.name), c.text)
+                                    : dir.filePath(QLatin1String(c.name));
+        dialogs.AnswerMessage(MessageAnswer::Yes);  // discard the changes
+        dialogs.AnswerMessage(MessageAnswer::Ok);   // the error
+        Open(path);
+        const auto messages = dialogs.CallsOf(Type::Message);
+        EXPECT_EQ(messages.back().kind, MessageKind::Error) << c.name;
+        EXPECT_FALSE(messages.back().text.isEmpty()) << c.name;
+        EXPECT_EQ(RootText(), before) << c.name;
+        EXPECT_EQ(form->FileName(), good) << c.name;
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright - ") + good) << c.name;
+        EXPECT_TRUE(form->Modified()) << c.name;
+    }
+    EXPECT_TRUE(dialogs.ScriptUsedUp());
+    // The next save goes to the file that was open, with the shown layout.
+    form->BtnSaveClick();
+    EXPECT_EQ(QString::fromUtf8(Read(good)), before);
+}
+
+TEST_F(MainFormTest, CancelledOpenChangesNothing) {
+    Start();
+    dialogs.AnswerOpenFile(std::nullopt);
+    form->BtnOpenClick();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright"));
+    EXPECT_FALSE(form->Modified());
+}
+
+// ---- Save ------------------------------------------------------------------------
+
+TEST_F(MainFormTest, SaveOfANeverSavedLayoutAsksForAFileAndCancelKeepsItModified) {
+    Start();
+    Touch();
+    dialogs.AnswerSaveFile(std::nullopt);
+    form->BtnSaveClick();
+    ASSERT_EQ(dialogs.CallsOf(Type::SaveFile).size(), 1u);
+    EXPECT_TRUE(form->Modified());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright"));
+    // So closing still asks.
+    dialogs.AnswerMessage(MessageAnswer::No);
+    EXPECT_FALSE(form->FormCloseQuery());
+    EXPECT_EQ(Messages(), std::vector<QString>{kDiscard});
+}
+
+TEST_F(MainFormTest, SaveAsWritesTheFileSetsTheTitleAndKeepsUndo) {
+    Start();
+    Touch();
+    form->TakeSnapshot();
+    const QString path = dir.filePath(QStringLiteral("out.swb"));
+    dialogs.AnswerSaveFile(path);
+    form->ProjectItems8Click();
+    EXPECT_EQ(QString::fromUtf8(Read(path)), RootText());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright - ") + path);
+    EXPECT_FALSE(form->Modified());
+    EXPECT_TRUE(form->CanUndo());
+    // Save now writes to that file without asking.
+    Touch();
+    form->BtnSaveClick();
+    EXPECT_EQ(dialogs.CallsOf(Type::SaveFile).size(), 1u);
+    EXPECT_FALSE(form->Modified());
+}
+
+TEST_F(MainFormTest, ASaveThatCannotBeWrittenKeepsTheOldFileAndTheModifiedFlag) {
+    const QString path = Write(QStringLiteral("small.swb"), kSmall);
+    Start({path});
+    Touch();
+    // A folder where the file should be: nothing can be written there.
+    const QString blocked = dir.filePath(QStringLiteral("folder.swb"));
+    ASSERT_TRUE(QDir().mkpath(blocked));
+    dialogs.AnswerSaveFile(blocked);
+    dialogs.AnswerMessage(MessageAnswer::Ok);
+    form->ProjectItems8Click();
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(dialogs.CallsOf(Type::Message)[0].kind, MessageKind::Error);
+    EXPECT_TRUE(form->Modified());
+    EXPECT_TRUE(QFileInfo(blocked).isDir());
+    EXPECT_EQ(Read(path), QByteArray(kSmall));
+}
+
+// ---- Board Properties ------------------------------------------------------------
+
+TEST_F(MainFormTest, BoardPropertiesWritesTheRootWithoutTouchingModifiedOrUndo) {
+    Start();
+    dialogs.AnswerLayoutProperties(LayoutProperties{QStringLiteral("PCB"), 30, 12,
+                                                    QStringLiteral("Amp"), QStringLiteral("by me"),
+                                                    false});
+    form->BtnPropertiesClick();
+    const LayoutProperties shown = dialogs.Calls().at(0).properties;
+    EXPECT_EQ(shown.type, QStringLiteral("Stripboard"));
+    EXPECT_EQ(shown.project, QStringLiteral("New Project"));
+    EXPECT_FALSE(shown.hideList);
+    EXPECT_EQ(RootText(), QStringLiteral("<Layout Width=\"30\" Height=\"12\" Type=\"PCB\" "
+                                         "Project=\"Amp\" Credits=\"by me\" HideList=\"False\" />\n"));
+    EXPECT_FALSE(form->Modified());
+    EXPECT_FALSE(form->CanUndo());
+    EXPECT_TRUE(ItemShown(form->ToolboxItem(FindKind("Pad")->index)));
+    EXPECT_TRUE(ItemShown(form->ToolboxItem(FindKind("Trace")->index)));
+    EXPECT_FALSE(ItemShown(form->ToolboxItem(FindKind("Cut")->index)));
+    EXPECT_TRUE(ItemShown(form->RenderPnpTask()));
+}
+
+TEST_F(MainFormTest, BoardPropertiesKeepsAnUnknownTypeConfirmedAsShown) {
+    const QString path = Write(
+        QStringLiteral("odd.swb"),
+        "<Layout Width=\"20\" Height=\"10\" Type=\"Gadget\" Project=\"P\" Credits=\"C\"/>");
+    Start({path});
+    dialogs.AcceptLayoutProperties();
+    form->BtnPropertiesClick();
+    EXPECT_EQ(dialogs.Calls().at(0).properties.type, QStringLiteral("Gadget"));
+    EXPECT_EQ(form->Document().BoardType(), QStringLiteral("Gadget"));
+}
+
+// ---- Undo ------------------------------------------------------------------------
+
+TEST_F(MainFormTest, UndoRestoresTheSnapshotOnceAndCountsAsAChange) {
+    const QString path = Write(QStringLiteral("small.swb"), kSmall);
+    Start({path});
+    const QString before = RootText();
+    form->TakeSnapshot();
+    // Rename R1 in the explorer, then undo it.
+    QTreeWidgetItem* r1 = form->List->CategoryItem(FindKind("Resistor")->index)->child(0);
+    form->List->ListEdited(r1, QStringLiteral("R5"));
+    EXPECT_NE(RootText(), before);
+    EXPECT_FALSE(form->Modified());  // renaming does not set it
+
+    form->BtnUndoClick();
+    EXPECT_EQ(RootText(), before);
+    EXPECT_EQ(form->List->CategoryItem(FindKind("Resistor")->index)->child(0)->text(0),
+              QStringLiteral("R1"));
+    EXPECT_TRUE(form->Modified());
+    EXPECT_EQ(form->FileName(), path);
+
+    dialogs.AnswerMessage(MessageAnswer::Ok);
+    form->BtnUndoClick();
+    EXPECT_EQ(Messages(), std::vector<QString>{QStringLiteral("Can not undo!")});
+}
+
+// ---- closing ---------------------------------------------------------------------
+
+TEST_F(MainFormTest, ClosingAsksOnlyWithUnsavedChanges) {
+    Start();
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(dialogs.Calls().empty());
+    EXPECT_TRUE(form->Closing());
+
+    Start();
+    Touch();
+    dialogs.AnswerMessage(MessageAnswer::No);
+    EXPECT_FALSE(form->close());
+    EXPECT_FALSE(form->Closing());
+    dialogs.AnswerMessage(MessageAnswer::Yes);
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(form->Closing());
+    EXPECT_EQ(Messages(), (std::vector<QString>{kDiscard, kDiscard}));
+    // Nothing is drawn once the window is closing.
+    const QImage before = form->BoardImage();
+    form->FormPaint();
+    EXPECT_EQ(form->BoardImage(), before);
+}
+
+// ---- the window's parts ---------------------------------------------------------
+
+TEST_F(MainFormTest, ToolboxMenuListsEveryKindEvenOnAPerfboard) {
+    const QString path = Write(QStringLiteral("small.swb"), kSmall);
+    Start({path});
+    const QList<QAction*> items = form->ToolboxMenu->actions();
+    ASSERT_EQ(items.size(), kKindCount);
+    for (int i = 0; i < kKindCount; ++i) {
+        EXPECT_EQ(items[i]->text(), QLatin1String(FindKind(i)->toolboxCaption));
+        EXPECT_TRUE(items[i]->isVisible());
+    }
+}
+
+TEST_F(MainFormTest, MenusInOrderWithTheirCaptions) {
+    Start();
+    auto captions = [](QMenu* menu) {
+        QStringList list;
+        for (QAction* a : menu->actions())
+            list << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return list;
+    };
+    EXPECT_EQ(captions(form->ProjectMenu),
+              (QStringList{"&New Project", "&Open Project", "&Save Project", "Save Project &As...",
+                           "-", "Export &Bill of Materials", "&Render Image", "&Print",
+                           "Print PnP", "Render PnP", "-", "E&xit"}));
+    EXPECT_EQ(captions(form->EditMenu),
+              (QStringList{"&Undo", "Board Properties", "Select All", "-", "Check Connectivity"}));
+    EXPECT_EQ(captions(form->HelpMenu).size(), 7);
+    EXPECT_EQ(captions(form->ComponentMenu),
+              (QStringList{"Replace", "Change Value", "Change Extra", "Change Shape", "Rename",
+                           "Delete"}));
+    EXPECT_EQ(form->ActionsOf(Command::SaveProjectAs).first()->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    EXPECT_EQ(form->ActionsOf(Command::Exit).first()->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+Q")));
+}
+
+TEST_F(MainFormTest, CommandsOfOtherPartsAreDisabledUntilConnected) {
+    Start();
+    for (Command own : {Command::NewProject, Command::OpenProject, Command::SaveProject,
+                        Command::Undo, Command::BoardProperties, Command::Exit})
+        for (QAction* a : form->ActionsOf(own))
+            EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+    ASSERT_EQ(form->ActionsOf(Command::RenderImage).size(), 2);  // Quick Tasks and menu
+    for (QAction* a : form->ActionsOf(Command::RenderImage))
+        EXPECT_FALSE(a->isEnabled());
+    EXPECT_FALSE(form->ToolboxItem(5)->isEnabled());
+
+    int rendered = 0;
+    form->ConnectCommand(Command::RenderImage, [&] { ++rendered; });
+    for (QAction* a : form->ActionsOf(Command::RenderImage)) {
+        EXPECT_TRUE(a->isEnabled());
+        a->trigger();
+    }
+    EXPECT_EQ(rendered, 2);
+    int placed = -1;
+    form->ConnectToolbox([&](int index) { placed = index; });
+    form->ToolboxMenuItem(14)->trigger();
+    EXPECT_EQ(placed, 14);
+}
+
+TEST_F(MainFormTest, SlideLabelsHideAndRestoreTheSidePanels) {
+    Start();
+    form->show();
+    form->LeftSlideClick();
+    EXPECT_FALSE(form->MainBar->isVisible());
+    EXPECT_EQ(form->LeftSlide->text(), QStringLiteral(">>"));
+    form->LeftSlideClick();
+    EXPECT_TRUE(form->MainBar->isVisible());
+    EXPECT_EQ(form->LeftSlide->text(), QStringLiteral("<<"));
+    form->RightSlideClick();
+    EXPECT_FALSE(form->ListBar->isVisible());
+    EXPECT_EQ(form->RightSlide->text(), QStringLiteral("<<"));
+    form->RightSlideClick();
+    EXPECT_TRUE(form->ListBar->isVisible());
+    EXPECT_EQ(form->RightSlide->text(), QStringLiteral(">>"));
+}
+
+TEST_F(MainFormTest, BannerAndMissingSymbolFontWarning) {
+    MainFormOptions options;
+    options.dialogs = &dialogs;
+    options.registerFileType = false;
+    options.hasWingdings = [] { return false; };
+    options.bannerSeed = 7;
+    form = std::make_unique<TMainForm>(options);
+    form->FormShow();
+    const int n = form->Banner();
+    ASSERT_GE(n, 0);
+    ASSERT_LT(n, 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(form->Ad[size_t(i)]->isVisibleTo(form.get()), i == n);
+    const QColor colours[4] = {{57, 181, 74}, {247, 148, 29}, {236, 0, 140}, {68, 140, 203}};
+    EXPECT_EQ(form->AdPanel->palette().color(QPalette::Window), colours[n]);
+
+    dialogs.AnswerMessage(MessageAnswer::Ok);
+    form->FormActivate();
+    form->FormActivate();  // warned once, not at every activation
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0], QStringLiteral("Font \"Wingdings\" is not installed. Please install "
+                                            "it in order to display all elements correctly."));
+}
+
+TEST_F(MainFormTest, RevealPaneToggles) {
+    Start();
+    EXPECT_EQ(form->RevealPane->text(), QStringLiteral("Reveal: OFF"));
+    form->SetReveal(true);
+    EXPECT_EQ(form->RevealPane->text(), QStringLiteral("Reveal: ON"));
+}
+
+}  // namespace
+}  // namespace sw
