@@ -4,6 +4,7 @@
 #include "model/layout_document.h"
 #include "scripted_dialogs.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace sw {
@@ -173,6 +174,21 @@ TEST_F(ExplorerTest, AddOrUpdateSelectsExceptInCollapsedCategories) {
     tree->AddOrUpdateEntry(resistor, true);
     EXPECT_EQ(Children(Index("Resistor")).size(), 6);
     EXPECT_TRUE(isOrdered({"R1", "R2", "R4", "R10"}));
+}
+
+TEST_F(ExplorerTest, ClicksRedrawAndAClickBelowTheEntriesClearsTheSelection) {
+    tree->resize(200, 2000);  // tall enough for empty space below the entries
+    QTreeWidgetItem* r1 = Entry("R1");
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(r1).center());
+    EXPECT_TRUE(tree->IsSelected(ExplorerTree::ElementOf(r1)));
+    EXPECT_EQ(redraws, 1);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(100, 1990));
+    EXPECT_TRUE(tree->selectedItems().isEmpty());
+    EXPECT_EQ(redraws, 2);
+    // While rebuilding or placing, clicks on entries do not redraw.
+    tree->SetSuppress(true);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(r1).center());
+    EXPECT_EQ(redraws, 2);
 }
 
 TEST_F(ExplorerTest, ReloadPadsListsEveryPadInDocumentOrder) {
