@@ -105,5 +105,3 @@ BENCHMARK(BM_CheckConnectionMillionHoleSnake)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sw
-
-BENCHMARK_MAIN();

@@ -79,6 +79,10 @@ void Canvas::SetBrush(Rgb colour, BrushStyle style) {
 void Canvas::SetBrushColour(Rgb colour) { m_brushColour = colour & 0xFFFFFF; }
 void Canvas::SetBrushStyle(BrushStyle style) { m_brushStyle = style; }
 void Canvas::SetFont(const QString& face, int points, bool bold) {
+    if (m_font && (face != m_fontFace || points != m_fontPoints || bold != m_fontBold)) {
+        m_metrics.reset();
+        m_font.reset();
+    }
     m_fontFace = face;
     m_fontPoints = points;
     m_fontBold = bold;
@@ -163,25 +167,36 @@ void Canvas::FloodFill(int x, int y) {
     raster::FloodFill(Raster(), x, y, m_brushColour);
 }
 
-QFont Canvas::CurrentFont() const { return MakeFont(m_fontFace, m_fontPoints, m_fontBold); }
+const QFont& Canvas::CurrentFont() const {
+    if (!m_font)
+        m_font = std::make_unique<QFont>(MakeFont(m_fontFace, m_fontPoints, m_fontBold));
+    return *m_font;
+}
+
+const QFontMetrics& Canvas::Metrics() const {
+    if (!m_metrics)
+        m_metrics = std::make_unique<QFontMetrics>(CurrentFont());
+    return *m_metrics;
+}
 
 void Canvas::TextOut(int x, int y, const QString& text) {
     if (text.isEmpty())
         return;
-    const QFont font = CurrentFont();
-    const QFontMetrics metrics(font);
-    if (m_brushStyle == BrushStyle::Solid) {
-        const QSize box = TextExtent(text);
-        FillRect(x, y, x + box.width(), y + box.height());
-    }
+    const QFont& font = CurrentFont();
+    const QFontMetrics& metrics = Metrics();
     QPainter& painter = Painter();
-    painter.setFont(font);
+    // The box is filled through the painter too, so a run of labels is one
+    // painting session.
+    if (m_brushStyle == BrushStyle::Solid)
+        painter.fillRect(QRect(QPoint(x, y), TextExtent(text)), QColor(QRgb(0xFF000000u | m_brushColour)));
+    if (painter.font() != font)
+        painter.setFont(font);
     painter.setPen(QColor(QRgb(0xFF000000u | m_fontColour)));
     painter.drawText(QPoint(x, y + metrics.ascent()), text);
 }
 
 QSize Canvas::TextExtent(const QString& text) const {
-    const QFontMetrics metrics(CurrentFont());
+    const QFontMetrics& metrics = Metrics();
     // Emboldened glyphs reach one pixel past their advance: the overhang counts
     // in the extent of a bold text.
     const int overhang = (m_fontBold && !text.isEmpty()) ? 1 : 0;
@@ -203,18 +218,24 @@ void Canvas::SetPixel(int x, int y, Rgb colour) {
 }
 
 void Canvas::CopyImage(int x, int y, const QImage& source) {
-    const QImage src = source.format() == QImage::Format_RGB32
-                           ? source
-                           : source.convertToFormat(QImage::Format_RGB32);
-    QImage& image = Raster();
-    const int left = std::max(x, 0), right = std::min(x + src.width(), image.width());
-    if (left >= right)
+    if (source.format() != QImage::Format_RGB32) {
+        CopyImage(x, y, source.convertToFormat(QImage::Format_RGB32));
         return;
-    for (int j = std::max(y, 0); j < std::min(y + src.height(), image.height()); ++j) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(j - y)) + (left - x);
-        QRgb* to = reinterpret_cast<QRgb*>(image.scanLine(j)) + left;
-        std::memcpy(to, from, size_t(right - left) * sizeof(QRgb));
     }
+    const QImage& src = source;
+    QImage& image = Raster();
+    const int left = std::max(x, 0), right = std::min<long long>(x + (long long)src.width(), image.width());
+    const int top = std::max(y, 0), bottom = std::min<long long>(y + (long long)src.height(), image.height());
+    if (left >= right || top >= bottom)
+        return;
+    // Tiles are copied thousands of times a frame: take the row pointers once.
+    const uchar* from = src.constBits();
+    uchar* to = image.bits();
+    const qsizetype fromStride = src.bytesPerLine(), toStride = image.bytesPerLine();
+    const size_t bytes = size_t(right - left) * sizeof(QRgb);
+    for (int j = top; j < bottom; ++j)
+        std::memcpy(to + j * toStride + left * sizeof(QRgb),
+                    from + (j - y) * fromStride + (left - x) * sizeof(QRgb), bytes);
 }
 
 QPainter& Canvas::Painter() {

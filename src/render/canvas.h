@@ -26,6 +26,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPoint>
 #include <QSize>
@@ -108,7 +109,8 @@ private:
     QImage& Raster();  // the raster for direct scan-line work
     void Segment(int x1, int y1, int x2, int y2, long long& phase);
     void Shape(int kind, int l, int t, int r, int b, int cw, int ch);
-    QFont CurrentFont() const;
+    const QFont& CurrentFont() const;
+    const QFontMetrics& Metrics() const;
     QImage& m_image;
     std::unique_ptr<QPainter> m_painter;
     Rgb m_penColour = 0;
@@ -120,6 +122,9 @@ private:
     QString m_fontFace = QStringLiteral("Tahoma");
     int m_fontPoints = 8;
     bool m_fontBold = false;
+    // The font and its metrics, made when first needed after SetFont.
+    mutable std::unique_ptr<QFont> m_font;
+    mutable std::unique_ptr<QFontMetrics> m_metrics;
 };
 
 // A new Format_RGB32 raster of the given size filled with `colour`.

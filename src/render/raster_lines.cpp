@@ -156,31 +156,68 @@ void ThinLine(QImage& image, int x1, int y1, int x2, int y2, Rgb colour,
         kFrom = std::max<i64>(kFrom, major0 - (majorLimit - 1));
         kTo = std::min<i64>(kTo, major0);
     }
-    const QRgb value = 0xFF000000u | colour;
-    const i64 minor = xMajor ? dy : dx;
-    for (i64 k = kFrom; k <= kTo; ++k) {
-        if (period > 0) {
-            i64 pos = (phase + k) % period;
-            bool on = true;
-            for (int run : pattern) {
-                if (pos < run)
-                    break;
-                pos -= run;
-                on = !on;
-            }
-            if (!on)
-                continue;
-        }
-        // Minor coordinate rounded to nearest, halves away from the start.
-        const i64 num = 2 * k * minor + (minor >= 0 ? steps : -steps);
-        const i64 offset = num >= 0 ? num / (2 * steps) : -((-num) / (2 * steps));
-        const i64 x = xMajor ? x1 + majorDir * k : x1 + offset;
-        const i64 y = xMajor ? y1 + offset : y1 + majorDir * k;
-        if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
-            continue;
-        Row(image, int(y))[x] = value;
-    }
+    const long long startPhase = phase;
     phase += steps;
+    if (kFrom > kTo)
+        return;
+    const QRgb value = 0xFF000000u | colour;
+    const i64 w = image.width(), h = image.height();
+    QRgb* const base = reinterpret_cast<QRgb*>(image.bits());
+    const i64 stride = image.bytesPerLine() / i64(sizeof(QRgb));
+    // Solid horizontal and vertical lines (the grid, outlines) in one go.
+    if (period == 0 && (dx == 0 || dy == 0)) {
+        const i64 a = majorDir > 0 ? major0 + kFrom : major0 - kTo;
+        const i64 b = majorDir > 0 ? major0 + kTo : major0 - kFrom;
+        if (dy == 0) {
+            if (y1 >= 0 && y1 < h)
+                std::fill(base + y1 * stride + a, base + y1 * stride + b + 1, value);
+        } else if (x1 >= 0 && x1 < w) {
+            for (i64 y = a; y <= b; ++y)
+                base[y * stride + x1] = value;
+        }
+        return;
+    }
+    const i64 minor = xMajor ? dy : dx;
+    const i64 minorDir = minor >= 0 ? 1 : -1;
+    const i64 minorAbs = std::llabs(minor);
+    // Minor offset of step k: round(k * minor / steps), halves away from the
+    // start, kept incrementally as a quotient and remainder of
+    // (2 k |minor| + steps) / (2 steps).
+    const i64 denominator = 2 * steps;
+    const i64 firstNumerator = 2 * kFrom * minorAbs + steps;
+    i64 quotient = firstNumerator / denominator;
+    i64 remainder = firstNumerator % denominator;
+    // Position in the dash pattern and the run it is in.
+    size_t run = 0;
+    i64 inRun = 0;
+    bool on = true;
+    if (period > 0) {
+        inRun = ((startPhase + kFrom) % period + period) % period;
+        while (inRun >= pattern[run]) {
+            inRun -= pattern[run];
+            run = (run + 1) % pattern.size();
+            on = !on;
+        }
+    }
+    for (i64 k = kFrom; k <= kTo; ++k) {
+        if (on) {
+            const i64 offset = minorDir * quotient;
+            const i64 x = xMajor ? x1 + majorDir * k : x1 + offset;
+            const i64 y = xMajor ? y1 + offset : y1 + majorDir * k;
+            if (x >= 0 && y >= 0 && x < w && y < h)
+                base[y * stride + x] = value;
+        }
+        remainder += 2 * minorAbs;
+        if (remainder >= denominator) {
+            remainder -= denominator;
+            ++quotient;
+        }
+        if (period > 0 && ++inRun >= pattern[run]) {
+            inRun = 0;
+            run = (run + 1) % pattern.size();
+            on = !on;
+        }
+    }
 }
 
 std::vector<QPoint> FlattenBezier(const std::vector<QPoint>& points) {
