@@ -2,6 +2,7 @@
 
 #include "ui/main_form.h"
 
+#include "edit/main_form_editing.h"
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 #include "ui/explorer.h"
@@ -37,6 +38,7 @@ TMainForm::TMainForm(MainFormOptions options, QWidget* parent)
     HintTimer->setInterval(2000);
 
     FormCreate(m_options.arguments);
+    m_editing = new MainFormEditing(*this);
     StartTimer->start();
 }
 

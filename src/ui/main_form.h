@@ -41,6 +41,7 @@ class BarGroup;
 class BoardView;
 class ExplorerTree;
 class GroupBar;
+class MainFormEditing;
 
 // Every command of the menus and the Quick Tasks group.
 enum class Command {
@@ -81,6 +82,10 @@ public:
     void SetReveal(bool on);
     PickMap& Pick() { return *m_pick; }
     const QImage& BoardImage() const { return m_boardImage; }
+    // The visible board image, for marks that last until the next repaint.
+    QImage& MutableBoardImage() { return m_boardImage; }
+    // Placing, selecting and the editing commands.
+    MainFormEditing& Editing() { return *m_editing; }
     DialogService& Dialogs() { return *m_dialogs; }
     ExplorerTree& Explorer() { return *List; }
     // The save dialog's proposed file name (the file last chosen in the open dialog).
@@ -216,6 +221,7 @@ private:
     std::array<QAction*, 21> m_toolboxItems{};
     std::array<QAction*, 21> m_toolboxMenuItems{};
     QAction* m_renderPnpTask = nullptr;
+    MainFormEditing* m_editing = nullptr;
 };
 
 }  // namespace sw

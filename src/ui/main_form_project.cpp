@@ -3,6 +3,8 @@
 
 #include "ui/main_form.h"
 
+#include "edit/main_form_editing.h"
+
 #include "ui/explorer.h"
 
 #include <QCloseEvent>
@@ -48,6 +50,9 @@ bool TMainForm::AskDiscardChanges() {
 }
 
 void TMainForm::AdoptNewDocument() {
+    // A Replace waiting for its holes cannot keep an element of the old document.
+    if (m_editing)
+        m_editing->DocumentReplaced();
     m_undo.Clear();
     ApplyBoardType();
     List->Rebuild(m_doc);
@@ -143,6 +148,8 @@ void TMainForm::BtnUndoClick() {
     }
     // The entries hold elements of the document being replaced.
     List->clear();
+    if (m_editing)
+        m_editing->DocumentReplaced();
     const LoadResult result = m_undo.Restore(m_doc);
     m_undo.Clear();
     if (!result.ok)
