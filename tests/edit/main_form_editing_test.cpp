@@ -1,0 +1,199 @@
+// Editing in the real main window, offscreen: toolbox items, board clicks in
+// pixels, the status panes, the context menu and the explorer's keys, with the
+// dialogs scripted.
+
+#include "edit/main_form_editing.h"
+
+#include "edit/kinds.h"
+#include "render/board_geometry.h"
+#include "test_support.h"
+#include "ui/board_view.h"
+#include "ui/explorer.h"
+#include "ui/main_form.h"
+#include "ui/scripted_dialogs.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <gtest/gtest.h>
+
+namespace sw {
+namespace {
+
+using test::ScriptedDialogs;
+using Type = ScriptedDialogs::Type;
+
+class MainFormEditingTest : public ::testing::Test {
+protected:
+    MainFormEditingTest() {
+        MainFormOptions options;
+        options.dialogs = &dialogs;
+        options.registerFileType = false;
+        options.hasWingdings = [] { return true; };
+        form = std::make_unique<TMainForm>(options);
+        form->FormPaint();
+    }
+    MainFormEditing& editing() { return form->Editing(); }
+    QPoint Hole(int x, int y) const {
+        return HoleCentre(BoardOriginX(kBoardImageWidth, form->Document().BoardWidth()), x, y);
+    }
+    void Move(QPoint p) { editing().BoardMouseMove(p.x(), p.y()); }
+    void Click(QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+        Move(p);
+        editing().BoardMouseDown(button, p.x(), p.y(), QPoint());
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        editing().ListKeyDown(&event);
+    }
+    QAction* Action(Command command) const { return form->ActionsOf(command).value(0); }
+    QRgb BoardPixel(QPoint p) const { return form->BoardImage().pixel(p) & 0xFFFFFF; }
+    pugi::xml_node Named(const char* name) const {
+        return form->Document().Root().find_child_by_attribute("Name", name);
+    }
+    // Places a resistor from the toolbox by two clicks and the dialog.
+    void PlaceResistor(QPoint a, QPoint b, const char* name) {
+        dialogs.AnswerEditValue(ValueEditorResult{QLatin1String(name), "10", "K", {}});
+        form->ToolboxItem(kind::Resistor)->trigger();
+        Click(a);
+        Click(b);
+    }
+
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(MainFormEditingTest, ToolboxItemStartsPlacingWithPromptsAndMarkers) {
+    QAction* item = form->ToolboxItem(kind::Transistor);
+    ASSERT_TRUE(item->isEnabled());
+    item->trigger();
+    EXPECT_EQ(form->CompPane->text(), "Active: Transistor");
+    EXPECT_EQ(form->StatusPane->text(), "Click on source hole...");
+    Click(Hole(5, 5));
+    EXPECT_EQ(form->StatusPane->text(), "Click on destination hole marked green...");
+    EXPECT_EQ(BoardPixel(Hole(5, 5)), 0x800080u);
+    EXPECT_EQ(BoardPixel(Hole(7, 5)), 0x00FF00u);
+    EXPECT_EQ(BoardPixel(Hole(5, 3)), 0x00FF00u);
+    // A refused pair: the error, and a repaint that takes the markers away.
+    dialogs.AnswerMessage(MessageAnswer::Ok);
+    Click(Hole(8, 5));
+    EXPECT_EQ(dialogs.CallsOf(Type::Message).at(0).text,
+              "Source and destination holes must separated with one hole!");
+    EXPECT_NE(BoardPixel(Hole(7, 5)), 0x00FF00u);
+    EXPECT_EQ(form->StatusPane->text(), "Click on source hole...");
+}
+
+TEST_F(MainFormEditingTest, PointerFeedbackShowsTheHoleAndCursorWithoutRepainting) {
+    form->ToolboxItem(kind::Resistor)->trigger();
+    Move(Hole(5, 3));
+    EXPECT_EQ(form->PosPane->text(), "X: 5 Y: 3");
+    EXPECT_EQ(form->Board->cursor().shape(), Qt::PointingHandCursor);
+    // Between holes: the arrow, an empty pane; the board is not rendered again.
+    form->MutableBoardImage().setPixel(3, 3, qRgb(1, 2, 3));
+    Move(Hole(5, 3) + QPoint(10, 0));
+    EXPECT_EQ(form->PosPane->text(), "");
+    EXPECT_EQ(form->Board->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(form->BoardImage().pixel(3, 3) & 0xFFFFFF, 0x010203u);
+    form->ToolboxItem(kind::Text)->trigger();
+    Move(Hole(5, 3) + QPoint(10, 0));
+    EXPECT_EQ(form->Board->cursor().shape(), Qt::IBeamCursor);
+}
+
+TEST_F(MainFormEditingTest, PlacingSelectsTheNewPartAndRightClicksOpenTheMenu) {
+    PlaceResistor(Hole(2, 3), Hole(6, 3), "R1");
+    const pugi::xml_node r1 = Named("R1");
+    ASSERT_TRUE(r1);
+    EXPECT_STREQ(r1.attribute("Value").value(), "10K");
+    EXPECT_TRUE(form->Modified());
+    EXPECT_TRUE(form->List->IsSelected(r1));
+    PlaceResistor(Hole(2, 6), Hole(6, 6), "R2");
+    // A right click on R1 selects it; a second one prepares the menu.
+    Click(Hole(4, 3), Qt::RightButton);
+    EXPECT_TRUE(form->List->IsSelected(r1));
+    EXPECT_FALSE(form->List->IsSelected(Named("R2")));
+    Click(Hole(4, 3), Qt::RightButton);
+    EXPECT_TRUE(Action(Command::Replace)->isEnabled());
+    EXPECT_TRUE(Action(Command::ChangeValue)->isEnabled());
+    EXPECT_FALSE(Action(Command::ChangeShape)->isVisible());
+    EXPECT_TRUE(Action(Command::Rename)->isEnabled());
+    form->ComponentMenu->hide();
+    // Both selected: only Delete.
+    form->List->EntryOf(Named("R2"))->setSelected(true);
+    editing().ListNodeContextMenu();
+    EXPECT_FALSE(Action(Command::Replace)->isEnabled());
+    EXPECT_FALSE(Action(Command::Rename)->isEnabled());
+    EXPECT_TRUE(Action(Command::Delete)->isEnabled());
+    // A left click never changes the selection; it belongs to placing.
+    Click(Hole(15, 9));
+    EXPECT_TRUE(form->List->IsSelected(r1));
+}
+
+TEST_F(MainFormEditingTest, KeysDeleteSelectAllEscapeAndReveal) {
+    PlaceResistor(Hole(2, 3), Hole(6, 3), "R1");
+    Key(Qt::Key_Space);
+    EXPECT_TRUE(form->Reveal());
+    EXPECT_EQ(form->RevealPane->text(), "Reveal: ON");
+    Key(Qt::Key_Space);
+    EXPECT_EQ(form->RevealPane->text(), "Reveal: OFF");
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(form->List->selectedItems().isEmpty());
+    Key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(form->List->selectedItems().size(), 21);
+    // Select All toggles between everything and nothing.
+    Action(Command::SelectAll)->trigger();
+    EXPECT_TRUE(form->List->selectedItems().isEmpty());
+    Action(Command::SelectAll)->trigger();
+    Key(Qt::Key_Delete);
+    EXPECT_FALSE(Named("R1"));
+    EXPECT_TRUE(form->List->EntryOf(form->Document().Root()) == nullptr);
+    EXPECT_EQ(form->List->CategoryItem(kind::Resistor)->text(0), "[Resistors]");
+}
+
+TEST_F(MainFormEditingTest, MovesRotationAndUndoThroughTheExplorerButtons) {
+    PlaceResistor(Hole(2, 3), Hole(6, 3), "R1");
+    Action(Command::MoveUp)->trigger();
+    Action(Command::RotateLeft)->trigger();
+    pugi::xml_node r1 = Named("R1");
+    EXPECT_EQ(IntAttr(r1, "X1"), 4);
+    EXPECT_EQ(IntAttr(r1, "Y1"), 0);
+    EXPECT_EQ(IntAttr(r1, "Y2"), 4);
+    form->BtnUndoClick();
+    r1 = Named("R1");
+    EXPECT_EQ(IntAttr(r1, "Y1"), 2);
+    EXPECT_EQ(IntAttr(r1, "X2"), 6);
+}
+
+TEST_F(MainFormEditingTest, UndoUnderAWaitingReplacePlacesANewComponent) {
+    PlaceResistor(Hole(2, 3), Hole(6, 3), "R1");
+    Action(Command::MoveDown)->trigger();  // something to undo
+    Click(Hole(4, 4), Qt::RightButton);    // already current: the menu
+    form->ComponentMenu->hide();
+    Action(Command::Replace)->trigger();
+    ASSERT_TRUE(editing().Tool().ReplaceTarget());
+    form->BtnUndoClick();
+    EXPECT_FALSE(editing().Tool().ReplaceTarget());
+    EXPECT_EQ(editing().Tool().ActiveKind(), kind::Resistor);
+    dialogs.AnswerEditValue(ValueEditorResult{"R2", "1", "M", {}});
+    Click(Hole(2, 8));
+    Click(Hole(6, 8));
+    EXPECT_EQ(dialogs.CallsOf(Type::EditValue).back().valueSetup.caption, "New component");
+    EXPECT_TRUE(Named("R1"));
+    EXPECT_STREQ(Named("R2").attribute("Value").value(), "1M");
+}
+
+TEST_F(MainFormEditingTest, CheckConnectivityPicksTwoHolesAndReports) {
+    dialogs.AnswerMessage(MessageAnswer::Ok);
+    Action(Command::CheckConnectivity)->trigger();
+    EXPECT_EQ(form->CompPane->text(), "");
+    Click(Hole(1, 1));
+    Click(Hole(5, 1));
+    const auto messages = dialogs.CallsOf(Type::Message);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text,
+              "Selected holes are connected through at least one component chain:\r\r");
+    EXPECT_EQ(form->StatusPane->text(), "Click on source hole...");
+}
+
+}  // namespace
+}  // namespace sw
