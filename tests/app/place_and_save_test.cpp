@@ -60,6 +60,21 @@ public:
         Run(QStringLiteral("xdotool"), arguments);
         QThread::msleep(300);
     }
+    // Waits until a window of this caption is shown (or gone); false on time-out.
+    bool WaitForWindow(const QString& caption, bool shown = true) const {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 15000) {
+            const bool found = !Run(QStringLiteral("xdotool"),
+                                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                     QStringLiteral("--name"), caption})
+                                    .isEmpty();
+            if (found == shown)
+                return true;
+            QThread::msleep(200);
+        }
+        return false;
+    }
     void ClickAt(QPoint p) const {
         Xdo({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
         Xdo({QStringLiteral("click"), QStringLiteral("1")});
@@ -139,18 +154,24 @@ TEST(PlaceAndSave, AResistorPlacedWithTheMouseIsSavedToTheChosenFile) {
     // The Resistor item of the toolbox (the sixth item under "Toolbox").
     x.ClickAt(QPoint(46, 370));
     x.ClickAt(hole(2, 3));
-    const QImage marked = x.Screenshot(dir.filePath(QStringLiteral("marked.png")));
-    EXPECT_EQ(marked.pixel(hole(2, 3)) & 0xFFFFFF, 0x800080u) << "no source marker";
+    // The purple source marker shows that the click took the hole.
+    bool marked = false;
+    for (int i = 0; i < 10 && !marked; ++i)
+        marked = (x.Screenshot(dir.filePath(QStringLiteral("marked.png"))).pixel(hole(2, 3)) &
+                  0xFFFFFF) == 0x800080u;
+    EXPECT_TRUE(marked) << "no source marker";
     x.ClickAt(hole(6, 3));
-    QThread::msleep(500);
+    ASSERT_TRUE(x.WaitForWindow(QStringLiteral("^New component$"))) << "no value dialog";
     x.Xdo({QStringLiteral("type"), QStringLiteral("10")});
     x.Xdo({QStringLiteral("key"), QStringLiteral("Tab")});
     x.Xdo({QStringLiteral("type"), QStringLiteral("K")});
     x.Xdo({QStringLiteral("key"), QStringLiteral("Return")});
+    ASSERT_TRUE(x.WaitForWindow(QStringLiteral("^New component$"), false));
     focusEditor();
     x.Xdo({QStringLiteral("key"), QStringLiteral("ctrl+s")});
-    QThread::msleep(1000);
+    const bool saveDialog = x.WaitForWindow(QStringLiteral("^Save Project As$"));
     x.Screenshot(dir.filePath(QStringLiteral("save.png")));
+    ASSERT_TRUE(saveDialog) << "no save dialog";
     x.Xdo({QStringLiteral("type"), saved});
     x.Xdo({QStringLiteral("key"), QStringLiteral("Return")});
     timer.restart();
