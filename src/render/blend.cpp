@@ -34,6 +34,19 @@ Rgb BlendColour(Rgb source, Rgb destination, int opacity) {
     return MakeRgb(r, g, b);
 }
 
+namespace {
+
+// BlendColour with red and blue in one multiply: each channel's sum is below
+// 2^16, so the two never carry into each other and every channel is exactly
+// (opacity * s + (255 - opacity) * d) div 256.
+inline unsigned Blend(unsigned source, unsigned destination, unsigned opacity, unsigned keep) {
+    const unsigned rb = (((source & 0xFF00FFu) * opacity + (destination & 0xFF00FFu) * keep) >> 8) & 0xFF00FFu;
+    const unsigned g = (((source & 0x00FF00u) * opacity + (destination & 0x00FF00u) * keep) >> 8) & 0x00FF00u;
+    return rb | g;
+}
+
+}  // namespace
+
 void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QImage& image,
                       Rgb key, unsigned identity, bool exempt, int opacity, bool reveal) {
     const QImage src = image.format() == QImage::Format_RGB32
@@ -55,7 +68,8 @@ void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QI
     const int canvasEnd = columnsOn(target);
     const int pickEnd = columnsOn(keys);
     const int rowFirst = int(std::clamp<long long>(-(long long)top, 0, src.height()));
-    const unsigned keep = 255u - unsigned(effective);
+    const unsigned opacity8 = unsigned(effective);
+    const unsigned keep = 255u - opacity8;
     for (int j = rowFirst; j < src.height(); ++j) {
         const long long y = (long long)top + j;
         const bool rowOnCanvas = y < target.height();
@@ -63,25 +77,42 @@ void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QI
         if (!rowOnCanvas && !rowOnPick)
             break;
         const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(j));
-        if (rowOnCanvas) {
-            QRgb* row = reinterpret_cast<QRgb*>(target.scanLine(int(y)));
-            for (int i = first; i < canvasEnd; ++i) {
-                const unsigned colour = from[i] & 0xFFFFFFu;
-                if (colour == key)
-                    continue;
-                const unsigned d = row[left + i];
-                // BlendChannel on each channel: (opacity * s + (255 - opacity) * d) div 256.
-                const unsigned r = (unsigned(effective) * (colour >> 16) + keep * ((d >> 16) & 0xFFu)) >> 8;
-                const unsigned g = (unsigned(effective) * ((colour >> 8) & 0xFFu) + keep * ((d >> 8) & 0xFFu)) >> 8;
-                const unsigned b = (unsigned(effective) * (colour & 0xFFu) + keep * (d & 0xFFu)) >> 8;
-                row[left + i] = 0xFF000000u | (r << 16) | (g << 8) | b;
+        QRgb* row = rowOnCanvas ? reinterpret_cast<QRgb*>(target.scanLine(int(y))) : nullptr;
+        QRgb* ids = rowOnPick ? reinterpret_cast<QRgb*>(keys.scanLine(int(y))) : nullptr;
+        const int blendEnd = row ? canvasEnd : first;
+        const int idEnd = ids ? pickEnd : first;
+        // Component images are mostly key colour around the body: trim each row
+        // to its first and last drawn pixel before touching the rasters.
+        int i = first;
+        int end = std::max(blendEnd, idEnd);
+        while (i < end && (from[i] & 0xFFFFFFu) == key)
+            ++i;
+        while (end > i && (from[end - 1] & 0xFFFFFFu) == key)
+            --end;
+        // Where a pixel lies on both rasters (nearly always) the loop has no
+        // branches, so the compiler vectorises it; key pixels write back what
+        // was there.
+        const int both = std::min({blendEnd, idEnd, end});
+        if (i < both) {
+            const QRgb* __restrict in = from;
+            QRgb* __restrict out = row;
+            QRgb* __restrict picked = ids;
+            for (; i < both; ++i) {
+                const unsigned colour = in[i] & 0xFFFFFFu;
+                const unsigned d = out[left + i];
+                const unsigned draw = 0u - unsigned(colour != key);  // all ones, or 0 for a key pixel
+                out[left + i] = ((0xFF000000u | Blend(colour, d, opacity8, keep)) & draw) | (d & ~draw);
+                picked[left + i] = (keyValue & draw) | (picked[left + i] & ~draw);
             }
         }
-        if (rowOnPick) {
-            QRgb* ids = reinterpret_cast<QRgb*>(keys.scanLine(int(y)));
-            for (int i = first; i < pickEnd; ++i)
-                if ((from[i] & 0xFFFFFFu) != key)
-                    ids[left + i] = keyValue;
+        for (; i < end; ++i) {
+            const unsigned colour = from[i] & 0xFFFFFFu;
+            if (colour == key)
+                continue;
+            if (i < blendEnd)
+                row[left + i] = 0xFF000000u | Blend(colour, row[left + i], opacity8, keep);
+            if (i < idEnd)
+                ids[left + i] = keyValue;
         }
     }
 }
