@@ -23,6 +23,10 @@
 //  - nothing is anti-aliased, so every pixel is an exact colour (the pick map
 //    depends on that).
 // Per-pixel work (pixel access, image copies, flood fill) goes through scan lines.
+// Only text uses a QPainter, kept open across a run of TextOut calls and closed
+// by any other operation, by Image() and by the destructor: read or copy the
+// raster through Image() (or after the canvas is gone), not through the QImage
+// variable in the middle of a run of texts.
 
 #include <QColor>
 #include <QFont>
