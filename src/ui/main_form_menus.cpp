@@ -9,6 +9,7 @@
 #include "ui/explorer.h"
 #include "ui/group_bar.h"
 #include "ui/kind_pictures.h"
+#include "ui/main_form_output.h"
 
 #include <QGridLayout>
 #include <QKeySequence>
@@ -185,6 +186,7 @@ void TMainForm::ConnectOwnCommands() {
     ConnectCommand(Command::Undo, [this] { BtnUndoClick(); });
     ConnectCommand(Command::Exit, [this] { close(); });
     ConnectCommand(Command::Rename, [this] { List->Rename1Click(); });
+    ConnectOutputCommands(*this);
 }
 
 }  // namespace sw

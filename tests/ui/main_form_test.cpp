@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace sw {
@@ -426,18 +427,26 @@ TEST_F(MainFormTest, CommandsOfOtherPartsAreDisabledUntilConnected) {
         for (QAction* a : form->ActionsOf(own))
             EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
     ASSERT_EQ(form->ActionsOf(Command::RenderImage).size(), 2);  // Quick Tasks and menu
-    for (QAction* a : form->ActionsOf(Command::RenderImage))
+    // A command whose part has not connected it yet (the parts land one by one).
+    std::optional<Command> spare;
+    for (Command c : {Command::Donate, Command::Forum, Command::CheckConnectivity,
+                      Command::ExportBom, Command::SelectAll, Command::About})
+        if (!spare && !form->ActionsOf(c).isEmpty() && !form->ActionsOf(c).first()->isEnabled())
+            spare = c;
+    if (!spare)
+        GTEST_SKIP() << "every command is connected";
+    for (QAction* a : form->ActionsOf(*spare))
         EXPECT_FALSE(a->isEnabled());
     // The toolbox is connected to placing from the start.
     EXPECT_TRUE(form->ToolboxItem(5)->isEnabled());
 
-    int rendered = 0;
-    form->ConnectCommand(Command::RenderImage, [&] { ++rendered; });
-    for (QAction* a : form->ActionsOf(Command::RenderImage)) {
+    int triggered = 0;
+    form->ConnectCommand(*spare, [&] { ++triggered; });
+    for (QAction* a : form->ActionsOf(*spare)) {
         EXPECT_TRUE(a->isEnabled());
         a->trigger();
     }
-    EXPECT_EQ(rendered, 2);
+    EXPECT_EQ(triggered, form->ActionsOf(*spare).size());
     int placed = -1;
     form->ConnectToolbox([&](int index) { placed = index; });
     form->ToolboxMenuItem(14)->trigger();

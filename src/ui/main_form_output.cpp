@@ -1,0 +1,29 @@
+#include "ui/main_form_output.h"
+
+#include "ui/explorer.h"
+#include "ui/main_form.h"
+#include "ui/output_commands.h"
+#include "ui/wait_form.h"
+
+#include <memory>
+
+namespace sw {
+
+void ConnectOutputCommands(TMainForm& form) {
+    // One wait window for the render commands, alive as long as their items.
+    auto wait = std::make_shared<TWaitForm>(&form);
+    const auto context = [&form, wait] {
+        return OutputCommandContext{form.Document(), form.Dialogs(),
+                                    [&form] {
+                                        form.Explorer().clearSelection();
+                                        form.FormPaint();
+                                    }, wait.get()};
+    };
+    // RzGroup1Items3Click, RzGroup1Items4Click, ProjectItems7Click, ProjectItems5Click
+    form.ConnectCommand(Command::RenderImage, [context] { RenderImageCommand(context()); });
+    form.ConnectCommand(Command::Print, [context] { PrintCommand(context()); });
+    form.ConnectCommand(Command::RenderPnp, [context] { RenderPnpCommand(context()); });
+    form.ConnectCommand(Command::PrintPnp, [context] { PrintPnpCommand(context()); });
+}
+
+}  // namespace sw

@@ -1,0 +1,11 @@
+#pragma once
+// Connects the main window's Render Image, Print, Render PnP and Print PnP items
+// (menu and Quick Tasks) to the output commands.
+
+namespace sw {
+
+class TMainForm;
+
+void ConnectOutputCommands(TMainForm& form);
+
+}  // namespace sw

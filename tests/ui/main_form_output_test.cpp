@@ -1,0 +1,71 @@
+// The main window's output items run the output commands on the window's
+// document, with the explorer's selection cleared first.
+
+#include "ui/main_form_output.h"
+
+#include "scripted_dialogs.h"
+#include "ui/explorer.h"
+#include "ui/main_form.h"
+#include "ui/output_commands.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace sw {
+namespace {
+
+using test::ScriptedDialogs;
+using Type = ScriptedDialogs::Type;
+
+class MainFormOutputTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MainFormOptions options;
+        options.dialogs = &dialogs;
+        options.registerFileType = false;
+        options.hasWingdings = [] { return true; };
+        form = std::make_unique<TMainForm>(options);
+    }
+    void Trigger(Command command) {
+        const QList<QAction*> actions = form->ActionsOf(command);
+        ASSERT_FALSE(actions.isEmpty());
+        ASSERT_TRUE(actions.first()->isEnabled());
+        actions.first()->trigger();
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(MainFormOutputTest, EveryOutputItemIsConnected) {
+    for (Command c : {Command::RenderImage, Command::Print, Command::RenderPnp, Command::PrintPnp})
+        for (QAction* a : form->ActionsOf(c))
+            // The Render PnP task is hidden (so disabled) on the start-up stripboard.
+            EXPECT_TRUE(a->isEnabled() || !a->isVisible()) << a->text().toStdString();
+}
+
+TEST_F(MainFormOutputTest, RenderImageWritesTheWindowsLayoutWithNothingSelected) {
+    form->Explorer().selectAll();
+    const QString path = dir.filePath("render.bmp");
+    dialogs.AnswerSaveFile(path).AnswerMessage(MessageAnswer::No);
+    Trigger(Command::RenderImage);
+    EXPECT_EQ(QImageReader::imageFormat(path), QByteArray("bmp"));
+    EXPECT_TRUE(form->Explorer().selectedItems().isEmpty());
+    ASSERT_EQ(dialogs.CallsOf(Type::Message).size(), 1u);
+    EXPECT_EQ(dialogs.CallsOf(Type::Message)[0].text, kRenderCompleteQuestion);
+}
+
+TEST_F(MainFormOutputTest, PrintPnpPrintsTheWindowsLayout) {
+    const QString pdf = dir.filePath("pnp.pdf");
+    dialogs.AnswerPrintDialog(pdf);
+    Trigger(Command::PrintPnp);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+}
+
+}  // namespace
+}  // namespace sw
