@@ -86,3 +86,18 @@ TEST(TraceLayer, SelectionDashesOnlyThinTracesOnScreen) {
 
 }  // namespace
 }  // namespace sw::test
+
+namespace sw::test {
+namespace {
+
+TEST(TraceLayer, AbsurdWidthsAreCappedNotHung) {
+    LayerRig rig(TraceXml("99999999999999999999px"));
+    rig.Draw(DrawTraceLayer);
+    // Capped at a width that covers the whole canvas.
+    EXPECT_EQ(rig.At(0, 0), kBlack);
+    EXPECT_EQ(rig.At(1999, 1199), kBlack);
+    EXPECT_EQ(rig.Key(1999, 1199), 1u);
+}
+
+}  // namespace
+}  // namespace sw::test

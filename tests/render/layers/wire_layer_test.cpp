@@ -89,3 +89,32 @@ TEST(WireLayer, ShapeDependsOnlyOnTheSeed) {
 
 }  // namespace
 }  // namespace sw::test
+
+namespace sw::test {
+namespace {
+
+TEST(WireLayer, FarOffAndDegenerateWiresDrawWhatReachesTheCanvas) {
+    struct Case {
+        const char* xml;
+        int inked;  // 1 or 0; -1: only that it finishes
+    } cases[] = {
+        {"<Wire Color='Red' Seed='5' X1='3' Y1='2' X2='100000000' Y2='2' Name='W1'/>", 1},
+        {"<Wire Color='Red' Seed='5' X1='-2000000000' Y1='2' X2='2000000000' Y2='90000' Name='W1'/>", -1},
+        {"<Wire Color='Red' Seed='5' X1='3' Y1='2' X2='3' Y2='2' Name='W1'/>", 1},  // a dot
+        {"<Wire Color='Red' Seed='2147483646' X1='1' Y1='1' X2='20' Y2='10' Name='W1'/>", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.xml);
+        LayerRig rig(c.xml);
+        rig.Draw(DrawWireLayer);
+        bool inked = false;
+        for (int x = 800; x < 1300 && !inked; ++x)
+            for (int y = 200; y < 420 && !inked; ++y)
+                inked = rig.At(x, y) != kWhite;
+        if (c.inked >= 0)
+            EXPECT_EQ(inked, c.inked == 1);
+    }
+}
+
+}  // namespace
+}  // namespace sw::test
