@@ -58,6 +58,7 @@ struct LayoutProperties {
     QString project;
     QString credits;
     bool hideList = false;
+    friend bool operator==(const LayoutProperties&, const LayoutProperties&) = default;
 };
 
 class DialogService {

@@ -232,6 +232,9 @@ void ExplorerTree::ListEdited(QTreeWidgetItem* item, const QString& newText) {
     }
     if (m_hooks.takeSnapshot)
         m_hooks.takeSnapshot();
+    // A new name is an unsaved change, so closing asks before it is lost.
+    if (name != TextAttr(element, "Name") && m_hooks.setModified)
+        m_hooks.setModified();
     SetAttr(element, "Name", name);
     item->setText(0, name);
     clearSelection();

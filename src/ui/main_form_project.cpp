@@ -131,6 +131,10 @@ void TMainForm::BtnPropertiesClick() {
     pugi::xml_node root = m_doc.Root();
     if (!root)
         return;
+    // Changed properties count as an unsaved change, so closing asks before
+    // they are lost.
+    if (!(PropertiesOf(m_doc) == *chosen))
+        m_modified = true;
     SetAttr(root, "Type", chosen->type);
     SetAttr(root, "Width", chosen->width);
     SetAttr(root, "Height", chosen->height);

@@ -101,12 +101,13 @@ TEST_F(ExplorerTest, RenameRules) {
         std::optional<MessageAnswer> warning;  // the answer to the long-name question
         const char* expectedName;
         bool snapshotTaken;
+        bool modified;  // a new name is an unsaved change
     };
     const Case cases[] = {
-        {"R7", std::nullopt, "R7", true},
-        {"", std::nullopt, "R2", true},  // empty keeps the old name
-        {"LONG", MessageAnswer::No, "R2", false},
-        {"LONG", MessageAnswer::Yes, "LONG", true},
+        {"R7", std::nullopt, "R7", true, true},
+        {"", std::nullopt, "R2", true, false},  // empty keeps the old name
+        {"LONG", MessageAnswer::No, "R2", false, false},
+        {"LONG", MessageAnswer::Yes, "LONG", true, true},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -115,7 +116,9 @@ TEST_F(ExplorerTest, RenameRules) {
         QTreeWidgetItem* entry = Entry("R2");
         const pugi::xml_node element = ExplorerTree::ElementOf(entry);
         const std::string before = doc.ToText();
+        const int modifiedBefore = modifiedCalls;
         tree->ListEdited(entry, QLatin1String(c.typed));
+        EXPECT_EQ(modifiedCalls > modifiedBefore, c.modified) << c.typed;
         EXPECT_EQ(entry->text(0), QLatin1String(c.expectedName)) << c.typed;
         EXPECT_STREQ(element.attribute("Name").value(), c.expectedName) << c.typed;
         EXPECT_EQ(!snapshot.empty(), c.snapshotTaken) << c.typed;

@@ -304,7 +304,7 @@ TEST_F(MainFormTest, ASaveThatCannotBeWrittenKeepsTheOldFileAndTheModifiedFlag) 
 
 // ---- Board Properties ------------------------------------------------------------
 
-TEST_F(MainFormTest, BoardPropertiesWritesTheRootWithoutTouchingModifiedOrUndo) {
+TEST_F(MainFormTest, BoardPropertiesWritesTheRootAndCountsAsAnUnsavedChangeWithoutUndo) {
     Start();
     dialogs.AnswerLayoutProperties(LayoutProperties{QStringLiteral("PCB"), 30, 12,
                                                     QStringLiteral("Amp"), QStringLiteral("by me"),
@@ -316,12 +316,20 @@ TEST_F(MainFormTest, BoardPropertiesWritesTheRootWithoutTouchingModifiedOrUndo) 
     EXPECT_FALSE(shown.hideList);
     EXPECT_EQ(RootText(), QStringLiteral("<Layout Width=\"30\" Height=\"12\" Type=\"PCB\" "
                                          "Project=\"Amp\" Credits=\"by me\" HideList=\"False\" />\n"));
-    EXPECT_FALSE(form->Modified());
+    // Changed properties must not be lost silently on close.
+    EXPECT_TRUE(form->Modified());
     EXPECT_FALSE(form->CanUndo());
     EXPECT_TRUE(ItemShown(form->ToolboxItem(FindKind("Pad")->index)));
     EXPECT_TRUE(ItemShown(form->ToolboxItem(FindKind("Trace")->index)));
     EXPECT_FALSE(ItemShown(form->ToolboxItem(FindKind("Cut")->index)));
     EXPECT_TRUE(ItemShown(form->RenderPnpTask()));
+}
+
+TEST_F(MainFormTest, BoardPropertiesConfirmedUnchangedLeavesTheLayoutUnmodified) {
+    Start();
+    dialogs.AcceptLayoutProperties();
+    form->BtnPropertiesClick();
+    EXPECT_FALSE(form->Modified());
 }
 
 TEST_F(MainFormTest, BoardPropertiesKeepsAnUnknownTypeConfirmedAsShown) {
