@@ -42,6 +42,7 @@ class BoardView;
 class ExplorerTree;
 class GroupBar;
 class MainFormEditing;
+class ToolWindows;
 
 // Every command of the menus and the Quick Tasks group.
 enum class Command {
@@ -87,6 +88,8 @@ public:
     // Placing, selecting and the editing commands.
     MainFormEditing& Editing() { return *m_editing; }
     DialogService& Dialogs() { return *m_dialogs; }
+    // The calculator, update, tutorials, About and wait windows (main_form_tools.h).
+    ToolWindows& Tools() { return *m_tools; }
     ExplorerTree& Explorer() { return *List; }
     // The save dialog's proposed file name (the file last chosen in the open dialog).
     const QString& ProposedFileName() const { return m_proposedFileName; }
@@ -222,6 +225,7 @@ private:
     std::array<QAction*, 21> m_toolboxMenuItems{};
     QAction* m_renderPnpTask = nullptr;
     MainFormEditing* m_editing = nullptr;
+    ToolWindows* m_tools = nullptr;  // a child QObject of the window
 };
 
 }  // namespace sw

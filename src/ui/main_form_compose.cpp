@@ -1,6 +1,7 @@
 // The controls of the main window and how they are laid out.
 
 #include "ui/main_form.h"
+#include "ui/main_form_tools.h"
 
 #include "ui/board_view.h"
 #include "ui/explorer.h"
@@ -84,6 +85,7 @@ void TMainForm::ComposeWindow() {
     BuildToolboxMenu();
     BuildComponentMenu();
     ConnectOwnCommands();
+    m_tools = new ToolWindows(*this);
     resize(1024, 700);
 }
 
