@@ -7,6 +7,7 @@
 
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
+#include "render/body_image_cache.h"
 #include "render/fonts.h"
 #include "render/canvas.h"
 #include "render/pick_map.h"
@@ -107,6 +108,14 @@ void BM_RenderExampleSelectedReveal(benchmark::State& state, const char* name) {
 
 void BM_RenderStress(benchmark::State& state) { RenderOnBoardImage(state, Stress(), RenderOptions{}); }
 
+// Every body image built again on each repaint, as on the first paint of a
+// layout: the body image cache kept off.
+void BM_RenderStressCold(benchmark::State& state) {
+    SetBodyImageCacheLimit(0);
+    RenderOnBoardImage(state, Stress(), RenderOptions{});
+    SetBodyImageCacheLimit(kDefaultBodyCacheBytes);
+}
+
 void BM_RenderStressFrame(benchmark::State& state) {
     const LayoutDocument frame = FrameOf(Stress());
     RenderOnBoardImage(state, frame, RenderOptions{});
@@ -120,6 +129,7 @@ BENCHMARK_CAPTURE(BM_RenderExample, pcb, "pcb.swb")->Unit(benchmark::kMillisecon
 BENCHMARK_CAPTURE(BM_RenderExampleFrame, pcb, "pcb.swb")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_RenderExampleSelectedReveal, perfboard, "perfboard.swb")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderStress)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderStressCold)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderStressFrame)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -117,4 +117,91 @@ void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QI
     }
 }
 
+KeyedImage::KeyedImage(const QImage& image, Rgb key)
+    : m_image(image.isNull() || image.format() == QImage::Format_RGB32
+                  ? image
+                  : image.convertToFormat(QImage::Format_RGB32)),
+      m_key(key) {
+    const int height = m_image.isNull() ? 0 : m_image.height();
+    const int width = m_image.isNull() ? 0 : m_image.width();
+    m_rowStart.reserve(std::size_t(height) + 1);
+    m_rowStart.push_back(0);
+    for (int j = 0; j < height; ++j) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(m_image.constScanLine(j));
+        int i = 0;
+        while (i < width) {
+            while (i < width && (from[i] & 0xFFFFFFu) == key)
+                ++i;
+            if (i == width)
+                break;
+            const int start = i;
+            while (i < width && (from[i] & 0xFFFFFFu) != key)
+                ++i;
+            m_runs.push_back(start);
+            m_runs.push_back(i);
+        }
+        m_rowStart.push_back(int(m_runs.size()));
+    }
+}
+
+std::size_t KeyedImage::Bytes() const {
+    return std::size_t(m_image.isNull() ? 0 : m_image.sizeInBytes()) +
+           (m_rowStart.size() + m_runs.size()) * sizeof(int) + sizeof(*this);
+}
+
+void DrawKeyedImageBlended(Canvas& canvas, PickMap& pick, int left, int top,
+                           const KeyedImage& image, unsigned identity, bool exempt, int opacity,
+                           bool reveal) {
+    const QImage& src = image.Image();
+    if (src.isNull())
+        return;
+    const int effective = (reveal && !exempt) ? opacity * 3 / 8 : opacity;
+    QImage& target = canvas.Image();
+    QImage& keys = pick.Draw().Image();
+    const QRgb keyValue = 0xFF000000u | identity;
+    // Clipped as in DrawImageBlended: each raster on its own, in image columns.
+    auto columnsOn = [&](const QImage& raster) {
+        return int(std::clamp<long long>((long long)raster.width() - left, 0, src.width()));
+    };
+    const int first = int(std::clamp<long long>(-(long long)left, 0, src.width()));
+    const int canvasEnd = columnsOn(target);
+    const int pickEnd = columnsOn(keys);
+    const int rowFirst = int(std::clamp<long long>(-(long long)top, 0, src.height()));
+    const unsigned opacity8 = unsigned(effective);
+    const unsigned keep = 255u - opacity8;
+    for (int j = rowFirst; j < src.height(); ++j) {
+        const int* run = image.RunsBegin(j);
+        const int* runsEnd = image.RunsEnd(j);
+        if (run == runsEnd)
+            continue;
+        const long long y = (long long)top + j;
+        const bool rowOnCanvas = y < target.height();
+        const bool rowOnPick = y < keys.height();
+        if (!rowOnCanvas && !rowOnPick)
+            break;
+        const QRgb* __restrict from = reinterpret_cast<const QRgb*>(src.constScanLine(j));
+        const int blendEnd = rowOnCanvas ? canvasEnd : first;
+        const int idEnd = rowOnPick ? pickEnd : first;
+        if (blendEnd > first) {
+            QRgb* __restrict out = reinterpret_cast<QRgb*>(target.scanLine(int(y)));
+            for (const int* r = run; r != runsEnd; r += 2) {
+                const int a = std::max(r[0], first);
+                const int b = std::min(r[1], blendEnd);
+                for (int i = a; i < b; ++i)
+                    out[left + i] =
+                        0xFF000000u | Blend(from[i] & 0xFFFFFFu, out[left + i], opacity8, keep);
+            }
+        }
+        if (idEnd > first) {
+            QRgb* __restrict ids = reinterpret_cast<QRgb*>(keys.scanLine(int(y)));
+            for (const int* r = run; r != runsEnd; r += 2) {
+                const int a = std::max(r[0], first);
+                const int b = std::min(r[1], idEnd);
+                for (int i = a; i < b; ++i)
+                    ids[left + i] = keyValue;
+            }
+        }
+    }
+}
+
 }  // namespace sw

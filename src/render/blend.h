@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <QString>
+#include <cstddef>
+#include <vector>
 
 namespace sw {
 
@@ -25,5 +27,31 @@ Rgb BlendColour(Rgb source, Rgb destination, int opacity);
 // pick map. Pixels outside the canvas or pick map are ignored.
 void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QImage& image,
                       Rgb key, unsigned identity, bool exempt, int opacity, bool reveal);
+
+// A component image in Format_RGB32 with, per row, the runs of pixels that are
+// not the key colour, found once so that compositing it again and again
+// touches only the drawn pixels.
+class KeyedImage {
+public:
+    KeyedImage(const QImage& image, Rgb key);
+    const QImage& Image() const { return m_image; }
+    Rgb Key() const { return m_key; }
+    // Row `row`'s runs as [start, end) column pairs: Runs(row)[0 ... 2 n).
+    const int* RunsBegin(int row) const { return m_runs.data() + m_rowStart[row]; }
+    const int* RunsEnd(int row) const { return m_runs.data() + m_rowStart[row + 1]; }
+    std::size_t Bytes() const;
+
+private:
+    QImage m_image;
+    Rgb m_key;
+    std::vector<int> m_rowStart;  // height + 1 offsets into m_runs
+    std::vector<int> m_runs;
+};
+
+// DrawImageBlended of `image` with its own key colour: the same pixels, the
+// same pick keys.
+void DrawKeyedImageBlended(Canvas& canvas, PickMap& pick, int left, int top,
+                           const KeyedImage& image, unsigned identity, bool exempt, int opacity,
+                           bool reveal);
 
 }  // namespace sw

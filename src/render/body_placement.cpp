@@ -1,6 +1,7 @@
 #include "render/body_placement.h"
 
 #include "render/blend.h"
+#include "render/body_image_cache.h"
 #include "render/images/component_images.h"
 #include "render/images/image_toolkit.h"
 #include "render/render_context.h"
@@ -29,14 +30,21 @@ bool Is(pugi::xml_node node, const char* kind) { return std::strcmp(node.name(),
 bool Near(double a, double b) { return SameAngle(a, b); }
 
 BodyPlacement Place(long long left, long long top, long long width, long long height,
-                    std::function<QImage()> build) {
-    return {left, top, width, height, std::move(build)};
+                    std::function<QImage()> build, std::string key) {
+    return {left, top, width, height, std::move(build), std::move(key)};
+}
+
+// The key of a span kind's image: its kind, the four hole numbers and the name.
+std::string SpanKey(pugi::xml_node node, int x1, int y1, int x2, int y2, const QString& name) {
+    return BodyKey(node.name()).Add((long long)x1).Add((long long)y1).Add((long long)x2)
+        .Add((long long)y2).Add(name).Take();
 }
 
 // Span kinds: image pixel (10, 10) on the top-left hole of the span.
-BodyPlacement PlaceSpan(Pixel p1, Pixel p2, ImageSize size, std::function<QImage()> build) {
+BodyPlacement PlaceSpan(Pixel p1, Pixel p2, ImageSize size, std::function<QImage()> build,
+                        std::string key) {
     return Place(std::min(p1.x, p2.x) - 10, std::min(p1.y, p2.y) - 10, size.width, size.height,
-                 std::move(build));
+                 std::move(build), std::move(key));
 }
 
 // The trimmer's anchors start 20 pixels left of and above the hole centres and
@@ -96,6 +104,8 @@ std::optional<BodyPlacement> PlaceTwoLead(pugi::xml_node node, Pixel p1, Pixel p
     const double angle = BodyLeadAngle(p1.x, p1.y, p2.x, p2.y);
     std::function<QImage()> build;
     int size = kTwoLeadImageSize;
+    BodyKey key(node.name());
+    key.Add(name).Add(angle);
     if (Is(node, "Resistor"))
         build = [name, angle] { return MakeResistorImage(name, angle); };
     else if (Is(node, "Capacitor"))
@@ -108,12 +118,14 @@ std::optional<BodyPlacement> PlaceTwoLead(pugi::xml_node node, Pixel p1, Pixel p
         const QString bodySize =
             node.attribute("Size") ? TextAttr(node, "Size") : QStringLiteral("Medium");
         build = [name, bodySize, angle] { return MakeElectrolyteImage(name, bodySize, angle); };
+        key.Add(bodySize);
         size = kElectrolyteImageSize;
     } else {
         return std::nullopt;
     }
     // Centred between the holes; the division truncates toward zero.
-    return Place((p1.x + p2.x - size) / 2, (p1.y + p2.y - size) / 2, size, size, std::move(build));
+    return Place((p1.x + p2.x - size) / 2, (p1.y + p2.y - size) / 2, size, size, std::move(build),
+                 key.Take());
 }
 
 }  // namespace
@@ -171,16 +183,20 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
     std::optional<BodyPlacement> placed;
     if (Is(node, "IC")) {
         placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
-                           [=] { return MakeICImage(x1, y1, x2, y2, name); });
+                           [=] { return MakeICImage(x1, y1, x2, y2, name); },
+                           SpanKey(node, x1, y1, x2, y2, name));
     } else if (Is(node, "Relay")) {
         placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
-                           [=] { return MakeRelayImage(x1, y1, x2, y2, name); });
+                           [=] { return MakeRelayImage(x1, y1, x2, y2, name); },
+                           SpanKey(node, x1, y1, x2, y2, name));
     } else if (Is(node, "Transformer")) {
         placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
-                           [=] { return MakeTransformerImage(x1, y1, x2, y2, name); });
+                           [=] { return MakeTransformerImage(x1, y1, x2, y2, name); },
+                           SpanKey(node, x1, y1, x2, y2, name));
     } else if (Is(node, "Switch")) {
         placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
-                           [=] { return MakeSwitchImage(x1, y1, x2, y2, name); });
+                           [=] { return MakeSwitchImage(x1, y1, x2, y2, name); },
+                           SpanKey(node, x1, y1, x2, y2, name));
     } else if (Is(node, "LineIC")) {
         // The 20-pixel body is centred across the line of pins.
         const ImageSize size = LineICImageSize(x1, y1, x2, y2);
@@ -192,20 +208,24 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
             q1.y -= (size.height - 20) / 2;
             q2.y -= (size.height - 20) / 2;
         }
-        placed = PlaceSpan(q1, q2, size, [=] { return MakeLineICImage(x1, y1, x2, y2, name); });
+        placed = PlaceSpan(q1, q2, size, [=] { return MakeLineICImage(x1, y1, x2, y2, name); },
+                           SpanKey(node, x1, y1, x2, y2, name));
     } else if (Is(node, "Tube")) {
         if (!row && !column)
             return std::nullopt;
         const double angle = row ? (p1.x < p2.x ? -kPi / 2 : kPi / 2) : (p1.y > p2.y ? kPi : 0.0);
         const QString type = TextAttr(node, "Type");
         placed = Place(p1.x - 85, p1.y - 85, kTubeImageSize, kTubeImageSize,
-                       [=] { return MakeTubeImage(name, type, angle); });
+                       [=] { return MakeTubeImage(name, type, angle); },
+                       BodyKey("Tube").Add(name).Add(type).Add(angle).Take());
     } else if (Is(node, "Trimmer")) {
         const TrimmerShape t = TrimmerShapeOf(x1, y1, x2, y2);
         const Pixel topLeft = TrimmerTopLeft(ctx, x1, y1, x2, y2, t);
         const bool pinDots = ctx.type != QLatin1String("PCB");
         placed = Place(topLeft.x, topLeft.y, kTrimmerImageSize, kTrimmerImageSize,
-                       [=] { return MakeTrimmerImage(name, t.shape, t.angle, pinDots); });
+                       [=] { return MakeTrimmerImage(name, t.shape, t.angle, pinDots); },
+                       BodyKey("Trimmer").Add(name).Add((long long)t.shape).Add(t.angle)
+                           .Add(pinDots).Take());
     } else if (Is(node, "Transistor") || Is(node, "Pot")) {
         if (!row && !column)
             return std::nullopt;
@@ -216,16 +236,19 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
         if (Is(node, "Transistor")) {
             placed = Place(row ? minX - 7 : minX - 27, row ? minY - 27 : minY - 7,
                            kTransistorImageSize, kTransistorImageSize,
-                           [=] { return MakeTransistorImage(name, angle); });
+                           [=] { return MakeTransistorImage(name, angle); },
+                           BodyKey("Transistor").Add(name).Add(angle).Take());
         } else if (row) {
             const int a = p1.x < p2.x ? 1 : 0;
             placed = Place(minX - 21 - 40 * a, minY - 10 - 102 * a, kPotImageSize, kPotImageSize,
-                           [=] { return MakePotImage(name, angle); });
+                           [=] { return MakePotImage(name, angle); },
+                           BodyKey("Pot").Add(name).Add(angle).Take());
         } else {
             const int b = p1.y > p2.y ? 1 : 0;
             const int c = p1.y < p2.y ? 1 : 0;
             placed = Place(minX - 10 - 102 * b, minY - 20 - 40 * c, kPotImageSize, kPotImageSize,
-                           [=] { return MakePotImage(name, angle); });
+                           [=] { return MakePotImage(name, angle); },
+                           BodyKey("Pot").Add(name).Add(angle).Take());
         }
     } else if (Is(node, "Jack")) {
         // Jacks in the right half of the board face the other way.
@@ -233,7 +256,8 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
         const double angle = mirrored ? kPi : 0.0;
         const bool stereo = TextAttr(node, "Type") == QLatin1String("Stereo");
         placed = Place(p1.x - 25 - (mirrored ? 67 : 0), p1.y - 18, kJackImageSize, kJackImageSize,
-                       [=] { return MakeJackImage(name, stereo, angle); });
+                       [=] { return MakeJackImage(name, stereo, angle); },
+                       BodyKey("Jack").Add(name).Add(stereo).Add(angle).Take());
     } else {
         placed = PlaceTwoLead(node, p1, p2);
     }
@@ -253,11 +277,9 @@ void DrawBody(RenderContext& ctx, pugi::xml_node node, unsigned key) {
     if (placed->left + placed->width <= 0 || placed->top + placed->height <= 0 ||
         placed->left >= areaWidth || placed->top >= areaHeight)
         return;
-    const QImage image = placed->build();
-    if (image.isNull())
-        return;
-    DrawImageBlended(ctx.canvas, ctx.pick, int(placed->left), int(placed->top), image, kKeyColour,
-                     key, ctx.options.forImage, kBodyOpacity, ctx.options.reveal);
+    const std::shared_ptr<const KeyedImage> image = CachedBodyImage(placed->key, placed->build);
+    DrawKeyedImageBlended(ctx.canvas, ctx.pick, int(placed->left), int(placed->top), *image, key,
+                          ctx.options.forImage, kBodyOpacity, ctx.options.reveal);
 }
 
 }  // namespace sw

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <pugixml.hpp>
+#include <string>
 
 namespace sw {
 
@@ -14,13 +15,15 @@ struct RenderContext;
 
 // A body ready to be built: its image's top-left on the canvas and its size,
 // in 64 bits because hole numbers may be anything an int holds, and the
-// builder call with the arguments taken from the element.
+// builder call with the arguments taken from the element, and the cache key
+// holding the builder's kind and every one of those arguments.
 struct BodyPlacement {
     long long left = 0;
     long long top = 0;
     long long width = 0;
     long long height = 0;
     std::function<QImage()> build;
+    std::string key;
 };
 
 // The placement of `node`'s body, or nothing when the element has no body
@@ -29,7 +32,8 @@ struct BodyPlacement {
 // image we build.
 std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node node);
 
-// Builds the body (only when it can touch the canvas or the pick map) and
+// Builds the body (only when it can touch the canvas or the pick map, and
+// only when the body image cache does not already hold it) and
 // composites it at opacity 200 with the element's identity key, dimmed in
 // reveal mode on screen only.
 void DrawBody(RenderContext& ctx, pugi::xml_node node, unsigned key);

@@ -90,5 +90,62 @@ TEST(Blend, CompositingClipsCanvasAndPickMapSeparately) {
             EXPECT_NE(pick.KeyAt(x, y), 3u);
 }
 
+// The run-based compositing of a kept image must give exactly the pixels and
+// pick keys of DrawImageBlended, wherever the image lands: inside, over every
+// edge, on a pick map smaller than the canvas and the other way round, dimmed
+// or not. The image mixes key runs, single drawn pixels, alpha bits set on key
+// pixels and whole key rows.
+TEST(Blend, KeptRunsCompositeLikeTheWholeImage) {
+    QImage image = MakeRaster(37, 23, kKeyColour);
+    unsigned seed = 12345;
+    auto next = [&] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        if (y == 5)
+            continue;  // a row of key colour only
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const unsigned r = next();
+            if (r % 3 != 0)
+                line[x] = (r % 5 == 0 ? 0x12000000u : 0xFF000000u) | (next() & 0xFFFFFFu);
+            else if (r % 7 == 0)
+                line[x] = 0x00000000u | kKeyColour;  // key with no alpha is still key
+        }
+    }
+    const KeyedImage kept(image, kKeyColour);
+    struct Raster {
+        int canvasW, canvasH, pickW, pickH;
+    };
+    const Raster rasters[] = {{60, 40, 60, 40}, {60, 40, 30, 20}, {25, 15, 60, 40}};
+    const QPoint places[] = {{5, 5},   {-10, 3}, {3, -7},  {40, 30}, {-36, -22}, {59, 39},
+                             {-37, 0}, {0, 40},  {20, 10}, {-5, 20}, {30, -10}};
+    for (const Raster& r : rasters) {
+        for (const QPoint& at : places) {
+            for (const bool reveal : {false, true}) {
+                SCOPED_TRACE(testing::Message() << r.canvasW << "x" << r.canvasH << " pick "
+                                                << r.pickW << "x" << r.pickH << " at " << at.x()
+                                                << "," << at.y() << " reveal " << reveal);
+                QImage wholeCanvas = MakeRaster(r.canvasW, r.canvasH, MakeRgb(10, 200, 90));
+                QImage runCanvas = wholeCanvas.copy();
+                PickMap wholePick(r.pickW, r.pickH), runPick(r.pickW, r.pickH);
+                wholePick.SetKey(1, 1, 77);
+                runPick.SetKey(1, 1, 77);
+                {
+                    Canvas whole(wholeCanvas);
+                    DrawImageBlended(whole, wholePick, at.x(), at.y(), image, kKeyColour, 42, false,
+                                     200, reveal);
+                    Canvas runs(runCanvas);
+                    DrawKeyedImageBlended(runs, runPick, at.x(), at.y(), kept, 42, false, 200,
+                                          reveal);
+                }
+                EXPECT_TRUE(wholeCanvas == runCanvas);
+                EXPECT_TRUE(wholePick.Image() == runPick.Image());
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace sw

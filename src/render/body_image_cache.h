@@ -1,0 +1,56 @@
+#pragma once
+// Built body images kept across repaints. The editor redraws the whole board on
+// every change, and building a body image (label text, turn) costs far more
+// than compositing it, so each finished image is kept under a key that holds
+// every argument its builder was given: an unchanged part then costs only its
+// compositing. The keys are complete, so nothing ever needs invalidating; the
+// least recently used images are dropped once the total passes the byte bound.
+// Safe to use from several threads (one mutex).
+
+#include "render/blend.h"
+
+#include <QImage>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace sw {
+
+// The image stored under `key`, or the result of `build` with its runs of
+// drawn pixels (stored, also when null, so a body that draws nothing is not
+// rebuilt either). An image larger than the bound is returned without being
+// kept. The result stays valid however the cache changes afterwards.
+std::shared_ptr<const KeyedImage> CachedBodyImage(const std::string& key,
+                                                  const std::function<QImage()>& build);
+
+// Default bound on the bytes of image data kept: 64 MiB.
+constexpr std::size_t kDefaultBodyCacheBytes = std::size_t(64) << 20;
+
+// Changes the bound (dropping images as needed); 0 turns keeping off.
+void SetBodyImageCacheLimit(std::size_t bytes);
+void ClearBodyImageCache();
+
+struct BodyImageCacheStats {
+    std::size_t entries;
+    std::size_t bytes;
+};
+BodyImageCacheStats BodyImageCacheUsage();
+
+// Builds a cache key from builder arguments: every piece is written with its
+// length or exact bit pattern, so two different argument lists never give the
+// same key.
+class BodyKey {
+public:
+    explicit BodyKey(const char* kind);
+    BodyKey& Add(long long value);
+    BodyKey& Add(double value);
+    BodyKey& Add(bool value);
+    BodyKey& Add(const QString& text);
+    std::string Take() { return std::move(m_key); }
+
+private:
+    std::string m_key;
+};
+
+}  // namespace sw
