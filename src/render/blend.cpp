@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace sw {
 
 Rgb MyTextToColor(const QString& name) {
@@ -43,6 +47,35 @@ inline unsigned Blend(unsigned source, unsigned destination, unsigned opacity, u
     const unsigned rb = (((source & 0xFF00FFu) * opacity + (destination & 0xFF00FFu) * keep) >> 8) & 0xFF00FFu;
     const unsigned g = (((source & 0x00FF00u) * opacity + (destination & 0x00FF00u) * keep) >> 8) & 0x00FF00u;
     return rb | g;
+}
+
+// Blends `count` drawn pixels over `out`. With SSE2 four pixels at a time:
+// each channel widened to 16 bits, where opacity * s + keep * d stays below
+// 2^16, so every channel is exactly the scalar Blend's.
+inline void BlendRun(const QRgb* from, QRgb* out, int count, unsigned opacity, unsigned keep) {
+    int i = 0;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i op = _mm_set1_epi16(short(opacity));
+    const __m128i kp = _mm_set1_epi16(short(keep));
+    const __m128i alpha = _mm_set1_epi32(int(0xFF000000u));
+    for (; i + 4 <= count; i += 4) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + i));
+        const __m128i lo = _mm_srli_epi16(
+            _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(s, zero), op),
+                          _mm_mullo_epi16(_mm_unpacklo_epi8(d, zero), kp)),
+            8);
+        const __m128i hi = _mm_srli_epi16(
+            _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(s, zero), op),
+                          _mm_mullo_epi16(_mm_unpackhi_epi8(d, zero), kp)),
+            8);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
+                         _mm_or_si128(_mm_packus_epi16(lo, hi), alpha));
+    }
+#endif
+    for (; i < count; ++i)
+        out[i] = 0xFF000000u | Blend(from[i] & 0xFFFFFFu, out[i], opacity, keep);
 }
 
 }  // namespace
@@ -187,9 +220,7 @@ void DrawKeyedImageBlended(Canvas& canvas, PickMap& pick, int left, int top,
             for (const int* r = run; r != runsEnd; r += 2) {
                 const int a = std::max(r[0], first);
                 const int b = std::min(r[1], blendEnd);
-                for (int i = a; i < b; ++i)
-                    out[left + i] =
-                        0xFF000000u | Blend(from[i] & 0xFFFFFFu, out[left + i], opacity8, keep);
+                BlendRun(from + a, out + (left + a), b - a, opacity8, keep);
             }
         }
         if (idEnd > first) {
