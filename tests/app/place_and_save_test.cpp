@@ -135,7 +135,6 @@ TEST(PlaceAndSave, AResistorPlacedWithTheMouseIsSavedToTheChosenFile) {
            timer.elapsed() < 20000)
         QThread::msleep(200);
     ASSERT_FALSE(window.isEmpty()) << "no editor window";
-    QThread::msleep(2000);  // maximised and painted
     // Without a window manager nothing gives the window the keyboard focus, nor
     // gives it back when a dialog closes.
     const QString windowId = QString::fromLatin1(window.split('\n').first());
@@ -144,8 +143,16 @@ TEST(PlaceAndSave, AResistorPlacedWithTheMouseIsSavedToTheChosenFile) {
 
     // Hole (X, Y) from the first strip's copper: the strip starts 10 pixels right
     // of the board origin and 6 pixels above the hole row's centre.
-    const QImage before = x.Screenshot(dir.filePath(QStringLiteral("before.png")));
-    const std::optional<QPoint> corner = CopperCorner(before);
+    // Wait until the window is maximised and painted (slow on a busy machine),
+    // then let the layout settle for a moment.
+    std::optional<QPoint> corner;
+    timer.restart();
+    while (!(corner = CopperCorner(x.Screenshot(dir.filePath(QStringLiteral("before.png"))))) &&
+           timer.elapsed() < 30000)
+        QThread::msleep(300);
+    ASSERT_TRUE(corner) << "no stripboard on screen";
+    QThread::msleep(500);
+    corner = CopperCorner(x.Screenshot(dir.filePath(QStringLiteral("before.png"))));
     ASSERT_TRUE(corner) << "no stripboard on screen";
     auto hole = [&](int column, int row) {
         return QPoint(corner->x() - 10 + 20 * column, corner->y() + 6 + 20 * (row - 1));
@@ -156,7 +163,7 @@ TEST(PlaceAndSave, AResistorPlacedWithTheMouseIsSavedToTheChosenFile) {
     x.ClickAt(hole(2, 3));
     // The purple source marker shows that the click took the hole.
     bool marked = false;
-    for (int i = 0; i < 10 && !marked; ++i)
+    for (int i = 0; i < 30 && !marked; ++i)
         marked = (x.Screenshot(dir.filePath(QStringLiteral("marked.png"))).pixel(hole(2, 3)) &
                   0xFFFFFF) == 0x800080u;
     EXPECT_TRUE(marked) << "no source marker";
