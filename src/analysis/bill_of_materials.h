@@ -3,6 +3,8 @@
 // naming the project and a footer with the program's web address. Building the
 // text touches nothing; writing it replaces the target file in one piece.
 
+#include "model/write_result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -11,10 +13,6 @@ namespace sw {
 
 class LayoutDocument;
 
-struct WriteResult {
-    bool ok = false;
-    QString message;  // why it failed, ready to show to the user
-};
 
 // The part lines, sorted by character codes ("R10: ..." before "R2: ...").
 QStringList BillOfMaterialsParts(const LayoutDocument& doc);

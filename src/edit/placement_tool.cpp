@@ -37,7 +37,7 @@ void Write(pugi::xml_node element, const char* name, const QString& value) {
 }  // namespace
 
 int ClockSeededRandom() {
-    QRandomGenerator generator(quint32(QDateTime::currentMSecsSinceEpoch()));
+    QRandomGenerator generator{quint32(QDateTime::currentMSecsSinceEpoch())};
     return int(generator.bounded(2147483647u));
 }
 

@@ -54,6 +54,10 @@ LoadResult LayoutDocument::LoadFile(const QString& path) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {false, QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
+    return LoadBytes(bytes, path);
+}
+
+LoadResult LayoutDocument::LoadBytes(const QByteArray& bytes, const QString& path) {
     pugi::xml_document parsed;
     pugi::xml_parse_result result =
         parsed.load_buffer(bytes.constData(), size_t(bytes.size()), kParseOptions);

@@ -32,6 +32,9 @@ public:
     // coordinates) the previous document stays and the message says why.
     LoadResult LoadFile(const QString& path);
     LoadResult LoadText(const std::string& text);
+    // The bytes of a file as LoadFile reads them (encoding from the file's own
+    // declaration or byte order mark); `source` names it in messages.
+    LoadResult LoadBytes(const QByteArray& bytes, const QString& source);
 
     // Serialise with indentation and no declaration of our own (a loaded
     // declaration is kept as it was).

@@ -30,6 +30,11 @@ QString FindLayoutDamage(const pugi::xml_document& doc) {
     pugi::xml_node root = doc.document_element();
     if (!root)
         return QStringLiteral("The file holds no layout: it has no root element.");
+    // The parser takes a second top-level element without complaint; such a file
+    // is not well-formed XML, and saving would write both roots back.
+    for (pugi::xml_node other = root.next_sibling(); other; other = other.next_sibling())
+        if (other.type() == pugi::node_element)
+            return QStringLiteral("The file is not a layout: it has more than one root element.");
     if (std::strcmp(root.name(), "Layout") != 0)
         return QStringLiteral("The file is not a layout: its root element is <%1>, not <Layout>.")
             .arg(QString::fromUtf8(root.name()).left(40));

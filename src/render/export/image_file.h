@@ -4,6 +4,8 @@
 // beside the target that then replaces it), so a failed write never leaves a
 // partial file.
 
+#include "model/write_result.h"
+
 #include <QImage>
 #include <QString>
 #include <optional>
@@ -12,10 +14,6 @@ namespace sw {
 
 enum class ImageFileFormat { Gif, Jpeg, Bmp, Png };
 
-struct WriteResult {
-    bool ok = false;
-    QString message;  // the reason when !ok, ready to show to the user
-};
 
 // The editor's rule for Render Image: ".gif" in any letter case gives GIF, ".jpg"
 // gives JPEG, anything else (".bmp", but also ".jpeg" or no extension) a bitmap.

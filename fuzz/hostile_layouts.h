@@ -1,0 +1,26 @@
+#pragma once
+// The hostile layouts too big to keep as files: names and texts of 100 000
+// characters, unknown elements nested 10 000 deep, 100 000 components. They are
+// made when asked, the same bytes every time, for the tests and the benchmark.
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace sw {
+
+struct GeneratedLayout {
+    QString name;
+    QByteArray bytes;
+};
+
+// Every generated layout, in a fixed order.
+std::vector<GeneratedLayout> GeneratedHostileLayouts();
+// One of them by name; empty bytes when there is none of that name.
+QByteArray GeneratedHostileLayout(const QString& name);
+
+constexpr int kLongText = 100000;
+constexpr int kDeepNesting = 10000;
+constexpr int kManyComponents = 100000;
+
+}  // namespace sw
