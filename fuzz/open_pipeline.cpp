@@ -10,6 +10,7 @@
 #include "render/export/render_to_image.h"
 #include "render/pick_map.h"
 #include "render/render_layout.h"
+#include "ui/explorer_order.h"
 
 #include <algorithm>
 #include <vector>
@@ -22,15 +23,15 @@ struct Entry {
     QString name;
 };
 
-// The explorer lists components under their kind's category in catalogue
-// order, sorted by name within a category.
+// The explorer lists components under their kind's category, in its own sort
+// order.
 QStringList ExplorerOrder(const LayoutDocument& doc) {
     std::vector<Entry> entries;
     doc.ForEachComponent([&](pugi::xml_node node, unsigned) {
         entries.push_back({FindKind(node.name())->index, TextAttr(node, "Name")});
     });
     std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        return a.kind != b.kind ? a.kind < b.kind : a.name.compare(b.name) < 0;
+        return ListCompare(a.kind, a.name, b.kind, b.name) < 0;
     });
     QStringList order;
     for (const Entry& e : entries)

@@ -69,8 +69,9 @@ QByteArray BillOfMaterialsText(const LayoutDocument& doc) {
 
 WriteResult WriteBillOfMaterials(const LayoutDocument& doc, const QString& path) {
     const QByteArray bytes = BillOfMaterialsText(doc);
+    // Unbuffered, so a write that fails on a full disk is seen (see LayoutDocument::SaveFile).
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString())};
     if (file.write(bytes) != bytes.size()) {
         const QString why = file.errorString();

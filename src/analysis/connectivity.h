@@ -33,6 +33,16 @@ struct Hole {
 inline constexpr const char kConnectedText[] =
     "Selected holes are connected through at least one component chain:\r\r";
 inline constexpr const char kNotConnectedText[] = "Selected holes are NOT connected!";
+// When the copper reachable from the source is too vast to follow (a strip or
+// trace millions of holes long on a damaged board), the check says so rather
+// than run for hours or claim either answer.
+inline constexpr const char kTooLargeText[] =
+    "The connectivity check gave up: the copper from the first hole runs over too many holes "
+    "to follow on this board.";
+// The most holes a search enters on a board too large for a bit per hole, and
+// the most hole-to-hole links the straight traces of one layout may make.
+inline constexpr std::int64_t kMaxSparseVisits = std::int64_t(1) << 22;
+inline constexpr std::int64_t kMaxTraceLinks = std::int64_t(1) << 22;
 
 // One hole's neighbour: the hole it is linked to and the element naming the
 // link (none for strips and traces).
@@ -62,6 +72,10 @@ public:
     // with NextNeighbour and allocates nothing per hole).
     std::vector<HoleLink> Neighbours(std::int64_t hole) const;
 
+    // True when the straight traces would join more holes than kMaxTraceLinks;
+    // their inner links are then left out and no search can be trusted.
+    bool TooLarge() const { return m_tooLarge; }
+
 private:
     friend Connections BuildConnections(const LayoutDocument& doc);
     bool StripJoins(std::int64_t left) const;  // the strip between left and left + 1
@@ -70,6 +84,7 @@ private:
     std::int64_t m_height = 0;
     std::int64_t m_boardHoles = 0;
     bool m_strips = false;
+    bool m_tooLarge = false;
     std::vector<Hole> m_offBoard;          // sorted by row, then column
     std::vector<std::int64_t> m_cuts;      // board holes with a Cut, sorted
     std::vector<std::int64_t> m_linked;    // holes with part links, sorted
@@ -81,6 +96,7 @@ Connections BuildConnections(const LayoutDocument& doc);
 
 struct ChainResult {
     bool connected = false;
+    bool gaveUp = false;  // too many holes to follow: neither answer is known
     // " -> " and the name of each linking element along the chain, source first.
     QString chain;
 };

@@ -111,6 +111,14 @@ Connections BuildConnections(const LayoutDocument& doc) {
     };
 
     std::vector<RawLink> raw;
+    std::int64_t traceLinks = 0;
+    // Whether a run of `count` more inner trace links stays within the bound.
+    auto roomFor = [&](std::int64_t count) {
+        traceLinks += std::max<std::int64_t>(count, 0);
+        if (traceLinks > kMaxTraceLinks)
+            c.m_tooLarge = true;
+        return !c.m_tooLarge;
+    };
     doc.ForEachComponent([&](pugi::xml_node e, unsigned) {
         if (std::strcmp(e.name(), "Cut") == 0) {
             const std::optional<Hole> h = ReadHole(e, "X1", "Y1");
@@ -138,6 +146,8 @@ Connections BuildConnections(const LayoutDocument& doc) {
                 return;
             const std::int64_t from = std::max<std::int64_t>(std::min(a->x, b->x), 0);
             const std::int64_t to = std::min<std::int64_t>(std::int64_t(std::max(a->x, b->x)) - 1, c.m_width);
+            if (!roomFor(to - from + 1))
+                return;
             for (std::int64_t x = from; x <= to; ++x)
                 raw.push_back({{int(x), a->y}, {int(x + 1), a->y}, {}, false});
         } else if (a->x == b->x) {
@@ -145,6 +155,8 @@ Connections BuildConnections(const LayoutDocument& doc) {
                 return;
             const std::int64_t from = std::max<std::int64_t>(std::min(a->y, b->y), 0);
             const std::int64_t to = std::min<std::int64_t>(std::int64_t(std::max(a->y, b->y)) - 1, c.m_height);
+            if (!roomFor(to - from + 1))
+                return;
             for (std::int64_t y = from; y <= to; ++y)
                 raw.push_back({{a->x, int(y)}, {a->x, int(y + 1)}, {}, false});
         }

@@ -19,6 +19,9 @@ public:
         else
             m_dense = false;
     }
+    // A sparse set grows with every hole entered; past kMaxSparseVisits the
+    // search stops rather than walk a strip billions of holes long.
+    bool Full() const { return !m_dense && std::int64_t(m_sparse.size()) >= kMaxSparseVisits; }
     bool Contains(std::int64_t id) const {
         if (m_dense)
             return (m_bits[std::size_t(id) / 64] >> (id % 64)) & 1u;
@@ -51,6 +54,8 @@ struct Frame {
 ChainResult FindChain(const Connections& connections, Hole source, Hole destination) {
     const std::optional<std::int64_t> from = connections.IdOf(source);
     const std::optional<std::int64_t> to = connections.IdOf(destination);
+    if (connections.TooLarge())
+        return {false, true, {}};
     if (!from || !to)
         return {};  // a hole beside the board that no part ends on joins nothing
 
@@ -72,12 +77,14 @@ ChainResult FindChain(const Connections& connections, Hole source, Hole destinat
         top.via = next->element;
         if (next->hole == *to) {
             // Name the linking elements from the source to the destination.
-            ChainResult result{true, {}};
+            ChainResult result{true, false, {}};
             for (const Frame& f : stack)
                 if (f.via)
                     result.chain += QStringLiteral(" -> ") + TextAttr(f.via, "Name");
             return result;
         }
+        if (visited.Full())
+            return {false, true, {}};
         visited.Insert(next->hole);
         stack.push_back(Frame{next->hole});
     }
@@ -88,6 +95,8 @@ ConnectionReport CheckConnection(const LayoutDocument& doc, Hole source, Hole de
     const ChainResult chain = FindChain(BuildConnections(doc), source, destination);
     if (chain.connected)
         return {true, QLatin1String(kConnectedText) + chain.chain};
+    if (chain.gaveUp)
+        return {false, QLatin1String(kTooLargeText)};
     return {false, QLatin1String(kNotConnectedText)};
 }
 

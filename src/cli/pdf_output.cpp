@@ -62,11 +62,12 @@ WriteResult PrintToPdf(const QString& path, QPageSize::PageSizeId page,
         return result;
 
     QFile written(temporary.fileName());
+    // Unbuffered, so a write that fails on a full disk is seen (see LayoutDocument::SaveFile).
     QSaveFile target(path);
     QByteArray bytes;
     if (written.open(QIODevice::ReadOnly))
         bytes = written.readAll();
-    if (bytes.isEmpty() || !target.open(QIODevice::WriteOnly) ||
+    if (bytes.isEmpty() || !target.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         target.write(bytes) != bytes.size() || !target.commit()) {
         result.ok = false;
         result.message = QStringLiteral("Cannot write \"%1\": %2")

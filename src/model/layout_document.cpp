@@ -108,7 +108,10 @@ std::string LayoutDocument::ToText() const {
 LoadResult LayoutDocument::SaveFile(const QString& path) const {
     const std::string text = ToText();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: Qt's QSaveFile does not notice a write that fails while its
+    // buffer is flushed in commit(), and would put an empty file in place of the
+    // old one on a full disk. Written straight through, the failure is seen.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString())};
     if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
         const QString why = file.errorString();

@@ -105,9 +105,49 @@ void FillSpan(QImage& image, int y, int x1, int x2, Rgb colour) {
     std::fill(row + x1, row + x2 + 1, QRgb(0xFF000000u | colour));
 }
 
+// Segments reaching further than this from the origin are first clipped to a
+// square of this half-size, so the exact tests below stay within 64-bit (and
+// 128-bit) arithmetic. Only damaged layouts reach that far, and the clipped ends
+// lie so far outside any raster that nothing drawn changes but the rounding of
+// the direction.
+constexpr i64 kFar = i64(1) << 26;
+// Any wider pen already covers every raster whole.
+constexpr int kWidestPen = 1 << 24;
+
+// Liang-Barsky clipping of (x1, y1)-(x2, y2) to [-kFar, kFar]^2; false when the
+// segment misses the square.
+bool ClipFar(int& x1, int& y1, int& x2, int& y2) {
+    const double dx = double(x2) - x1, dy = double(y2) - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {double(x1) + kFar, double(kFar) - x1, double(y1) + kFar, double(kFar) - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 > t1)
+        return false;
+    const double ax = x1, ay = y1;
+    x1 = int(std::llround(ax + t0 * dx));
+    y1 = int(std::llround(ay + t0 * dy));
+    x2 = int(std::llround(ax + t1 * dx));
+    y2 = int(std::llround(ay + t1 * dy));
+    return true;
+}
+
 void Capsule(QImage& image, int x1, int y1, int x2, int y2, int width, Rgb colour) {
-    if (width < 1)
-        width = 1;
+    width = std::clamp(width, 1, kWidestPen);
+    const auto far = [](int v) { return v < -kFar || v > kFar; };
+    if ((far(x1) || far(y1) || far(x2) || far(y2)) && !ClipFar(x1, y1, x2, y2))
+        return;
     const i64 shift = (width % 2 == 0) ? 1 : 0;
     const DoubledSegment s{2 * i64(x1) - shift, 2 * i64(y1) - shift, 2 * i64(x2) - shift,
                            2 * i64(y2) - shift, width};
@@ -184,9 +224,10 @@ void ThinLine(QImage& image, int x1, int y1, int x2, int y2, Rgb colour,
     // start, kept incrementally as a quotient and remainder of
     // (2 k |minor| + steps) / (2 steps).
     const i64 denominator = 2 * steps;
-    const i64 firstNumerator = 2 * kFrom * minorAbs + steps;
-    i64 quotient = firstNumerator / denominator;
-    i64 remainder = firstNumerator % denominator;
+    // 128-bit: a line two billion pixels long starts far into its steps.
+    const i128 firstNumerator = 2 * i128(kFrom) * minorAbs + steps;
+    i64 quotient = i64(firstNumerator / denominator);
+    i64 remainder = i64(firstNumerator % denominator);
     // Position in the dash pattern and the run it is in.
     size_t run = 0;
     i64 inRun = 0;

@@ -12,25 +12,31 @@ namespace {
 
 int RoundHalfEven(double v) { return int(std::nearbyint(v)); }
 
+// Wires between absurd holes (a damaged file) have ends about a billion pixels
+// out; their lengths and control points are kept within int here, which changes
+// nothing for any wire that can reach the canvas.
+constexpr double kFarthest = 2000000000.0;
+int Clamped(double v) { return RoundHalfEven(std::clamp(v, -kFarthest, kFarthest)); }
+
 }  // namespace
 
 WireCurve WireControlPoints(QPoint p1, QPoint p2, std::uint32_t seed) {
     WireRandom random(seed);
     const double dx = p1.x() - p2.x();
     const double dy = p1.y() - p2.y();
-    const int d = RoundHalfEven(std::sqrt(dx * dx + dy * dy));
-    const int spanX = p2.x() - p1.x();
-    const int spanY = p2.y() - p1.y();
+    const int d = Clamped(std::sqrt(dx * dx + dy * dy));
+    const double spanX = double(p2.x()) - p1.x();
+    const double spanY = double(p2.y()) - p1.y();
     WireCurve curve{p1, {}, {}, p2};
     // Each coordinate is one statement so the draws happen in this exact order.
     int offset = RandomOffset(random, d);
-    curve.c1.setX(p1.x() + offset + RoundHalfEven(spanX * 0.4));
+    curve.c1.setX(Clamped(double(p1.x()) + offset + RoundHalfEven(spanX * 0.4)));
     offset = RandomOffset(random, d);
-    curve.c1.setY(p1.y() + offset + RoundHalfEven(spanY * 0.4));
+    curve.c1.setY(Clamped(double(p1.y()) + offset + RoundHalfEven(spanY * 0.4)));
     offset = RandomOffset(random, d);
-    curve.c2.setX(p1.x() + offset + RoundHalfEven(spanX * 0.6));
+    curve.c2.setX(Clamped(double(p1.x()) + offset + RoundHalfEven(spanX * 0.6)));
     offset = RandomOffset(random, d);
-    curve.c2.setY(p1.y() + offset + RoundHalfEven(spanY * 0.6));
+    curve.c2.setY(Clamped(double(p1.y()) + offset + RoundHalfEven(spanY * 0.6)));
     return curve;
 }
 
@@ -56,7 +62,7 @@ std::vector<QPoint> FlattenWire(const WireCurve& curve) {
     // that within tol = 0.5 pixel, below the rounding to whole pixels; a gently
     // bent wire needs only a dozen or two segments whatever its length.
     auto secondDifference = [](QPoint a, QPoint b, QPoint c) {
-        return std::hypot(double(a.x() - 2 * b.x() + c.x()), double(a.y() - 2 * b.y() + c.y()));
+        return std::hypot(double(a.x()) - 2.0 * b.x() + c.x(), double(a.y()) - 2.0 * b.y() + c.y());
     };
     const double bend = std::max(secondDifference(curve.p1, curve.c1, curve.c2),
                                  secondDifference(curve.c1, curve.c2, curve.p2));

@@ -19,8 +19,9 @@ bool WriteFile(const QString& path, const QByteArray& bytes, QString& message) {
         message = QStringLiteral("Cannot create the folder of \"%1\"").arg(path);
         return false;
     }
+    // Unbuffered, so a write that fails on a full disk is seen (see LayoutDocument::SaveFile).
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() || !file.commit()) {
         message = QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
         return false;
     }

@@ -15,7 +15,8 @@
 namespace sw {
 namespace {
 
-enum class Link { Any, Yes, No };
+// Yes / No: the check's answer; GaveUp: it says the copper is too vast to follow.
+enum class Link { Any, Yes, No, GaveUp };
 
 struct HostileCase {
     const char* file;
@@ -69,11 +70,11 @@ const HostileCase kCases[] = {
     {"height-negative.swb", nullptr, 1, "R1: 1K", Link::No, kNoHoles},
     {"width-max.swb", nullptr, 1, "R1: 1K", Link::Yes, kTooLarge},
     {"height-max.swb", nullptr, 1, "R1: 1K", Link::Yes, kTooLarge},
-    {"width-and-height-max.swb", nullptr, 2, nullptr, Link::Any, kTooLarge},
+    {"width-and-height-max.swb", nullptr, 2, nullptr, Link::GaveUp, kTooLarge},
     {"width-min.swb", nullptr, 1, "R1: 1K", Link::No, kNoHoles},
     {"width-plus-sign-and-zeros.swb", nullptr, 1, "R1: 1K", Link::Yes},
-    {"stripboard-max-width-strip.swb", nullptr, 2, nullptr, Link::Any, kTooLarge},
-    {"trace-across-max-board.swb", nullptr, 2, nullptr, Link::Any, kTooLarge},
+    {"stripboard-max-width-strip.swb", nullptr, 2, nullptr, Link::GaveUp, kTooLarge},
+    {"trace-across-max-board.swb", nullptr, 2, nullptr, Link::GaveUp, kTooLarge},
     {"board-type-unknown.swb", nullptr, 1, "R1: 1K", Link::Yes},
     {"board-type-wrong-case.swb", nullptr, 1, nullptr, Link::No},
     {"hidelist-wrong-case.swb", nullptr, 1, "R1: 1K", Link::Yes},
@@ -139,7 +140,7 @@ void ExpectWhole(const OpenOutcome& o, const char* file) {
     EXPECT_EQ(o.copperMade, !o.copperGif.isEmpty()) << o.copperRefusal.toStdString();
     EXPECT_EQ(o.copperMade, o.copperRefusal.isEmpty()) << o.copperRefusal.toStdString();
     EXPECT_TRUE(o.reopened) << o.reopenProblem.toStdString();
-    EXPECT_EQ(o.connection.text.startsWith(QLatin1String("Selected holes are")), true);
+    EXPECT_FALSE(o.connection.text.isEmpty());
 }
 
 class HostileFile : public ::testing::TestWithParam<HostileCase> {};
@@ -160,6 +161,8 @@ TEST_P(HostileFile, IsRefusedClearlyOrOpensWhole) {
             << o.billOfMaterials.toStdString();
     if (c.link != Link::Any)
         EXPECT_EQ(o.connection.connected, c.link == Link::Yes) << o.connection.text.toStdString();
+    EXPECT_EQ(o.connection.text == QLatin1String(kTooLargeText), c.link == Link::GaveUp)
+        << o.connection.text.toStdString();
     if (c.copperRefusal)
         EXPECT_TRUE(o.copperRefusal.contains(QLatin1String(c.copperRefusal))) << o.copperRefusal.toStdString();
     else

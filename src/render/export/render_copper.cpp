@@ -4,6 +4,7 @@
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -20,8 +21,14 @@ constexpr int kMaxCanvasSide = 20 * 1002;
 // Trace widths and pad sizes: the number at the start of `Value`, to the
 // nearest integer with halves to the even neighbour.
 int SizeNumber(pugi::xml_node node) {
-    return int(std::nearbyint(ValueNumber(TextAttr(node, "Value"))));
+    // Capped before the conversion: a size of 10^20 is a pen wider than the canvas.
+    const double size = std::nearbyint(ValueNumber(TextAttr(node, "Value")));
+    return int(std::clamp(size, 0.0, double(kMaxCanvasSide) * 4));
 }
+
+// Canvas positions of absurd holes stay within about a billion pixels, so the
+// arithmetic cannot overflow and the canvas clips them away.
+int Saturate(long long v) { return int(std::clamp(v, -1000000000LL, 1000000000LL)); }
 
 }  // namespace
 
@@ -57,9 +64,11 @@ void RenderCopper(const LayoutDocument& doc, Canvas& canvas, int width, int heig
     const int boardWidth = doc.BoardWidth();
     const int boardHeight = doc.BoardHeight();
     const int x0 = CopperOriginX(width, boardWidth);
-    const auto hole = [x0](pugi::xml_node node) {
-        return QPoint(x0 + kHolePitch * IntAttr(node, "X1"), kHolePitch * IntAttr(node, "Y1"));
+    const auto at = [x0](pugi::xml_node node, const char* x, const char* y) {
+        return QPoint(Saturate(x0 + (long long)kHolePitch * IntAttr(node, x)),
+                      Saturate((long long)kHolePitch * IntAttr(node, y)));
     };
+    const auto hole = [&at](pugi::xml_node node) { return at(node, "X1", "Y1"); };
 
     canvas.SetBrush(kWhite);
     canvas.SetPen(kBlack, 1);
@@ -76,7 +85,7 @@ void RenderCopper(const LayoutDocument& doc, Canvas& canvas, int width, int heig
         // A width without a number draws the thinnest line, as on screen.
         canvas.SetPen(kBlack, std::max(1, SizeNumber(node)));
         const QPoint from = hole(node);
-        const QPoint to(x0 + kHolePitch * IntAttr(node, "X2"), kHolePitch * IntAttr(node, "Y2"));
+        const QPoint to = at(node, "X2", "Y2");
         canvas.Line(from.x(), from.y(), to.x(), to.y());
     }
 

@@ -5,6 +5,7 @@
 #include "render/layers.h"
 #include "render/render_context.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <vector>
@@ -57,20 +58,21 @@ void DrawComponentList(RenderContext& ctx) {
     canvas.SetFontColour(0);
     canvas.SetBrush(0xFFFFFF, BrushStyle::Solid);
     // 40 pixels below the bottom row of board tiles, columns around the canvas centre.
-    const int top = 240 + 20 * ctx.boardHeight;
+    // 64-bit: a damaged Height of two billion rows puts the list far below.
+    const long long top = 240 + 20LL * ctx.boardHeight;
     const int centre = ctx.width / 2;
     auto column = [&](int left, int firstGroup, int lastGroup) {
         int row = 0;
         for (int g = firstGroup; g <= lastGroup; ++g) {
             for (pugi::xml_node node : groups[g]) {
-                const int y = top + kRowPitch * row++;
+                const long long y = top + kRowPitch * row++;
                 // A long list runs off the bottom of the canvas; entries there draw nothing.
                 if (y >= ctx.height)
                     return;
                 QString entry = TextAttr(node, "Name") + QStringLiteral(": ") + TextAttr(node, "Value");
                 if (g == kPot)
                     entry += QLatin1Char(' ') + TextAttr(node, "Taper");
-                canvas.TextOut(left, y, entry);
+                canvas.TextOut(left, int(std::max(y, -1000000LL)), entry);
             }
         }
     };

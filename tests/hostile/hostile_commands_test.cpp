@@ -1,0 +1,95 @@
+// Every hostile file through every command of the command line, in process: a
+// refused file makes each command exit 2 with the refusal on stderr and write
+// nothing; an opened one gives each command's output (pnp: or a clear reason
+// when the board has no copper picture).
+
+#include "cli/command_line.h"
+#include "open_pipeline.h"
+#include "test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace sw {
+namespace {
+
+struct CommandRun {
+    int exit = -1;
+    QString out;
+    QString err;
+};
+
+CommandRun RunCommand(const QStringList& args) {
+    CommandRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.exit = RunCommandLine(args, out, err);
+    out.flush();
+    err.flush();
+    return run;
+}
+
+TEST(HostileCommands, EveryCommandRefusesOrWritesForEveryFile) {
+    const QDir dir(test::DataPath(QStringLiteral("hostile")));
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+        SCOPED_TRACE(name.toStdString());
+        const QString layout = dir.filePath(name);
+        QFile file(layout);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        OpenSteps quick;
+        quick.screen = quick.picture = quick.copper = false;
+        const OpenOutcome opened = RunOpenPipeline(file.readAll(), quick);
+
+        const QString board = out.filePath(QStringLiteral("board.bmp"));
+        const QString picture = out.filePath(QStringLiteral("render.bmp"));
+        const QString copper = out.filePath(QStringLiteral("PnP.gif"));
+        const QString pdf = out.filePath(QStringLiteral("print.pdf"));
+        const QString bom = out.filePath(QStringLiteral("bom.txt"));
+        const CommandRun runs[] = {
+            RunCommand({QStringLiteral("bom"), layout, bom}),
+            RunCommand({QStringLiteral("connect"), layout, QStringLiteral("1"), QStringLiteral("1"),
+                        QStringLiteral("2"), QStringLiteral("1")}),
+            RunCommand({QStringLiteral("render-board"), layout, board}),
+            RunCommand({QStringLiteral("render"), layout, picture}),
+            RunCommand({QStringLiteral("pnp"), layout, copper}),
+            RunCommand({QStringLiteral("print"), layout, pdf}),
+        };
+        const QString outputs[] = {bom, QString(), board, picture, copper, pdf};
+        for (int i = 0; i < 6; ++i) {
+            const CommandRun& run = runs[i];
+            SCOPED_TRACE(i);
+            if (!opened.opened) {
+                EXPECT_EQ(run.exit, kExitBadInput);
+                // The first line of the refusal, as the editor would show it.
+                EXPECT_TRUE(run.err.contains(opened.refusal.section(QLatin1Char('\n'), 0, 0)))
+                    << run.err.toStdString();
+                if (!outputs[i].isEmpty())
+                    EXPECT_FALSE(QFile::exists(outputs[i]));
+                continue;
+            }
+            if (i == 1) {
+                EXPECT_TRUE(run.exit == kExitOk || run.exit == kExitOutputFailed) << run.err.toStdString();
+                EXPECT_FALSE(run.out.isEmpty());
+                continue;
+            }
+            if (i == 4 && run.exit == kExitOutputFailed) {
+                // No copper picture for this board: said, and nothing written.
+                EXPECT_FALSE(run.err.isEmpty());
+                EXPECT_FALSE(QFile::exists(copper));
+                continue;
+            }
+            EXPECT_EQ(run.exit, kExitOk) << run.err.toStdString();
+            EXPECT_GT(QFileInfo(outputs[i]).size(), 0);
+        }
+        for (const QString& output : outputs)
+            if (!output.isEmpty())
+                QFile::remove(output);
+    }
+}
+
+}  // namespace
+}  // namespace sw
