@@ -13,6 +13,7 @@
 #include "ui/explorer_order.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 namespace sw {
@@ -63,7 +64,16 @@ void DrawScreen(const LayoutDocument& doc, OpenOutcome& outcome) {
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
     RenderOptions options;
     // Every other component is drawn selected, so the selection's drawing runs too.
-    options.isSelected = [&doc](pugi::xml_node node) { return doc.KeyOf(node) % 2 == 1; };
+    std::unordered_set<const void*> selected;
+    bool take = true;
+    doc.ForEachComponent([&](pugi::xml_node node, unsigned) {
+        if (take)
+            selected.insert(node.internal_object());
+        take = !take;
+    });
+    options.isSelected = [&selected](pugi::xml_node node) {
+        return selected.count(node.internal_object()) > 0;
+    };
     RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
     outcome.boardImage = image.size();
 }

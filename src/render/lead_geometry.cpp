@@ -1,5 +1,6 @@
 #include "render/lead_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -25,21 +26,31 @@ double LeadAngle(int x1, int y1, int x2, int y2) {
 }
 
 int LeadLength(QPoint p1, QPoint p2, bool isLed) {
-    const double dx = p2.x() - p1.x();
-    const double dy = p2.y() - p1.y();
-    // std::nearbyint rounds halves to the even neighbour in the default mode.
-    const int span = int(std::nearbyint(std::sqrt(dx * dx + dy * dy)));
+    const double dx = double(p2.x()) - p1.x();
+    const double dy = double(p2.y()) - p1.y();
+    // std::nearbyint rounds halves to the even neighbour in the default mode. The
+    // span is capped so that leads between absurd holes of a damaged file (about
+    // a billion pixels apart) stay within int; both ends are off the canvas then.
+    const int span = int(std::nearbyint(std::min(std::sqrt(dx * dx + dy * dy), 2000000000.0)));
     return (span - (isLed ? 32 : 36)) / 2;
 }
 
+namespace {
+
+int Offset(int from, double by) {
+    return int(std::clamp(std::nearbyint(from + by), -2000000000.0, 2000000000.0));
+}
+
+}  // namespace
+
 QPoint LeadEnd1(QPoint p1, double angle, int length) {
-    return {p1.x() + int(std::nearbyint(length * std::cos(angle))),
-            p1.y() + int(std::nearbyint(length * std::sin(angle)))};
+    return {Offset(p1.x(), std::nearbyint(length * std::cos(angle))),
+            Offset(p1.y(), std::nearbyint(length * std::sin(angle)))};
 }
 
 QPoint LeadEnd2(QPoint p2, double angle, int length) {
-    return {p2.x() - int(std::nearbyint(length * std::cos(angle))),
-            p2.y() - int(std::nearbyint(length * std::sin(angle)))};
+    return {Offset(p2.x(), -std::nearbyint(length * std::cos(angle))),
+            Offset(p2.y(), -std::nearbyint(length * std::sin(angle)))};
 }
 
 }  // namespace sw

@@ -234,6 +234,7 @@ protected:
         form->SetModified(true);
     }
     void ExpectSaveFailed(const QString& path, const QByteArray& before) {
+        dialogs.AnswerMessage(MessageAnswer::Ok);
         form->BtnSaveClick();
         const auto messages = dialogs.CallsOf(test::ScriptedDialogs::Type::Message);
         ASSERT_EQ(messages.size(), 1u);
@@ -275,6 +276,7 @@ TEST_F(FailingSave, SaveAsIntoAMissingFolderKeepsTheChangesUnsaved) {
     Open(path);
     const QString missing = dir.filePath(QStringLiteral("gone/board.swb"));
     dialogs.AnswerSaveFile(missing);
+    dialogs.AnswerMessage(MessageAnswer::Ok);
     form->ProjectItems8Click();
     const auto messages = dialogs.CallsOf(test::ScriptedDialogs::Type::Message);
     ASSERT_EQ(messages.size(), 1u);

@@ -4,7 +4,7 @@
 // when the board has no copper picture).
 
 #include "cli/command_line.h"
-#include "open_pipeline.h"
+#include "model/layout_document.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -38,11 +38,8 @@ TEST(HostileCommands, EveryCommandRefusesOrWritesForEveryFile) {
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
         SCOPED_TRACE(name.toStdString());
         const QString layout = dir.filePath(name);
-        QFile file(layout);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        OpenSteps quick;
-        quick.screen = quick.picture = quick.copper = false;
-        const OpenOutcome opened = RunOpenPipeline(file.readAll(), quick);
+        LayoutDocument doc;
+        const LoadResult opened = doc.LoadFile(layout);
 
         const QString board = out.filePath(QStringLiteral("board.bmp"));
         const QString picture = out.filePath(QStringLiteral("render.bmp"));
@@ -62,10 +59,10 @@ TEST(HostileCommands, EveryCommandRefusesOrWritesForEveryFile) {
         for (int i = 0; i < 6; ++i) {
             const CommandRun& run = runs[i];
             SCOPED_TRACE(i);
-            if (!opened.opened) {
+            if (!opened.ok) {
                 EXPECT_EQ(run.exit, kExitBadInput);
                 // The first line of the refusal, as the editor would show it.
-                EXPECT_TRUE(run.err.contains(opened.refusal.section(QLatin1Char('\n'), 0, 0)))
+                EXPECT_TRUE(run.err.contains(opened.message))
                     << run.err.toStdString();
                 if (!outputs[i].isEmpty())
                     EXPECT_FALSE(QFile::exists(outputs[i]));
