@@ -16,17 +16,17 @@
 namespace sw {
 namespace {
 
-struct Run {
+struct ProcessRun {
     int exitCode = -1;
     QByteArray out;
 };
 
-Run Start(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
+ProcessRun Start(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
     QProcess process;
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, args);
-    Run run;
+    ProcessRun run;
     if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
         run.exitCode = process.exitCode();
     run.out = process.readAll();
@@ -44,7 +44,7 @@ protected:
         root = new QTemporaryDir;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DESTDIR"), root->path());
-        install = new Run(Start(QStringLiteral("cmake"),
+        install = new ProcessRun(Start(QStringLiteral("cmake"),
                                 {QStringLiteral("--install"), QStringLiteral(SW_BUILD_DIR),
                                  QStringLiteral("--prefix"), QStringLiteral("/usr")},
                                 env));
@@ -56,10 +56,10 @@ protected:
     static QString Path(const QString& relative) { return root->path() + QStringLiteral("/usr/") + relative; }
 
     static QTemporaryDir* root;
-    static Run* install;
+    static ProcessRun* install;
 };
 QTemporaryDir* Installed::root = nullptr;
-Run* Installed::install = nullptr;
+ProcessRun* Installed::install = nullptr;
 
 TEST_F(Installed, PutsEveryFileWhereTheDesktopLooks) {
     ASSERT_EQ(install->exitCode, 0) << install->out.toStdString();
@@ -85,7 +85,7 @@ TEST_F(Installed, MimeTypeClaimsLayoutFiles) {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
     if (tool.isEmpty())
         GTEST_SKIP() << "update-mime-database is not installed";
-    const Run update = Start(tool, {Path(QStringLiteral("share/mime"))},
+    const ProcessRun update = Start(tool, {Path(QStringLiteral("share/mime"))},
                              QProcessEnvironment::systemEnvironment());
     ASSERT_EQ(update.exitCode, 0) << update.out.toStdString();
     EXPECT_TRUE(Read(Path(QStringLiteral("share/mime/globs2")))
@@ -102,7 +102,7 @@ TEST_F(Installed, DesktopEntryIsValidAndOpensLayouts) {
     const QString validate = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     if (validate.isEmpty())
         GTEST_SKIP() << "desktop-file-validate is not installed";
-    const Run check = Start(validate, {entry}, QProcessEnvironment::systemEnvironment());
+    const ProcessRun check = Start(validate, {entry}, QProcessEnvironment::systemEnvironment());
     EXPECT_EQ(check.exitCode, 0) << check.out.toStdString();
     EXPECT_TRUE(check.out.isEmpty()) << check.out.toStdString();
 }
@@ -111,7 +111,7 @@ TEST_F(Installed, ProgramRunsAndFindsItsTutorials) {
     ASSERT_EQ(install->exitCode, 0);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    const Run help = Start(Path(QStringLiteral("bin/stripwright")), {QStringLiteral("--help")}, env);
+    const ProcessRun help = Start(Path(QStringLiteral("bin/stripwright")), {QStringLiteral("--help")}, env);
     EXPECT_EQ(help.exitCode, 0);
     for (const char* command : {"render-board", "render ", "pnp", "print", "bom", "connect"})
         EXPECT_TRUE(help.out.contains(command)) << command;
