@@ -93,7 +93,7 @@ QString DesktopEntry(const QString& programPath) {
                "Exec=%1 %f\n"
                "Icon=%2\n"
                "MimeType=%3;\n"
-               "Categories=Electronics;Engineering;\n"
+               "Categories=Development;Electronics;Engineering;\n"
                "Terminal=false\n")
         .arg(QuoteExecArgument(programPath), kIconName, QLatin1String(kLayoutMimeType));
 }

@@ -170,6 +170,24 @@ TEST(Connectivity, HugeBoardsAndLongChainsNeedNoMemoryPerHoleSquared) {
     EXPECT_EQ(report.text.count(QStringLiteral(" -> ")), 299);
 }
 
+// A damaged board two billion holes wide: walking its strip, or linking every
+// hole under a trace across it, would take hours and gigabytes, so the check
+// says it gave up instead of answering either way.
+TEST(Connectivity, CopperTooVastToFollowGivesUpClearly) {
+    const int max = 2147483647;
+    const LayoutDocument strip = Board("Stripboard", max, 2,
+                                       Two("Jumper", "J1", 1, 1, 1, 2) + Two("Jumper", "J2", max, 2, max, 1));
+    const ConnectionReport walked = CheckConnection(strip, {1, 1}, {max, 1});
+    EXPECT_FALSE(walked.connected);
+    EXPECT_EQ(walked.text, QString::fromLatin1(kTooLargeText));
+    // Holes a few steps apart on the same board are still checked.
+    EXPECT_EQ(CheckConnection(strip, {1, 2}, {1, 1}).text, kConnected + QStringLiteral(" -> J1"));
+
+    const LayoutDocument trace = Board("PCB", max, 3, Two("Trace", "T1", 1, 2, max, 2));
+    EXPECT_TRUE(BuildConnections(trace).TooLarge());
+    EXPECT_EQ(CheckConnection(trace, {1, 2}, {5, 2}).text, QString::fromLatin1(kTooLargeText));
+}
+
 TEST(Connectivity, TheEditorShowsInformationOrWarning) {
     const LayoutDocument doc = Board("Perfboard", 20, 10, Two("Resistor", "R1", 2, 3, 6, 3));
     test::ScriptedDialogs dialogs;

@@ -256,6 +256,24 @@ TEST(Canvas, LinesFarOffTheCanvasDrawOnlyTheirVisiblePart) {
     EXPECT_EQ(CountColour(image, kPen), 50 + 3 * 50);
 }
 
+// Ends two billion pixels out (a damaged layout): the wide line is clipped
+// before its exact test, whose squares would otherwise overflow, and the thin
+// line starts its steps far in; both still draw the diagonal through the canvas.
+TEST(Canvas, LinesBetweenTheFarthestPointsStillDrawTheirVisiblePart) {
+    QImage image = MakeRaster(40, 40);
+    Canvas canvas(image);
+    canvas.SetPen(kPen, 3);
+    canvas.Line(-2000000000, -2000000000, 2000000000, 2000000000);
+    canvas.SetPen(kBrush, 1);
+    // Along x + y = 39, from far right above to far left below.
+    canvas.Line(2147483647, 39 - 2147483647, -2147483600, 39 + 2147483600);
+    for (int i : {0, 13, 20, 39})
+        EXPECT_EQ(canvas.Pixel(i, i), kPen) << i;
+    for (int i : {0, 5, 34, 39})
+        EXPECT_EQ(canvas.Pixel(39 - i, i), kBrush) << i;
+    EXPECT_EQ(canvas.Pixel(30, 5), kWhite);
+}
+
 TEST(Canvas, BezierRunsFromFirstToLastPoint) {
     QImage image = MakeRaster(120, 80);
     Canvas canvas(image);
