@@ -44,7 +44,8 @@ void PrintHelp(QTextStream& out) {
            "  --version    show the program's release number\n\n"
            "Exit status: 0 success; 1 the output could not be written (connect: the holes\n"
            "are not connected); 2 bad usage,\n"
-           "a missing or unreadable file, XML that does not parse, or a damaged layout.\n";
+           "a missing or unreadable file, XML that does not parse, or a damaged layout\n"
+           "(connect: also a board whose copper is too vast to follow).\n";
 }
 
 }  // namespace

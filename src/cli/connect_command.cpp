@@ -1,5 +1,6 @@
 // stripwright connect LAYOUT.swb X1 Y1 X2 Y2: the editor's connectivity check
-// between two holes. Exit status 0 when they are connected, 1 when not.
+// between two holes. Exit status 0 when they are connected, 1 when not, 2 when
+// the copper is too vast to follow.
 
 #include "analysis/connectivity.h"
 #include "cli/command_line.h"
@@ -28,6 +29,12 @@ int RunConnectCommand(const QStringList& args, QTextStream& out, QTextStream& er
         return kExitBadInput;
     const ConnectionReport report = CheckConnection(doc, {coordinates[0], coordinates[1]},
                                                     {coordinates[2], coordinates[3]});
+    // Neither answer is known: say so as a refusal of the layout, not as "not
+    // connected", so a script reading the exit status is not misled.
+    if (report.text == QLatin1String(kTooLargeText)) {
+        err << "stripwright: " << report.text << "\n";
+        return kExitBadInput;
+    }
     // The report's carriage returns become line breaks on a terminal.
     QString text = report.text;
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -38,6 +38,22 @@ TEST(ConnectCommand, PrintsTheReportAndAnswersInTheExitStatus) {
     }
 }
 
+// A strip two billion holes long is not walked to the end: the check gives up
+// and says so with the status of a refused layout, not "not connected".
+TEST(ConnectCommand, CopperTooVastToFollowExitsTwo) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString layout = dir.filePath(QStringLiteral("vast.swb"));
+    ASSERT_TRUE(WriteTextFile(layout, "<Layout Type=\"Stripboard\" Width=\"2147483647\" Height=\"1\" "
+                                      "Project=\"P\" Credits=\"C\" />\n"));
+    const ProgramRun run = RunProgram({QStringLiteral("connect"), layout, QStringLiteral("1"),
+                                       QStringLiteral("1"), QStringLiteral("2147483647"),
+                                       QStringLiteral("1")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("gave up")) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+}
+
 TEST(ConnectCommand, BadUseExitsTwo) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
