@@ -1,6 +1,7 @@
 // Writing to a disk that fails: a folder that does not exist, a file that may
 // not be replaced, a read-only file system and a full one. Every writer (the
-// layout, the bill of materials, each picture format, the copper picture)
+// layout, the bill of materials, each picture format, the copper picture and
+// the printed PDF files)
 // reports a clear error naming the file, leaves the previous file whole and
 // leaves no temporary file behind; the editor keeps its changes marked unsaved.
 //
@@ -10,10 +11,12 @@
 // the test is skipped.
 
 #include "analysis/bill_of_materials.h"
+#include "cli/pdf_output.h"
 #include "model/layout_document.h"
 #include "render/canvas.h"
 #include "render/export/copper_output.h"
 #include "render/export/image_file.h"
+#include "render/export/layout_output.h"
 #include "test_support.h"
 #include "ui/main_form.h"
 #include "ui/scripted_dialogs.h"
@@ -73,6 +76,14 @@ const Writer kWriters[] = {
     {"png", "render.png",
      [](const LayoutDocument& d, const QString& p) { return Picture(d, p, ImageFileFormat::Png); }},
     {"copper", "PnP.gif", WriteCopperImage},
+    {"printed_pdf", "print.pdf",
+     [](const LayoutDocument& d, const QString& p) {
+         return PrintToPdf(p, QPageSize::A4, [&d](QPrinter& printer) { return PrintRenderedImage(d, printer); });
+     }},
+    {"copper_pdf", "PnP.pdf",
+     [](const LayoutDocument& d, const QString& p) {
+         return PrintToPdf(p, QPageSize::A4, [&d](QPrinter& printer) { return PrintCopperImage(d, printer); });
+     }},
 };
 
 QByteArray Read(const QString& path) {
