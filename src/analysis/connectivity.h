@@ -41,7 +41,7 @@ inline constexpr const char kTooLargeText[] =
     "to follow on this board.";
 // The most holes a search enters on a board too large for a bit per hole, and
 // the most hole-to-hole links the straight traces of one layout may make.
-inline constexpr std::int64_t kMaxSparseVisits = std::int64_t(1) << 22;
+inline constexpr std::int64_t kMaxSparseVisits = std::int64_t(1) << 20;
 inline constexpr std::int64_t kMaxTraceLinks = std::int64_t(1) << 22;
 
 // One hole's neighbour: the hole it is linked to and the element naming the
