@@ -1,15 +1,16 @@
-// Shared entry point of the benchmarks: drawing text needs a Qt application
-// (offscreen unless a display is asked for) and the program's fonts.
+// Shared entry point of the benchmarks: drawing text needs a Qt application and the
+// explorer's tree is a widget, so one widgets application (offscreen unless a display
+// is asked for) with the program's fonts serves every benchmark.
 
 #include "render/fonts.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     sw::RegisterFonts();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -1,12 +1,9 @@
 // Cost of building one component image of every kind, as the renderer does
 // once per element on every repaint.
 
-#include "render/fonts.h"
 #include "render/images/component_images.h"
 #include "render/images/image_toolkit.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <functional>
@@ -14,22 +11,7 @@
 namespace sw {
 namespace {
 
-// Labels need fonts, and fonts need a GUI application; the first benchmark
-// that draws creates it, on the offscreen platform unless one is chosen.
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "sw_bench";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);
-    RegisterFonts();
-}
-
 void BuildImage(benchmark::State& state, const std::function<QImage()>& build) {
-    EnsureGuiApplication();
     long long pixels = 0;
     for (auto _ : state) {
         QImage image = build();

@@ -6,26 +6,12 @@
 #include "ui/explorer.h"
 #include "ui/explorer_order.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace sw {
 namespace {
 
-// The tree is a widget: it needs an application object (offscreen is enough).
-void App() {
-    static int argc = 1;
-    static char name[] = "sw_bench";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(argc, argv);
-}
-
 void BM_ExplorerRebuildStressLayout(benchmark::State& state) {
-    App();
     LayoutDocument doc;
     FillStressLayout(doc);
     ExplorerTree tree(ExplorerHooks{});

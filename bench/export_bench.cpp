@@ -4,10 +4,8 @@
 #include "model/layout_document.h"
 #include "render/export/image_file.h"
 #include "render/export/layout_output.h"
-#include "render/fonts.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -16,19 +14,6 @@
 
 namespace sw {
 namespace {
-
-// Text needs a GUI application; the benchmarks share one, made by whoever needs it first.
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "sw_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-    RegisterFonts();
-}
 
 const LayoutDocument& Example(const char* name) {
     static std::map<std::string, LayoutDocument> loaded;
@@ -46,7 +31,6 @@ const LayoutDocument& Example(const char* name) {
 
 void BM_RenderImage(benchmark::State& state, const char* example, ImageFileFormat format,
                     const char* suffix) {
-    EnsureGuiApplication();
     const LayoutDocument& doc = Example(example);
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(QStringLiteral("render.") + suffix);

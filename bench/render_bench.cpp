@@ -8,14 +8,11 @@
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
 #include "render/body_image_cache.h"
-#include "render/fonts.h"
 #include "render/canvas.h"
 #include "render/pick_map.h"
 #include "render/render_layout.h"
 
 #include <benchmark/benchmark.h>
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
@@ -24,19 +21,6 @@
 
 namespace sw {
 namespace {
-
-// Text needs a GUI application; the benchmarks share one, made by whoever needs it first.
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "sw_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-    RegisterFonts();
-}
 
 LayoutDocument Load(const std::string& text, const char* what) {
     LayoutDocument doc;
@@ -78,7 +62,6 @@ const LayoutDocument& Stress() {
 }
 
 void RenderOnBoardImage(benchmark::State& state, const LayoutDocument& doc, const RenderOptions& options) {
-    EnsureGuiApplication();
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);

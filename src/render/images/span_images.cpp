@@ -65,7 +65,20 @@ void DrawDipBody(Canvas& canvas, DipCase c, int corner) {
     }
 }
 
-QImage Finish(QImage& image) { return RotateImage(image, 0); }
+// A body as large as the span of holes (x1, y1)-(x2, y2): draw(canvas, w, h)
+// paints it on the key background; spans too large to draw give no image.
+template <typename Draw>
+QImage SpanBody(int x1, int y1, int x2, int y2, Draw draw) {
+    const ImageSize size = SpanImageSize(x1, y1, x2, y2);
+    if (!Drawable(size))
+        return {};
+    QImage image = NewComponentImage(int(size.width), int(size.height));
+    {
+        Canvas canvas(image);
+        draw(canvas, canvas.Width(), canvas.Height());
+    }
+    return RotateImage(image, 0);
+}
 
 }  // namespace
 
@@ -79,14 +92,7 @@ ImageSize LineICImageSize(int x1, int y1, int x2, int y2) {
 }
 
 QImage MakeICImage(int x1, int y1, int x2, int y2, const QString& name) {
-    const ImageSize size = SpanImageSize(x1, y1, x2, y2);
-    if (!Drawable(size))
-        return {};
-    QImage image = NewComponentImage(int(size.width), int(size.height));
-    {
-        Canvas canvas(image);
-        const int w = canvas.Width();
-        const int h = canvas.Height();
+    return SpanBody(x1, y1, x2, y2, [&](Canvas& canvas, int w, int h) {
         const DipCase c = DipCaseOf(x1, y1, x2, y2);
         if (c != DipCase::None) {
             canvas.SetPen(kGrey, 2);
@@ -98,19 +104,11 @@ QImage MakeICImage(int x1, int y1, int x2, int y2, const QString& name) {
             canvas.Dot(mark[int(c)].x(), mark[int(c)].y(), 10);
         }
         DrawNameLabel(canvas, name, 10, kBlack);
-    }
-    return Finish(image);
+    });
 }
 
 QImage MakeRelayImage(int x1, int y1, int x2, int y2, const QString& name) {
-    const ImageSize size = SpanImageSize(x1, y1, x2, y2);
-    if (!Drawable(size))
-        return {};
-    QImage image = NewComponentImage(int(size.width), int(size.height));
-    {
-        Canvas canvas(image);
-        const int w = canvas.Width();
-        const int h = canvas.Height();
+    return SpanBody(x1, y1, x2, y2, [&](Canvas& canvas, int w, int h) {
         const DipCase c = DipCaseOf(x1, y1, x2, y2);
         if (c != DipCase::None) {
             canvas.SetPen(kBlack, 2);
@@ -126,19 +124,11 @@ QImage MakeRelayImage(int x1, int y1, int x2, int y2, const QString& name) {
             canvas.Line(s.x1(), s.y1(), s.x2(), s.y2());
         }
         DrawNameLabel(canvas, name, 10, kWhite);
-    }
-    return Finish(image);
+    });
 }
 
 QImage MakeSwitchImage(int x1, int y1, int x2, int y2, const QString& name) {
-    const ImageSize size = SpanImageSize(x1, y1, x2, y2);
-    if (!Drawable(size))
-        return {};
-    QImage image = NewComponentImage(int(size.width), int(size.height));
-    {
-        Canvas canvas(image);
-        const int w = canvas.Width();
-        const int h = canvas.Height();
+    return SpanBody(x1, y1, x2, y2, [&](Canvas& canvas, int w, int h) {
         canvas.SetPen(MakeRgb(0, 0, 255), 2);
         canvas.SetBrush(MakeRgb(166, 202, 240));
         canvas.RoundRect(3, 3, w - 1, h - 1, 8, 8);
@@ -159,19 +149,11 @@ QImage MakeSwitchImage(int x1, int y1, int x2, int y2, const QString& name) {
         const QPoint offset(across % 2 == 0 && y1 == y2 ? 10 : 0,
                             down % 2 == 0 && y1 != y2 ? 10 : 0);
         DrawNameLabel(canvas, name, 10, kBlack, offset);
-    }
-    return Finish(image);
+    });
 }
 
 QImage MakeTransformerImage(int x1, int y1, int x2, int y2, const QString& name) {
-    const ImageSize size = SpanImageSize(x1, y1, x2, y2);
-    if (!Drawable(size))
-        return {};
-    QImage image = NewComponentImage(int(size.width), int(size.height));
-    {
-        Canvas canvas(image);
-        const int w = canvas.Width();
-        const int h = canvas.Height();
+    return SpanBody(x1, y1, x2, y2, [&](Canvas& canvas, int w, int h) {
         const bool sides = (x1 < x2 && y1 < y2) || (x2 < x1 && y2 < y1);
         canvas.SetPen(MakeRgb(0, 128, 0), 2);
         canvas.SetBrush(MakeRgb(0, 255, 255));
@@ -224,8 +206,7 @@ QImage MakeTransformerImage(int x1, int y1, int x2, int y2, const QString& name)
         }
         canvas.SetBrushStyle(BrushStyle::Solid);
         DrawNameLabel(canvas, name, 10, kBlack);
-    }
-    return Finish(image);
+    });
 }
 
 QImage MakeLineICImage(int x1, int y1, int x2, int y2, const QString& name) {
