@@ -43,9 +43,9 @@ void PrintHelp(QTextStream& out) {
     out << "  --help       show this text\n"
            "  --version    show the program's release number\n\n"
            "Exit status: 0 success; 1 the output could not be written (connect: the holes\n"
-           "are not connected); 2 bad usage,\n"
-           "a missing or unreadable file, XML that does not parse, or a damaged layout\n"
-           "(connect: also a board whose copper is too vast to follow).\n";
+           "are not connected); 2 bad usage, a missing or unreadable file, XML that does\n"
+           "not parse, or a damaged layout (connect: also a board whose copper is too vast\n"
+           "to follow).\n";
 }
 
 }  // namespace
