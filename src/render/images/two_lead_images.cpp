@@ -15,9 +15,16 @@ int ShortBodyLabelPoints(const QString& name) { return name.size() > 3 ? 8 : 10;
 // The round bodies (LED, electrolytic) have less room: up to two characters.
 int RoundBodyLabelPoints(const QString& name) { return name.size() > 2 ? 8 : 10; }
 
-// Resistor, capacitor and diode: the label turns with a vertical or slanted
-// body, but a body pointing left (angle pi) keeps its label upright.
-QImage TurnAndLabelLengthwise(QImage& image, const QString& name, double angle) {
+// Resistor, capacitor and diode: draw(canvas) paints the body on a 40 x 40 key
+// background; the label turns with a vertical or slanted body, but a body
+// pointing left (angle pi) keeps its label upright.
+template <typename Draw>
+QImage LengthwiseBody(const QString& name, double angle, Draw draw) {
+    QImage image = NewComponentImage(kTwoLeadImageSize, kTwoLeadImageSize);
+    {
+        Canvas canvas(image);
+        draw(canvas);
+    }
     const int points = ShortBodyLabelPoints(name);
     if (SameAngle(angle, kPi)) {
         QImage turned = RotateImage(image, angle);
@@ -62,38 +69,29 @@ constexpr SizeGeometry kElectrolyteSizes[] = {
 }  // namespace
 
 QImage MakeResistorImage(const QString& name, double angle) {
-    QImage image = NewComponentImage(kTwoLeadImageSize, kTwoLeadImageSize);
-    {
-        Canvas canvas(image);
+    return LengthwiseBody(name, angle, [](Canvas& canvas) {
         canvas.SetPen(MakeRgb(0, 0, 255), 2);
         canvas.SetBrush(MakeRgb(215, 235, 255));
         canvas.Rectangle(4, 13, 37, 28);
-    }
-    return TurnAndLabelLengthwise(image, name, angle);
+    });
 }
 
 QImage MakeCapacitorImage(const QString& name, double angle) {
-    QImage image = NewComponentImage(kTwoLeadImageSize, kTwoLeadImageSize);
-    {
-        Canvas canvas(image);
+    return LengthwiseBody(name, angle, [](Canvas& canvas) {
         canvas.SetPen(MakeRgb(57, 181, 74), 2);
         canvas.SetBrush(MakeRgb(223, 255, 223));
         canvas.Ellipse(2, 10, 39, 31);
-    }
-    return TurnAndLabelLengthwise(image, name, angle);
+    });
 }
 
 QImage MakeDiodeImage(const QString& name, double angle) {
-    QImage image = NewComponentImage(kTwoLeadImageSize, kTwoLeadImageSize);
-    {
-        Canvas canvas(image);
+    return LengthwiseBody(name, angle, [](Canvas& canvas) {
         canvas.SetPen(MakeRgb(255, 0, 0), 2);
         canvas.SetBrush(MakeRgb(255, 215, 215));
         canvas.Rectangle(4, 13, 37, 28);
         // The cathode band, at the end towards hole 2.
         canvas.Line(32, 13, 32, 27);
-    }
-    return TurnAndLabelLengthwise(image, name, angle);
+    });
 }
 
 QImage MakeLedImage(const QString& name, double angle) {
