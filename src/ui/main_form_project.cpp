@@ -118,9 +118,13 @@ void TMainForm::ProjectItems8Click() {
         m_dialogs->SaveFile(LayoutFileRequest(QStringLiteral("Save Project As")));
     if (!path)
         return;
+    // A file that could not be written does not become the current file: the
+    // title keeps naming the file the layout came from, and Save still goes there.
+    const QString previous = m_fileName;
     SetCurrentFile(*path);
     m_proposedFileName = *path;
-    WriteLayout(*path);
+    if (!WriteLayout(*path))
+        SetCurrentFile(previous);
 }
 
 void TMainForm::BtnPropertiesClick() {

@@ -295,6 +295,12 @@ TEST_F(FailingSave, SaveAsIntoAMissingFolderKeepsTheChangesUnsaved) {
     EXPECT_TRUE(form->Modified());
     EXPECT_EQ(Read(path), QByteArray(kLayout));
     EXPECT_FALSE(QFile::exists(missing));
+    // The layout still belongs to the file it came from: Save writes there.
+    EXPECT_EQ(form->FileName(), path);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright - ") + path);
+    form->BtnSaveClick();
+    EXPECT_FALSE(form->Modified());
+    EXPECT_NE(Read(path), QByteArray(kLayout));
 }
 
 }  // namespace
