@@ -62,17 +62,29 @@ WriteResult PrintToPdf(const QString& path, QPageSize::PageSizeId page,
         return result;
 
     QFile written(temporary.fileName());
-    // Unbuffered, so a write that fails on a full disk is seen (see LayoutDocument::SaveFile).
-    QSaveFile target(path);
     QByteArray bytes;
     if (written.open(QIODevice::ReadOnly))
         bytes = written.readAll();
-    if (bytes.isEmpty() || !target.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+    // The printer does not report a write that failed (a full disk under the
+    // temporary folder): a PDF cut short lacks its end-of-file marker and must
+    // not replace the file at `path`.
+    if (bytes.isEmpty() || !bytes.trimmed().endsWith("%%EOF")) {
+        result.ok = false;
+        result.message =
+            QStringLiteral("Cannot write \"%1\": %2")
+                .arg(path, bytes.isEmpty()
+                               ? QStringLiteral("the printer wrote no PDF")
+                               : QStringLiteral("the PDF was cut short while printing (is the disk "
+                                                "holding %1 full?)")
+                                     .arg(QDir::toNativeSeparators(QDir::tempPath())));
+        return result;
+    }
+    // Unbuffered, so a write that fails on a full disk is seen (see LayoutDocument::SaveFile).
+    QSaveFile target(path);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         target.write(bytes) != bytes.size() || !target.commit()) {
         result.ok = false;
-        result.message = QStringLiteral("Cannot write \"%1\": %2")
-                             .arg(path, bytes.isEmpty() ? QStringLiteral("the printer wrote no PDF")
-                                                        : target.errorString());
+        result.message = QStringLiteral("Cannot write \"%1\": %2").arg(path, target.errorString());
     }
     return result;
 }

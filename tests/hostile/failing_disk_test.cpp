@@ -8,7 +8,8 @@
 // Tests run as root, where permissions stop nothing, so the failures are made
 // for real: an immutable file (the file-system flag that even root obeys) and
 // small tmpfs mounts made by the test. Where the machine does not allow those,
-// the test is skipped.
+// the test is skipped. A full disk is also met everywhere, privileged or not,
+// through a file-size limit: writes past it fail as they would on a full disk.
 
 #include "analysis/bill_of_materials.h"
 #include "cli/pdf_output.h"
@@ -30,7 +31,10 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <functional>
 
@@ -130,6 +134,32 @@ private:
     bool m_mounted = false;
 };
 
+// While it lives, no file of this process may grow past a few bytes: a write
+// beyond them fails (EFBIG, the signal ignored) much as on a full disk.
+class FileSizeLimit {
+public:
+    FileSizeLimit() {
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        m_set = ::getrlimit(RLIMIT_FSIZE, &m_old) == 0;
+        if (m_set) {
+            rlimit tight = m_old;
+            tight.rlim_cur = 16;
+            m_set = ::setrlimit(RLIMIT_FSIZE, &tight) == 0;
+        }
+    }
+    ~FileSizeLimit() {
+        if (m_set)
+            ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    bool Set() const { return m_set; }
+
+private:
+    rlimit m_old{};
+    bool m_set = false;
+    void (*m_signal)(int) = SIG_DFL;
+};
+
 // The file-system flag that makes a file unchangeable, even for root.
 bool SetImmutable(const QString& path, bool on) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
@@ -223,6 +253,22 @@ TEST_P(FailingDisk, FullFileSystemWithoutAPreviousFile) {
                         {QStringLiteral("filler")});
 }
 
+TEST_P(FailingDisk, DiskFillingDuringTheWrite) {
+    const QString target = dir.filePath(GetParam().file);
+    ASSERT_TRUE(WriteFile(target, kPrevious));
+    WriteResult r;
+    {
+        FileSizeLimit limit;
+        ASSERT_TRUE(limit.Set());
+        r = GetParam().write(doc, target);
+    }
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.message.contains(QFileInfo(target).fileName())) << r.message.toStdString();
+    EXPECT_EQ(Read(target), kPrevious);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QString::fromLatin1(GetParam().file)});
+}
+
 INSTANTIATE_TEST_SUITE_P(Writers, FailingDisk, ::testing::ValuesIn(kWriters),
                          [](const ::testing::TestParamInfo<Writer>& info) {
                              return std::string(info.param.name);
@@ -268,6 +314,15 @@ TEST_F(FailingSave, FullFileSystemKeepsTheChangesUnsaved) {
     ASSERT_TRUE(WriteFile(path, kLayout));
     Open(path);
     fs.Fill();
+    ExpectSaveFailed(path, kLayout);
+}
+
+TEST_F(FailingSave, DiskFillingDuringTheSaveKeepsTheChangesUnsaved) {
+    const QString path = dir.filePath(QStringLiteral("board.swb"));
+    ASSERT_TRUE(WriteFile(path, kLayout));
+    Open(path);
+    FileSizeLimit limit;
+    ASSERT_TRUE(limit.Set());
     ExpectSaveFailed(path, kLayout);
 }
 
