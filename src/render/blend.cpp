@@ -78,6 +78,27 @@ inline void BlendRun(const QRgb* from, QRgb* out, int count, unsigned opacity, u
         out[i] = 0xFF000000u | Blend(from[i] & 0xFFFFFFu, out[i], opacity, keep);
 }
 
+// Where an image drawn with its top-left at (left, top) meets the canvas and the
+// pick map. They may differ in size (an export raster is smaller than the board
+// image), so each is clipped on its own: image columns [first, canvasEnd) reach
+// the canvas and [first, pickEnd) the pick map, image rows from rowFirst. The
+// ranges are worked out once per image, not per pixel: compositing is the
+// largest cost of a repaint.
+struct BlendClip {
+    int first;
+    int canvasEnd;
+    int pickEnd;
+    int rowFirst;
+};
+
+BlendClip ClipOf(const QImage& src, const QImage& target, const QImage& keys, int left, int top) {
+    auto columnsOn = [&](const QImage& raster) {
+        return int(std::clamp<long long>((long long)raster.width() - left, 0, src.width()));
+    };
+    return {int(std::clamp<long long>(-(long long)left, 0, src.width())), columnsOn(target),
+            columnsOn(keys), int(std::clamp<long long>(-(long long)top, 0, src.height()))};
+}
+
 }  // namespace
 
 void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QImage& image,
@@ -89,18 +110,7 @@ void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QI
     QImage& target = canvas.Image();
     QImage& keys = pick.Draw().Image();
     const QRgb keyValue = 0xFF000000u | identity;
-    // The canvas and the pick map may differ in size (an export raster is
-    // smaller than the board image); each is clipped on its own. The clip
-    // ranges are worked out once per image, not per pixel: compositing is the
-    // largest cost of a repaint.
-    auto columnsOn = [&](const QImage& raster) {
-        const long long end = std::clamp<long long>((long long)raster.width() - left, 0, src.width());
-        return int(end);
-    };
-    const int first = int(std::clamp<long long>(-(long long)left, 0, src.width()));
-    const int canvasEnd = columnsOn(target);
-    const int pickEnd = columnsOn(keys);
-    const int rowFirst = int(std::clamp<long long>(-(long long)top, 0, src.height()));
+    const auto [first, canvasEnd, pickEnd, rowFirst] = ClipOf(src, target, keys, left, top);
     const unsigned opacity8 = unsigned(effective);
     const unsigned keep = 255u - opacity8;
     for (int j = rowFirst; j < src.height(); ++j) {
@@ -192,14 +202,7 @@ void DrawKeyedImageBlended(Canvas& canvas, PickMap& pick, int left, int top,
     QImage& target = canvas.Image();
     QImage& keys = pick.Draw().Image();
     const QRgb keyValue = 0xFF000000u | identity;
-    // Clipped as in DrawImageBlended: each raster on its own, in image columns.
-    auto columnsOn = [&](const QImage& raster) {
-        return int(std::clamp<long long>((long long)raster.width() - left, 0, src.width()));
-    };
-    const int first = int(std::clamp<long long>(-(long long)left, 0, src.width()));
-    const int canvasEnd = columnsOn(target);
-    const int pickEnd = columnsOn(keys);
-    const int rowFirst = int(std::clamp<long long>(-(long long)top, 0, src.height()));
+    const auto [first, canvasEnd, pickEnd, rowFirst] = ClipOf(src, target, keys, left, top);
     const unsigned opacity8 = unsigned(effective);
     const unsigned keep = 255u - opacity8;
     for (int j = rowFirst; j < src.height(); ++j) {

@@ -10,7 +10,7 @@
 #include "ui/board_view.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
-#include "ui/scripted_dialogs.h"
+#include "ui/test_main_form.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -27,11 +27,7 @@ using Type = ScriptedDialogs::Type;
 class MainFormEditingTest : public ::testing::Test {
 protected:
     MainFormEditingTest() {
-        MainFormOptions options;
-        options.dialogs = &dialogs;
-        options.registerFileType = false;
-        options.hasWingdings = [] { return true; };
-        form = std::make_unique<TMainForm>(options);
+        form = std::make_unique<TMainForm>(test::TestFormOptions(dialogs));
         form->FormPaint();
     }
     MainFormEditing& editing() { return form->Editing(); }

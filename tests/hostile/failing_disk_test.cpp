@@ -20,7 +20,7 @@
 #include "render/export/layout_output.h"
 #include "test_support.h"
 #include "ui/main_form.h"
-#include "ui/scripted_dialogs.h"
+#include "ui/test_main_form.h"
 
 #include <QDir>
 #include <QFile>
@@ -279,12 +279,7 @@ INSTANTIATE_TEST_SUITE_P(Writers, FailingDisk, ::testing::ValuesIn(kWriters),
 class FailingSave : public ::testing::Test {
 protected:
     void Open(const QString& path) {
-        MainFormOptions options;
-        options.arguments = {path};
-        options.dialogs = &dialogs;
-        options.registerFileType = false;
-        options.hasWingdings = [] { return true; };
-        form = std::make_unique<TMainForm>(options);
+        form = std::make_unique<TMainForm>(test::TestFormOptions(dialogs, {path}));
         ASSERT_EQ(form->FileName(), path);
         // An edit the save must not lose.
         SetAttr(form->Document().Root().first_child(), "Value", QStringLiteral("22K"));

@@ -8,7 +8,7 @@
 #include "test_support.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
-#include "ui/scripted_dialogs.h"
+#include "ui/test_main_form.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,11 +31,7 @@ int ExplorerEntries(TMainForm& form) {
 class HostileWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        MainFormOptions options;
-        options.dialogs = &dialogs;
-        options.registerFileType = false;
-        options.hasWingdings = [] { return true; };
-        form = std::make_unique<TMainForm>(options);
+        form = std::make_unique<TMainForm>(test::TestFormOptions(dialogs));
         form->StartTimerTimer();
     }
     // Opens `path` through the Open command and states what must follow.

@@ -3,7 +3,7 @@
 
 #include "ui/main_form_output.h"
 
-#include "scripted_dialogs.h"
+#include "test_main_form.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
 #include "ui/output_commands.h"
@@ -22,11 +22,7 @@ using Type = ScriptedDialogs::Type;
 class MainFormOutputTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        MainFormOptions options;
-        options.dialogs = &dialogs;
-        options.registerFileType = false;
-        options.hasWingdings = [] { return true; };
-        form = std::make_unique<TMainForm>(options);
+        form = std::make_unique<TMainForm>(test::TestFormOptions(dialogs));
     }
     void Trigger(Command command) {
         const QList<QAction*> actions = form->ActionsOf(command);

@@ -4,7 +4,7 @@
 #include "ui/main_form.h"
 
 #include "model/catalogue.h"
-#include "scripted_dialogs.h"
+#include "test_main_form.h"
 #include "test_support.h"
 #include "ui/explorer.h"
 #include "ui/group_bar.h"
@@ -33,12 +33,7 @@ const char* const kSmall =
 class MainFormTest : public ::testing::Test {
 protected:
     void Start(QStringList arguments = {}) {
-        MainFormOptions options;
-        options.arguments = std::move(arguments);
-        options.dialogs = &dialogs;
-        options.registerFileType = false;
-        options.hasWingdings = [] { return true; };
-        form = std::make_unique<TMainForm>(options);
+        form = std::make_unique<TMainForm>(test::TestFormOptions(dialogs, std::move(arguments)));
     }
     QString Write(const QString& name, const char* text) {
         const QString path = dir.filePath(name);
@@ -480,9 +475,7 @@ TEST_F(MainFormTest, SlideLabelsHideAndRestoreTheSidePanels) {
 }
 
 TEST_F(MainFormTest, BannerAndMissingSymbolFontWarning) {
-    MainFormOptions options;
-    options.dialogs = &dialogs;
-    options.registerFileType = false;
+    MainFormOptions options = test::TestFormOptions(dialogs);
     options.hasWingdings = [] { return false; };
     options.bannerSeed = 7;
     form = std::make_unique<TMainForm>(options);

@@ -1,7 +1,7 @@
 #include "ui/main_form_tools.h"
 
 #include "model/web_addresses.h"
-#include "scripted_dialogs.h"
+#include "test_main_form.h"
 #include "ui/about_form.h"
 #include "ui/main_form.h"
 #include "ui/resistor_calculator.h"
@@ -27,10 +27,7 @@ using Type = ScriptedDialogs::Type;
 class MainFormToolsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        MainFormOptions options;
-        options.dialogs = &dialogs;
-        options.registerFileType = false;
-        options.hasWingdings = [] { return true; };
+        MainFormOptions options = test::TestFormOptions(dialogs);
         options.bannerSeed = 7;
         form = std::make_unique<TMainForm>(options);
     }
