@@ -209,12 +209,17 @@ void ChangeValue(EditorHost& host, PlacementTool& tool) {
     const ExplorerCurrent current = host.Explorer().Current();
     if (!current.isComponent || !current.element)
         return;
-    host.TakeSnapshot();
     const QString old = TextAttr(current.element, "Value");
-    const QString text =
-        host.Dialogs()
-            .InputBox(QStringLiteral("Change Value"), QStringLiteral("New value:"), old)
-            .value_or(old);
+    const std::optional<QString> answer =
+        host.Dialogs().InputBox(QStringLiteral("Change Value"), QStringLiteral("New value:"), old);
+    if (!answer) {
+        // Cancelled: the document and the undo step stay as they were.
+        host.Repaint();
+        return;
+    }
+    // Taken before the value changes: the same state as before the question.
+    host.TakeSnapshot();
+    const QString text = *answer;
     SetAttr(current.element, "Value", text);
     // A changed value is a change to save: closing asks before losing it.
     if (text != old)

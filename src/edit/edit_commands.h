@@ -31,7 +31,7 @@ void RotateSelection(EditorHost& host);
 // Starts placing the current node's kind with its element as the replace target.
 void ReplaceCurrent(EditorHost& host, PlacementTool& tool);
 // Asks for a new `Value` of the current element; a pad or trace also sets the
-// default pad size or trace width.
+// default pad size or trace width. Cancel changes nothing, not even the undo step.
 void ChangeValue(EditorHost& host, PlacementTool& tool);
 // Gives the current wire a new `Seed` (a new bend).
 void ChangeShape(EditorHost& host, int seed);

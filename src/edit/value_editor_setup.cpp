@@ -67,16 +67,24 @@ ValueEditorSetup ReplaceComponentSetup(const CatalogueEntry& kind, pugi::xml_nod
     setup.name = TextAttr(element, "Name");
     const QString stored = TextAttr(element, "Value");
     if (kind.HasUnits()) {
+        // A rest that is no unit of the list stays in the value field, so that OK
+        // without edits stores the text unchanged (4K7 is not 4, abc is not empty).
         const SplitValue split = SplitStoredValue(stored);
-        setup.value = split.number;
-        setup.unit = setup.units.contains(split.unit) ? split.unit : QString();
+        const bool unitListed = setup.units.contains(split.unit);
+        setup.value = unitListed ? split.number : stored;
+        setup.unit = unitListed ? split.unit : QString();
     } else {
         setup.value = stored;
     }
     if (kind.HasExtra()) {
         const pugi::xml_attribute attribute = element.attribute(kind.extraAttribute);
-        if (attribute)
+        if (attribute) {
+            // A stored choice the list does not offer (a purple trace) is shown
+            // as an entry of its own, so that OK without edits keeps it.
             setup.extra = QString::fromUtf8(attribute.value());
+            if (!setup.extras.contains(setup.extra))
+                setup.extras << setup.extra;
+        }
         else if (kind.extraPreselect == ExtraPreselect::Fixed &&
                  QLatin1String(kind.extraAttribute) == QLatin1String("Size"))
             setup.extra = QLatin1String(kind.extraDefault);  // absent size means "Medium"

@@ -21,7 +21,8 @@ struct PlacementDefaults {
 ValueEditorSetup NewComponentSetup(const CatalogueEntry& kind, const QString& name,
                                    const PlacementDefaults& defaults);
 // Replacing `element` (a component of `kind`): its name, its value (split into
-// number and unit for kinds with units) and its extra choice.
+// number and unit for kinds with units; kept whole when the rest is no listed
+// unit) and its extra choice (added to the list when the list lacks it).
 ValueEditorSetup ReplaceComponentSetup(const CatalogueEntry& kind, pugi::xml_node element);
 
 // Splits a stored value at its first character that is not a digit, "." or ",":

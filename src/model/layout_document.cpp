@@ -270,10 +270,16 @@ double ValueNumber(const QString& value) {
     if (n == 0)
         return 0;
     const QString prefix = value.left(n);
+    // By the user's locale, falling back to the C locale, and never with group
+    // separators: "1,000" is no thousand.
+    const auto convert = [&prefix](QLocale locale, bool* ok) {
+        locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+        return locale.toDouble(prefix, ok);
+    };
     bool ok = false;
-    double v = QLocale::system().toDouble(prefix, &ok);
+    double v = convert(QLocale::system(), &ok);
     if (!ok)
-        v = QLocale::c().toDouble(prefix, &ok);
+        v = convert(QLocale::c(), &ok);
     return ok ? v : 0;
 }
 

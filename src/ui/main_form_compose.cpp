@@ -164,6 +164,9 @@ void TMainForm::ComposeStatusBar() {
     StatusPane = Pane(bar, 0);
     RevealPane = Pane(bar, 70);
     PosPane = Pane(bar, 70);
+    // The prompts, the reveal state and the hole read centred in their panes.
+    for (QLabel* pane : {StatusPane, RevealPane, PosPane})
+        pane->setAlignment(Qt::AlignCenter);
     RevealPane->setText(QStringLiteral("Reveal: OFF"));
     RevealPane->setCursor(Qt::PointingHandCursor);
     RevealPane->installEventFilter(this);

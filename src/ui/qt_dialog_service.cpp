@@ -113,10 +113,21 @@ std::optional<QString> QtDialogService::InputBox(const QString& caption, const Q
     return text;
 }
 
+QUrl ShellTargetUrl(const QString& target) {
+    // A scheme is a letter followed by letters, digits, "+", "-" or "."; one
+    // letter before the colon is a drive, not a scheme.
+    qsizetype n = 0;
+    while (n < target.size() && target[n].unicode() < 128 &&
+           (target[n].isLetter() || (n > 0 && (target[n].isDigit() || target[n] == u'+' ||
+                                               target[n] == u'-' || target[n] == u'.'))))
+        ++n;
+    if (n >= 2 && n < target.size() && target[n] == u':')
+        return QUrl(target);
+    return QUrl::fromLocalFile(target);
+}
+
 bool QtDialogService::ShellOpen(const QString& target) {
-    const QUrl url = target.contains(QLatin1String("://")) ? QUrl(target)
-                                                           : QUrl::fromLocalFile(target);
-    return QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(ShellTargetUrl(target));
 }
 
 bool QtDialogService::HasPrinters() {

@@ -4,12 +4,18 @@
 #include "ui/dialog_service.h"
 
 #include <QPointer>
+#include <QUrl>
 #include <QWidget>
 
 namespace sw {
 
 class TEditForm;
 class TNewForm;
+
+// The address ShellOpen hands to the desktop: a text that starts with a scheme
+// of two or more characters ("http://...", "mailto:...") as it is, anything
+// else (a path, "C:/...") as a local file.
+QUrl ShellTargetUrl(const QString& target);
 
 class QtDialogService : public DialogService {
 public:

@@ -190,16 +190,25 @@ TEST_F(Commands, ChangeValueUsesTheInputBoxAndSetsTheDefaults) {
     EXPECT_EQ(host.snapshots, 2);
 }
 
-TEST_F(Commands, ChangeValueCancelledKeepsTheValueButUndoStillRestores) {
+TEST_F(Commands, ChangeValueCancelledLeavesValueAndUndoHistoryAsTheyWere) {
     host.explorer.Select(host.Named("R1"));
-    host.dialogs.AnswerInput(QStringLiteral("22K")).AnswerInput(std::nullopt);
+    MoveSelection(host, MoveDirection::Right);
+    host.dialogs.AnswerInput(std::nullopt);
     ChangeValue(host, tool);
-    EXPECT_EQ(host.modified, 1);  // a changed value is worth the close question
-    ChangeValue(host, tool);
-    EXPECT_STREQ(host.Named("R1").attribute("Value").value(), "22K");
+    EXPECT_STREQ(host.Named("R1").attribute("Value").value(), "10K");
+    EXPECT_EQ(host.snapshots, 1);  // the Move's
     EXPECT_EQ(host.modified, 1);
+    EXPECT_EQ(host.repaints, 2);
+    // Undo still takes back the Move.
     host.Undo();
-    EXPECT_STREQ(host.Named("R1").attribute("Value").value(), "22K");
+    EXPECT_EQ(Holes("R1"), "2,3-6,3");
+    // Confirmed, the change is one step of its own.
+    host.explorer.Select(host.Named("R1"));
+    host.dialogs.AnswerInput(QStringLiteral("22K"));
+    ChangeValue(host, tool);
+    EXPECT_EQ(host.modified, 2);  // a changed value is worth the close question
+    host.Undo();
+    EXPECT_STREQ(host.Named("R1").attribute("Value").value(), "10K");
 }
 
 TEST_F(Commands, ChangeShapeReseedsOnlyWiresAndTakesNoSnapshot) {

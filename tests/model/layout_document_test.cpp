@@ -79,6 +79,8 @@ TEST(LayoutDocument, ValueNumber) {
         {"15px", 15}, {"15", 15}, {"15.0px", 15}, {"px", 0}, {"", 0},
         {"4.7K", 4.7}, {"10K Log", 10}, {"0.5", 0.5}, {"1.2.3px", 0}, {"-5px", 0},
         {" 15px", 0},
+        // Group separators are refused, so a pad of "1,000px" is not a 1000-pixel disc.
+        {"1,000px", 0}, {"12,345,678", 0},
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(ValueNumber(QString::fromLatin1(c.text)), c.value) << c.text;

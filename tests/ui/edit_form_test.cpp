@@ -91,7 +91,7 @@ TEST(TEditForm, ReplacingSplitsTheStoredValue) {
     const Case cases[] = {
         {"Capacitor", "100nF", "100", "nF"},
         {"Capacitor", "0,1uF", "0,1", "uF"},
-        {"Capacitor", "1F", "1", ""},  // a unit that is not offered selects none
+        {"Capacitor", "1F", "1F", ""},  // a rest that is no offered unit stays in the value
         {"Trimmer", "10K Log", "10", "K Log"},
         {"Transformer", "12V", "12V", ""},  // no units: the value whole
     };
@@ -166,6 +166,33 @@ TEST(TEditForm, ControlsSitWhereTheDialogPlacesThem) {
                                    form.CancelButton, form.OkButton, form.ExtraBox};
     for (int i = 0; i + 1 < order.size(); ++i)
         EXPECT_EQ(nextTab(order[i]), order[i + 1]) << i;
+}
+
+// Replace, then OK without touching a field: the element keeps what it had,
+// whatever the stored value or extra looks like.
+TEST(TEditForm, ReplaceConfirmedWithoutEditsKeepsTheStoredValueAndExtra) {
+    struct Case { const char* element; const char* value; const char* extra; };
+    const Case cases[] = {
+        {"Resistor", "4K7", nullptr}, {"Resistor", "abc", nullptr}, {"Resistor", "4.7K", nullptr},
+        {"Resistor", "", nullptr},    {"Capacitor", "0,1uF", nullptr}, {"Pot", "10K Log", "Audio"},
+        {"Pad", "15px", "Red"},       {"Trace", "5", "Purple"},     {"Electrolyte", "1F", "Huge"},
+        {"Pot", "47K", "Squared"},    {"Transformer", "12V", nullptr},
+    };
+    LayoutDocument doc;
+    for (const Case& c : cases) {
+        const CatalogueEntry& kind = *FindKind(c.element);
+        pugi::xml_node element = doc.AppendComponent(c.element);
+        element.append_attribute("Value") = c.value;
+        if (c.extra)
+            element.append_attribute(kind.extraAttribute) = c.extra;
+        TEditForm form;
+        form.Setup(ReplaceComponentSetup(kind, element));
+        form.FormShow();
+        const ValueEditorResult result = form.Result();
+        EXPECT_EQ(result.value + result.unit, QLatin1String(c.value)) << c.element << " " << c.value;
+        if (c.extra)
+            EXPECT_EQ(result.extra, QLatin1String(c.extra)) << c.element << " " << c.extra;
+    }
 }
 
 }  // namespace

@@ -496,8 +496,10 @@ TEST_F(MainFormTest, BannerAndMissingSymbolFontWarning) {
                                             "it in order to display all elements correctly."));
 }
 
-TEST_F(MainFormTest, RevealPaneToggles) {
+TEST_F(MainFormTest, RevealPaneTogglesAndThePanesCentreTheirTexts) {
     Start();
+    for (QLabel* pane : {form->StatusPane, form->RevealPane, form->PosPane})
+        EXPECT_EQ(pane->alignment(), Qt::AlignCenter);
     EXPECT_EQ(form->RevealPane->text(), QStringLiteral("Reveal: OFF"));
     form->SetReveal(true);
     EXPECT_EQ(form->RevealPane->text(), QStringLiteral("Reveal: ON"));

@@ -2,6 +2,7 @@
 
 #include "model/web_addresses.h"
 #include "scripted_dialogs.h"
+#include "ui/qt_dialog_service.h"
 
 #include <QSet>
 #include <QUrl>
@@ -34,6 +35,28 @@ TEST(WebCommandsTest, PagesOpenOnTheirHosts) {
     EXPECT_TRUE(QUrl(opened[2]).isValid());
     EXPECT_NE(QUrl(opened[2]).host(), layouts.host());
     EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Type::Message).size(), 0u);
+}
+
+// What the desktop is asked to open: addresses with a scheme as they are (the
+// support mail with its subject), anything else as a local file.
+TEST(WebCommandsTest, ShellTargetsBecomeUrlsOfTheirScheme) {
+    struct Case { QString target; QString scheme; QString path; };
+    const Case cases[] = {
+        {web::SupportMailTo(), "mailto", "support@stripwright.org"},
+        {web::HomePage(), "http", "/swb/"},
+        {"/usr/share/stripwright/Tutorials/index.html", "file",
+         "/usr/share/stripwright/Tutorials/index.html"},
+        {"/tmp/a b#c.html", "file", "/tmp/a b#c.html"},
+        {"Tutorials/index.html", "file", "Tutorials/index.html"},
+    };
+    for (const Case& c : cases) {
+        const QUrl url = ShellTargetUrl(c.target);
+        EXPECT_EQ(url.scheme(), c.scheme) << c.target.toStdString();
+        EXPECT_EQ(url.scheme() == "file" ? url.toLocalFile() : url.path(), c.path)
+            << c.target.toStdString();
+    }
+    EXPECT_EQ(QUrlQuery(ShellTargetUrl(web::SupportMailTo())).queryItemValue("subject"),
+              QStringLiteral("Stripwright"));
 }
 
 TEST(WebCommandsTest, DonationAsksFirst) {
