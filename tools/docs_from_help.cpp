@@ -150,7 +150,7 @@ QMap<QString, QString> Substitutions(const ProgramHelp& help) {
     QString synopsis, commands, exitStatus, names, cases;
     for (const CommandHelp& c : help.commands) {
         const QString full = c.name + QLatin1Char(' ') + c.arguments;
-        synopsis += QStringLiteral(".br\n\\fBstripwright\\fR ") + RoffSynopsis(full) + QLatin1Char('\n');
+        synopsis += QStringLiteral(".SY stripwright\n") + RoffSynopsis(full) + QStringLiteral("\n.YS\n");
         commands += QStringLiteral(".TP\n") + RoffSynopsis(full) + QLatin1Char('\n') +
                     RoffText(Sentence(c.summary)) + QLatin1Char('\n');
         names += (names.isEmpty() ? QString() : QStringLiteral(" ")) + c.name;

@@ -66,7 +66,9 @@ TEST(ManualPage, DescribesEveryCommandOptionAndExitStatusOfTheHelp) {
     for (const QString& option : options) {
         const QRegularExpression paragraph(QStringLiteral("^       %1\\b").arg(QRegularExpression::escape(option)),
                                            QRegularExpression::MultilineOption);
-        EXPECT_TRUE(optionSection.contains(paragraph)) << option.toStdString() << "\n" << optionSection.toStdString();
+        EXPECT_TRUE(optionSection.contains(paragraph))
+            << option.toStdString() << " is not described under OPTIONS in data/man/stripwright.1.in:\n"
+            << optionSection.toStdString();
     }
     const QString exitStatus = Section(page, QStringLiteral("EXIT STATUS"));
     for (const char* code : {"0", "1", "2"})
