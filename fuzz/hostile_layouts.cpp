@@ -11,14 +11,20 @@ QByteArray Long(char c) { return QByteArray(kLongText, c); }
 
 QByteArray WithBody(const QByteArray& body) { return kRoot + body + "</Layout>\n"; }
 
-QByteArray Nested(const QByteArray& open, const QByteArray& close, const QByteArray& inner) {
+QByteArray Nested(const QByteArray& open, const QByteArray& close, const QByteArray& inner,
+                  int depth = kDeepNesting) {
     QByteArray deep;
-    for (int i = 0; i < kDeepNesting; ++i)
+    for (int i = 0; i < depth; ++i)
         deep += open;
     deep += inner;
-    for (int i = 0; i < kDeepNesting; ++i)
+    for (int i = 0; i < depth; ++i)
         deep += close;
     return deep;
+}
+
+// A resistor without its second hole, so opening refuses it, quoting its name.
+QByteArray DamagedNamed(const QByteArray& name) {
+    return WithBody("  <Resistor Value=\"1K\" X1=\"2\" Y1=\"3\" Name=\"" + name + "\" />\n");
 }
 
 // A stripboard of 400 x 300 holes filled with 100 000 parts of ten kinds, in
@@ -80,6 +86,16 @@ std::vector<GeneratedLayout> GeneratedHostileLayouts() {
                   Nested("<Deep>", "</Deep>", "") + "</Resistor>\n")},
         {QStringLiteral("unclosed-10000-deep"), kRoot + Nested("<Deep>", "", "")},
         {QStringLiteral("components-100000"), ManyComponents()},
+        {QStringLiteral("unknown-elements-20000-deep"),
+         WithBody(Nested("<Node>", "</Node>", "", kDeeperNesting) + "\n" + kResistor)},
+        {QStringLiteral("text-letter-with-a-million-accents"),
+         WithBody("  <Text Value=\"e" + QByteArray("\xcc\x81").repeated(kAccents) +
+                  "\" X1=\"2\" Y1=\"3\" Name=\"T1\" />\n")},
+        {QStringLiteral("credits-8-megabytes"),
+         "<Layout Type=\"Stripboard\" Width=\"20\" Height=\"10\" Project=\"P\" Credits=\"" +
+             QByteArray(kLongCredits, 'c') + "\">\n" + kResistor + "</Layout>\n"},
+        {QStringLiteral("damaged-name-2-megabytes"), DamagedNamed(QByteArray(2 * 1024 * 1024, 'N'))},
+        {QStringLiteral("damaged-name-50000-lines"), DamagedNamed(QByteArray("R&#10;").repeated(kNameLines))},
     };
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The hostile layouts too big to keep as files: names and texts of 100 000
-// characters, unknown elements nested 10 000 deep, 100 000 components. They are
-// made when asked, the same bytes every time, for the tests and the benchmark.
+// characters, unknown elements nested 10 000 and 20 000 deep, 100 000
+// components, a letter with a million accents, credits of 8 MB, names of 2 MB
+// and of 50 000 lines in a damaged file. They are made when asked, the same
+// bytes every time, for the tests and the benchmark.
 
 #include <QByteArray>
 #include <QString>
@@ -21,6 +23,10 @@ QByteArray GeneratedHostileLayout(const QString& name);
 
 constexpr int kLongText = 100000;
 constexpr int kDeepNesting = 10000;
+constexpr int kDeeperNesting = 20000;
+constexpr int kAccents = 1000000;
+constexpr int kLongCredits = 8 * 1024 * 1024;
+constexpr int kNameLines = 50000;
 constexpr int kManyComponents = 100000;
 
 }  // namespace sw

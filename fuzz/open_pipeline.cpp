@@ -114,7 +114,9 @@ OpenOutcome RunOpenPipeline(const QByteArray& bytes, const OpenSteps& steps) {
 
     // What the editor saves must open again.
     LayoutDocument reopened;
-    const LoadResult again = reopened.LoadText(doc.ToText());
+    const std::string saved = doc.ToText();
+    outcome.savedBytes = qsizetype(saved.size());
+    const LoadResult again = reopened.LoadText(saved);
     outcome.reopened = again.ok;
     outcome.reopenProblem = again.message;
     return outcome;

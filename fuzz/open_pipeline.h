@@ -32,7 +32,8 @@ struct OpenOutcome {
     QString copperRefusal;  // why there is no copper picture
     QSize copperSize;
     QByteArray copperGif;
-    bool reopened = false;  // the saved text opened again
+    qsizetype savedBytes = 0;  // the size of the saved text
+    bool reopened = false;     // the saved text opened again
     QString reopenProblem;
 };
 

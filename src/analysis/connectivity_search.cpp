@@ -3,6 +3,7 @@
 #include "analysis/connectivity.h"
 
 #include "model/layout_document.h"
+#include "model/text_bounds.h"
 
 #include <unordered_set>
 
@@ -80,7 +81,7 @@ ChainResult FindChain(const Connections& connections, Hole source, Hole destinat
             ChainResult result{true, false, {}};
             for (const Frame& f : stack)
                 if (f.via)
-                    result.chain += QStringLiteral(" -> ") + TextAttr(f.via, "Name");
+                    result.chain += QStringLiteral(" -> ") + Excerpt(TextAttr(f.via, "Name"));
             return result;
         }
         if (visited.Full())

@@ -27,6 +27,42 @@ void EnsureRuntimeDir() {
     }
 }
 
+// While the application object is made, Qt ends the process with abort() and a
+// page about platform plug-ins when no display can be opened. Say it in one
+// line and exit 2 instead; Qt's warnings of that moment are kept for the line.
+QtMessageHandler g_previousHandler = nullptr;
+QByteArray g_startWarnings;
+
+void StartUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        g_startWarnings += text.toLocal8Bit().left(200) + '\n';
+        return;
+    }
+    const QByteArray display = qgetenv("DISPLAY");
+    std::fprintf(stderr,
+                 "stripwright: the editor's window cannot be opened (no usable display%s%s); "
+                 "the commands run without one: stripwright --help\n",
+                 display.isEmpty() ? ", DISPLAY is not set" : ": DISPLAY=",
+                 display.left(100).constData());
+    if (!g_startWarnings.isEmpty())
+        std::fprintf(stderr, "%s", g_startWarnings.constData());
+    (void)context;
+    std::fflush(stderr);
+    std::_Exit(sw::kExitBadInput);
+}
+
+struct StartUpGuard {
+    StartUpGuard() { g_previousHandler = qInstallMessageHandler(StartUpMessage); }
+    // Once the application stands, Qt's messages go where they always go; the
+    // warnings held while it started are shown then.
+    void Started() {
+        qInstallMessageHandler(g_previousHandler);
+        if (!g_startWarnings.isEmpty())
+            std::fprintf(stderr, "%s", g_startWarnings.constData());
+        g_startWarnings.clear();
+    }
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -39,7 +75,9 @@ int main(int argc, char* argv[]) {
         // Commands draw with the same fonts as the editor but need no display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        StartUpGuard guard;
         QGuiApplication app(argc, argv);
+        guard.Started();
         sw::RegisterFonts();
         QTextStream out(stdout);
         QTextStream err(stderr);
@@ -49,7 +87,9 @@ int main(int argc, char* argv[]) {
         return code;
     }
 
+    StartUpGuard guard;
     QApplication app(argc, argv);
+    guard.Started();
     QApplication::setApplicationName(QStringLiteral("Stripwright"));
     sw::RegisterFonts();
     sw::MainFormOptions options;

@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "model/layout_document.h"
+#include "model/text_bounds.h"
 
 #include <functional>
 
@@ -43,9 +44,10 @@ void PrintHelp(QTextStream& out) {
     out << "  --help       show this text\n"
            "  --version    show the program's release number\n\n"
            "Exit status: 0 success; 1 the output could not be written (connect: the holes\n"
-           "are not connected); 2 bad usage, a missing or unreadable file, XML that does\n"
-           "not parse, or a damaged layout (connect: also a board whose copper is too vast\n"
-           "to follow).\n";
+           "are not connected); 2 bad input: bad usage or a number out of range, a layout\n"
+           "that is missing, not a regular file or over 64 MB, XML that does not parse or\n"
+           "holds NUL, a damaged layout, a board with no copper picture (pnp), copper too\n"
+           "vast to follow (connect), or the editor started without a display.\n";
 }
 
 }  // namespace
@@ -53,7 +55,9 @@ void PrintHelp(QTextStream& out) {
 bool IsCommandLineCommand(const QStringList& args) {
     if (args.isEmpty())
         return false;
-    if (args.first().startsWith(QLatin1String("-")))
+    // The editor takes one layout; more words can only be a command (a
+    // misspelt one is refused with the usage text instead of being ignored).
+    if (args.first().startsWith(QLatin1String("-")) || args.size() > 1)
         return true;
     for (const Command& c : Commands())
         if (args.first() == QLatin1String(c.name))
@@ -76,7 +80,12 @@ int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) 
     for (const Command& c : Commands())
         if (first == QLatin1String(c.name))
             return c.run(args.mid(1), out, err);
-    err << "stripwright: unknown command or option \"" << first << "\" (see stripwright --help)\n";
+    if (first.startsWith(QLatin1String("-"))) {
+        err << "stripwright: unknown command or option \"" << Excerpt(first) << "\" (see stripwright --help)\n";
+        return kExitBadInput;
+    }
+    err << "stripwright: unknown command \"" << Excerpt(first) << "\"\n\n";
+    PrintHelp(err);
     return kExitBadInput;
 }
 

@@ -3,9 +3,10 @@
 // subcommands run the same code without a window.
 //
 // Exit status: 0 success; 1 the output could not be written (or, for
-// `connect`, the holes are not connected); 2 bad usage, a missing or unreadable
-// file, XML that does not parse, or a damaged layout. A failed command leaves no
-// partial output file.
+// `connect`, the holes are not connected); 2 bad input: bad usage, a layout that
+// cannot be read (missing, not a regular file, over the size cap), XML that does
+// not parse, a damaged layout, a board with no copper picture, or the editor
+// started without a display. A failed command leaves no partial output file.
 
 #include <QStringList>
 #include <QTextStream>

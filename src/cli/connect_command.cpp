@@ -6,6 +6,9 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "model/layout_document.h"
+#include "model/text_bounds.h"
+
+#include <QRegularExpression>
 
 namespace sw {
 
@@ -18,8 +21,11 @@ int RunConnectCommand(const QStringList& args, QTextStream& out, QTextStream& er
     for (int i = 0; i < 4; ++i) {
         const std::optional<int> v = ParseInt(args[i + 1].toUtf8().constData());
         if (!v) {
-            err << "stripwright: connect: \"" << args[i + 1]
-                << "\" is not a hole coordinate (a whole number such as 3)\n";
+            const bool digits = !args[i + 1].isEmpty() &&
+                                QRegularExpression(QStringLiteral("^[+-]?[0-9]+$")).match(args[i + 1]).hasMatch();
+            err << "stripwright: connect: \"" << Excerpt(args[i + 1]) << "\" is "
+                << (digits ? "out of range for a hole coordinate (-2147483648 to 2147483647)\n"
+                           : "not a hole coordinate (a whole number such as 3)\n");
             return kExitBadInput;
         }
         coordinates[i] = *v;

@@ -7,6 +7,7 @@
 #include "cli/pdf_output.h"
 #include "model/layout_document.h"
 #include "render/export/copper_output.h"
+#include "render/export/render_copper.h"
 
 #include <QFileInfo>
 
@@ -34,6 +35,13 @@ int RunPnpCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     LayoutDocument doc;
     if (!LoadLayoutForCommand(args.at(0), doc, err))
         return kExitBadInput;
+    // A board with no holes, or one too large for a picture, is bad input, not
+    // an output that could not be written.
+    QString noCopper;
+    if (CopperCanvasSize(doc, &noCopper).isEmpty()) {
+        err << "stripwright: " << noCopper << "\n";
+        return kExitBadInput;
+    }
     const WriteResult result =
         pdf ? PrintToPdf(output, *page,
                          [&doc](QPrinter& printer) { return PrintCopperImage(doc, printer); })

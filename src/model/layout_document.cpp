@@ -1,12 +1,14 @@
 #include "model/layout_document.h"
 
 #include "model/catalogue.h"
+#include "model/layout_file_reader.h"
 #include "model/layout_validation.h"
+#include "model/nul_characters.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QSaveFile>
 #include <cerrno>
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +22,36 @@ namespace {
 // their places. pugixml never expands entities declared in a DOCTYPE, so a
 // hostile file cannot blow up in memory.
 constexpr unsigned kParseOptions = pugi::parse_full;
+
+// Elements deeper than this are written without indentation: the indentation of
+// a line grows with its depth, so a file of unknown elements nested 20 000 deep
+// (260 KB) would otherwise be saved as 800 MB. Without it the saved text grows
+// with the file, and means the same (the reader drops whitespace between
+// elements). Real layouts nest two or three levels.
+constexpr int kIndentedDepth = 32;
+
+// The depth of the deepest element, counted without recursion.
+int ElementDepth(const pugi::xml_document& doc) {
+    int deepest = 0;
+    int depth = 0;
+    pugi::xml_node node = doc.first_child();
+    while (node) {
+        if (node.type() == pugi::node_element)
+            deepest = std::max(deepest, depth + 1);
+        if (node.first_child()) {
+            node = node.first_child();
+            ++depth;
+            continue;
+        }
+        while (node && !node.next_sibling()) {
+            node = node.parent();
+            --depth;
+        }
+        if (node)
+            node = node.next_sibling();
+    }
+    return deepest;
+}
 
 }  // namespace
 
@@ -48,24 +80,30 @@ void LayoutDocument::SetNew(const QString& type, int width, int height, const QS
 }
 
 LoadResult LayoutDocument::LoadFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString())};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {false, QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
-    return LoadBytes(bytes, path);
+    const FileBytes file = ReadLayoutFileBytes(path);
+    if (!file.ok)
+        return {false, file.message};
+    return LoadBytes(file.bytes, path);
 }
 
 LoadResult LayoutDocument::LoadBytes(const QByteArray& bytes, const QString& path) {
     pugi::xml_document parsed;
     pugi::xml_parse_result result =
         parsed.load_buffer(bytes.constData(), size_t(bytes.size()), kParseOptions);
+    // Checked first: a NUL can itself be why the parse stopped.
+    if (const std::optional<qsizetype> nul = FindNulCharacter(bytes, result.encoding))
+        return {false, QStringLiteral("\"%1\" is not a valid layout file: it holds the character "
+                                      "NUL, which XML forbids, at offset %2")
+                           .arg(path)
+                           .arg(qlonglong(*nul))};
     if (!result)
         return {false, QStringLiteral("\"%1\" is not a valid layout file: %2 at offset %3")
                            .arg(path, QString::fromUtf8(result.description()))
                            .arg(qlonglong(result.offset))};
-    return Adopt(parsed);
+    const LoadResult adopted = Adopt(parsed);
+    if (!adopted.ok)
+        return {false, QStringLiteral("\"%1\": %2").arg(path, adopted.message)};
+    return adopted;
 }
 
 LoadResult LayoutDocument::LoadText(const std::string& text) {
@@ -101,7 +139,8 @@ LoadResult LayoutDocument::Adopt(pugi::xml_document& parsed) {
 
 std::string LayoutDocument::ToText() const {
     std::ostringstream out;
-    m_doc.save(out, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+    const char* indent = ElementDepth(m_doc) <= kIndentedDepth ? "  " : "";
+    m_doc.save(out, indent, pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
     return out.str();
 }
 

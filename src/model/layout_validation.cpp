@@ -1,17 +1,32 @@
 #include "model/layout_validation.h"
 
 #include "model/layout_document.h"
+#include "model/text_bounds.h"
 
+#include <climits>
 #include <cstring>
 
 namespace sw {
 namespace {
 
+// The element as a message names it; a name from the file is quoted short.
 QString Describe(pugi::xml_node node) {
     const QString name = TextAttr(node, "Name");
     if (name.isEmpty())
         return QStringLiteral("%1 without a name").arg(QString::fromUtf8(node.name()));
-    return QStringLiteral("%1 \"%2\"").arg(QString::fromUtf8(node.name()), name);
+    return QStringLiteral("%1 \"%2\"").arg(QString::fromUtf8(node.name()), Excerpt(name));
+}
+
+// Digits with an optional sign: a number, even when it does not fit.
+bool IsDecimalNumber(const char* text) {
+    if (*text == '+' || *text == '-')
+        ++text;
+    if (*text == '\0')
+        return false;
+    for (; *text; ++text)
+        if (*text < '0' || *text > '9')
+            return false;
+    return true;
 }
 
 QString CheckInt(pugi::xml_node node, const char* attr, const QString& what) {
@@ -19,8 +34,11 @@ QString CheckInt(pugi::xml_node node, const char* attr, const QString& what) {
     if (!a)
         return QStringLiteral("The layout is damaged: %1 has no %2.").arg(what, QLatin1String(attr));
     if (!ParseInt(a.value()))
-        return QStringLiteral("The layout is damaged: %1 has %2=\"%3\", which is not an integer.")
-            .arg(what, QLatin1String(attr), QString::fromUtf8(a.value()).left(40));
+        return QStringLiteral("The layout is damaged: %1 has %2=\"%3\", which is %4.")
+            .arg(what, QLatin1String(attr), Excerpt(QString::fromUtf8(a.value())),
+                 IsDecimalNumber(a.value())
+                     ? QStringLiteral("out of range (%1 to %2)").arg(INT_MIN).arg(INT_MAX)
+                     : QStringLiteral("not an integer"));
     return {};
 }
 
@@ -37,7 +55,7 @@ QString FindLayoutDamage(const pugi::xml_document& doc) {
             return QStringLiteral("The file is not a layout: it has more than one root element.");
     if (std::strcmp(root.name(), "Layout") != 0)
         return QStringLiteral("The file is not a layout: its root element is <%1>, not <Layout>.")
-            .arg(QString::fromUtf8(root.name()).left(40));
+            .arg(Excerpt(QString::fromUtf8(root.name())));
     for (const char* attr : {"Width", "Height"}) {
         const QString problem = CheckInt(root, attr, QStringLiteral("the layout"));
         if (!problem.isEmpty())

@@ -1,5 +1,6 @@
 #include "render/body_placement.h"
 
+#include "model/text_bounds.h"
 #include "render/blend.h"
 #include "render/body_image_cache.h"
 #include "render/images/component_images.h"
@@ -100,7 +101,7 @@ Pixel TrimmerTopLeft(const RenderContext& ctx, long long x1, long long y1, long 
 }
 
 std::optional<BodyPlacement> PlaceTwoLead(pugi::xml_node node, Pixel p1, Pixel p2) {
-    const QString name = TextAttr(node, "Name");
+    const QString name = DrawnTextAttr(node, "Name");
     const double angle = BodyLeadAngle(p1.x, p1.y, p2.x, p2.y);
     std::function<QImage()> build;
     int size = kTwoLeadImageSize;
@@ -176,7 +177,7 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
     const int y2 = IntAttr(node, "Y2");
     const Pixel p1 = HolePixel(ctx, x1, y1);
     const Pixel p2 = HolePixel(ctx, x2, y2);
-    const QString name = TextAttr(node, "Name");
+    const QString name = DrawnTextAttr(node, "Name");
     const bool row = y1 == y2;
     const bool column = !row && x1 == x2;
 

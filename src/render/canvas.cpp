@@ -3,6 +3,8 @@
 #include "render/raster_ops.h"
 
 #include <QFont>
+#include "model/text_bounds.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -179,7 +181,9 @@ const QFontMetrics& Canvas::Metrics() const {
     return *m_metrics;
 }
 
-void Canvas::TextOut(int x, int y, const QString& text) {
+void Canvas::TextOut(int x, int y, const QString& whole) {
+    // However long the text, only what can be read is drawn (model/text_bounds.h).
+    const QString text = DrawnText(whole);
     if (text.isEmpty())
         return;
     const QFont& font = CurrentFont();
@@ -195,7 +199,8 @@ void Canvas::TextOut(int x, int y, const QString& text) {
     painter.drawText(QPoint(x, y + metrics.ascent()), text);
 }
 
-QSize Canvas::TextExtent(const QString& text) const {
+QSize Canvas::TextExtent(const QString& whole) const {
+    const QString text = DrawnText(whole);
     const QFontMetrics& metrics = Metrics();
     // Emboldened glyphs reach one pixel past their advance: the overhang counts
     // in the extent of a bold text.

@@ -4,6 +4,7 @@
 #include "render/render_layout.h"
 
 #include "model/layout_document.h"
+#include "model/text_bounds.h"
 #include "render/board_geometry.h"
 #include "render/board_tiles.h"
 #include "render/canvas.h"
@@ -49,10 +50,10 @@ void DrawTitle(const RenderContext& ctx) {
     Canvas& canvas = ctx.canvas;
     canvas.SetFont(QStringLiteral("Tahoma"), 24, false);
     canvas.SetFontColour(kTitleBlue);
-    DrawCentred(canvas, ctx.width, 8, ctx.doc.GetRootAttribute("Project").value_or(QString()));
+    DrawCentred(canvas, ctx.width, 8, DrawnTextAttr(ctx.doc.Root(), "Project"));
     canvas.SetFont(QStringLiteral("Tahoma"), 14, false);
     canvas.SetFontColour(kBlack);
-    DrawCentred(canvas, ctx.width, 44, ctx.doc.GetRootAttribute("Credits").value_or(QString()));
+    DrawCentred(canvas, ctx.width, 44, DrawnTextAttr(ctx.doc.Root(), "Credits"));
 }
 
 void DrawRulers(const RenderContext& ctx) {

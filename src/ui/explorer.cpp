@@ -2,6 +2,7 @@
 
 #include "model/catalogue.h"
 #include "model/layout_document.h"
+#include "model/text_bounds.h"
 #include "ui/dialog_service.h"
 #include "ui/explorer_order.h"
 #include "ui/kind_pictures.h"
@@ -288,7 +289,9 @@ ExplorerDelegate::ExplorerDelegate(ExplorerTree* tree) : QStyledItemDelegate(tre
 QString ExplorerDelegate::displayText(const QVariant& value, const QLocale& locale) const {
     // Entries are laid out right to left, but their texts read left to right:
     // marks on both ends keep "[Resistors] (3)" from being shown as "(3) [Resistors]".
-    return QChar(0x200E) + QStyledItemDelegate::displayText(value, locale) + QChar(0x200E);
+    // A name from a file is shown on one line and cut to a readable length.
+    return QChar(0x200E) + Excerpt(QStyledItemDelegate::displayText(value, locale), kShownNameCharacters) +
+           QChar(0x200E);
 }
 
 void ExplorerDelegate::setModelData(QWidget* editor, QAbstractItemModel*,

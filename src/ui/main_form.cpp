@@ -55,7 +55,9 @@ void TMainForm::FormCreate(const QStringList& arguments) {
     }
 
     bool opened = false;
-    if (!arguments.isEmpty() && QFileInfo(arguments.first()).isFile()) {
+    // A start-up file that cannot be opened (missing, a folder, a pipe, a device,
+    // too big, damaged) is said so in the error box; the default layout follows.
+    if (!arguments.isEmpty()) {
         const QString path = QFileInfo(arguments.first()).absoluteFilePath();
         const LoadResult result = m_doc.LoadFile(path);
         if (result.ok) {

@@ -1,5 +1,6 @@
 #include "ui/qt_dialog_service.h"
 
+#include "model/text_bounds.h"
 #include "ui/edit_form.h"
 #include "ui/new_form.h"
 
@@ -48,7 +49,10 @@ MessageAnswer QtDialogService::Message(MessageKind kind, const QString& text,
         box.setWindowTitle(QStringLiteral("Information"));
         break;
     }
-    box.setText(text);
+    // Plain text, so a name from a file is never read as markup; cut to lines
+    // that fit, so the box and its buttons are always on the screen.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(ShownMessage(text));
     switch (buttons) {
     case MessageButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

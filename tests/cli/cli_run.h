@@ -16,10 +16,15 @@ struct ProgramRun {
     QByteArray err;
 };
 
-inline ProgramRun RunProgram(const QStringList& args) {
-    QProcess process;
+inline QProcessEnvironment OffscreenEnvironment() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
+}
+
+inline ProgramRun RunProgram(const QStringList& args,
+                             const QProcessEnvironment& env = OffscreenEnvironment()) {
+    QProcess process;
     process.setProcessEnvironment(env);
     process.start(ProgramPath(), args);
     ProgramRun run;

@@ -1,125 +1,19 @@
 #pragma once
 // A main window without widgets for the editing tests: the document, the undo
-// snapshot, scripted dialogs and an explorer kept as plain lists, with every
-// status text, marker and repaint recorded.
+// snapshot, scripted dialogs and the explorer kept as plain lists
+// (fuzz/list_explorer.h), with every status text, marker and repaint recorded.
 
 #include "edit/editor_host.h"
 #include "edit/explorer_port.h"
+#include "list_explorer.h"
 #include "model/catalogue.h"
 #include "model/layout_document.h"
 #include "model/undo_snapshot.h"
 #include "ui/scripted_dialogs.h"
 
-#include <algorithm>
-
 namespace sw::test {
 
-class FakeExplorer : public ExplorerPort {
-public:
-    FakeExplorer() { Clear(); }
-
-    void Clear() {
-        m_categories.clear();
-        for (int i = 0; i < kKindCount; ++i)
-            m_categories.push_back({i, false, {}});
-        m_current = {};
-    }
-    // Like the real tree's rebuild: every component in document order, none selected.
-    void Rebuild(const LayoutDocument& doc) {
-        Clear();
-        doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
-            m_categories[size_t(FindKind(element.name())->index)].entries.push_back(
-                {element, TextAttr(element, "Name"), false});
-        });
-    }
-
-    // ---- selection as the user makes it ----------------------------------------
-    void Select(pugi::xml_node element, bool add = false) {
-        if (!add)
-            ClearSelection();
-        for (ExplorerCategory& category : m_categories)
-            for (ExplorerEntry& entry : category.entries)
-                if (entry.element == element) {
-                    entry.selected = true;
-                    m_current = {true, true, category.kind, element};
-                }
-    }
-    void SelectCategory(int kind, bool add = false) {
-        if (!add)
-            ClearSelection();
-        m_categories[size_t(kind)].selected = true;
-        m_current = {true, false, kind, {}};
-    }
-    const ExplorerCategory& Category(int kind) const { return m_categories[size_t(kind)]; }
-    int suppressChanges = 0;
-    bool suppress = false;
-
-    // ---- ExplorerPort --------------------------------------------------------------
-    std::vector<ExplorerCategory> Categories() const override { return m_categories; }
-    ExplorerCurrent Current() const override { return m_current; }
-    int SelectedCount() const override {
-        int n = 0;
-        for (const ExplorerCategory& category : m_categories) {
-            n += category.selected;
-            for (const ExplorerEntry& entry : category.entries)
-                n += entry.selected;
-        }
-        return n;
-    }
-    void RemoveEntry(pugi::xml_node element) override {
-        for (ExplorerCategory& category : m_categories)
-            std::erase_if(category.entries,
-                          [&](const ExplorerEntry& entry) { return entry.element == element; });
-        if (m_current.element == element)
-            m_current = {};
-    }
-    void UpdateCounts() override { ++countUpdates; }
-    void ReloadPads(const LayoutDocument& doc) override {
-        std::vector<ExplorerEntry>& pads = m_categories[2].entries;
-        pads.clear();
-        for (pugi::xml_node pad = doc.Root().child("Pad"); pad; pad = pad.next_sibling("Pad"))
-            pads.push_back({pad, TextAttr(pad, "Name"), false});
-    }
-    void AddOrUpdateEntry(pugi::xml_node element, bool replaced) override {
-        const CatalogueEntry* kind = FindKind(element.name());
-        std::vector<ExplorerEntry>& entries = m_categories[size_t(kind->index)].entries;
-        auto it = std::find_if(entries.begin(), entries.end(),
-                               [&](const ExplorerEntry& e) { return e.element == element; });
-        if (replaced && it != entries.end())
-            it->text = TextAttr(element, "Name");
-        else
-            entries.push_back({element, TextAttr(element, "Name"), false});
-        if (kind->startsExpanded)
-            Select(element);
-    }
-    void SelectEntry(pugi::xml_node element) override { Select(element); }
-    void SetSuppress(bool on) override {
-        suppress = on;
-        ++suppressChanges;
-    }
-    bool AllCategoriesSelected() const override {
-        return std::all_of(m_categories.begin(), m_categories.end(),
-                           [](const ExplorerCategory& c) { return c.selected; });
-    }
-    void ClearSelection() override {
-        for (ExplorerCategory& category : m_categories) {
-            category.selected = false;
-            for (ExplorerEntry& entry : category.entries)
-                entry.selected = false;
-        }
-        m_current = {};
-    }
-    void SelectAllCategories() override {
-        for (ExplorerCategory& category : m_categories)
-            category.selected = true;
-    }
-
-    int countUpdates = 0;
-
-private:
-    std::vector<ExplorerCategory> m_categories;
-    ExplorerCurrent m_current;
-};
+using FakeExplorer = ListExplorer;
 
 class FakeHost : public EditorHost {
 public:

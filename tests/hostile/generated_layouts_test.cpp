@@ -1,5 +1,5 @@
-// The hostile layouts made at run time: texts of 100 000 characters, unknown
-// elements nested 10 000 deep, 100 000 components.
+// The hostile layouts made at run time (fuzz/hostile_layouts.h): long texts,
+// deep nesting, many components, damaged files with huge names.
 
 #include "hostile_layouts.h"
 #include "open_pipeline.h"
@@ -28,6 +28,12 @@ const GeneratedCase kCases[] = {
     {"inside-a-component-10000-deep", nullptr, 1},
     {"unclosed-10000-deep", "is not a valid layout file"},
     {"components-100000", nullptr, kManyComponents},
+    {"unknown-elements-20000-deep", nullptr, 1},
+    {"text-letter-with-a-million-accents", nullptr, 1},
+    {"credits-8-megabytes", nullptr, 1},
+    // The refusal quotes the name short, on one line.
+    {"damaged-name-2-megabytes", "Resistor \"NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNN...\" has no X2."},
+    {"damaged-name-50000-lines", "Resistor \"R...\" has no X2."},
 };
 
 class GeneratedLayout : public ::testing::TestWithParam<GeneratedCase> {};
@@ -41,6 +47,7 @@ TEST_P(GeneratedLayout, IsRefusedClearlyOrOpensWhole) {
         ASSERT_FALSE(o.opened);
         EXPECT_TRUE(o.refusal.contains(QLatin1String(c.refusal))) << o.refusal.toStdString();
         EXPECT_LT(o.refusal.size(), 400);
+        EXPECT_FALSE(o.refusal.contains(QLatin1Char('\n')));
         return;
     }
     ASSERT_TRUE(o.opened) << o.refusal.toStdString();
@@ -50,6 +57,8 @@ TEST_P(GeneratedLayout, IsRefusedClearlyOrOpensWhole) {
     EXPECT_TRUE(o.copperMade) << o.copperRefusal.toStdString();
     EXPECT_FALSE(o.copperGif.isEmpty());
     EXPECT_TRUE(o.reopened) << o.reopenProblem.toStdString();
+    // Saving costs in proportion to the file, however deep it nests.
+    EXPECT_LT(o.savedBytes, bytes.size() * 2 + 4096);
 }
 
 INSTANTIATE_TEST_SUITE_P(AtRunTime, GeneratedLayout, ::testing::ValuesIn(kCases),

@@ -52,6 +52,10 @@ const HostileCase kCases[] = {
     {"root-lowercase.swb", "its root element is <layout>, not <Layout>"},
     {"two-roots.swb", "more than one root element"},
     {"html-page.swb", kNotXml},
+    // NUL, which XML forbids, would cut a text or the file short without a word.
+    {"name-nul-reference.swb", "holds the character NUL, which XML forbids, at offset 132"},
+    {"credits-nul-hex-reference.swb", "holds the character NUL, which XML forbids, at offset 73"},
+    {"nul-byte-hides-second-root.swb", "holds the character NUL, which XML forbids, at offset 148"},
     // Entities are never expanded: the text stays as written, small and local.
     {"doctype-billion-laughs.swb", nullptr, 1, "R1: &lol9;", Link::Yes},
     {"doctype-external-entity.swb", nullptr, 1, "R1: &secret;", Link::Yes},
@@ -64,7 +68,7 @@ const HostileCase kCases[] = {
     {"root-without-attributes.swb", "the layout has no Width"},
     {"width-not-a-number.swb", "Width=\"twenty\", which is not an integer"},
     {"height-decimal.swb", "Height=\"10.5\", which is not an integer"},
-    {"width-overflow.swb", "Width=\"2147483648\", which is not an integer"},
+    {"width-overflow.swb", "Width=\"2147483648\", which is out of range (-2147483648 to 2147483647)"},
     {"width-zero.swb", nullptr, 1, "R1: 1K", Link::Yes, kNoHoles},
     {"height-zero.swb", nullptr, 1, "R1: 1K", Link::Yes, kNoHoles},
     {"width-negative.swb", nullptr, 1, "R1: 1K", Link::Yes, kNoHoles},
@@ -90,7 +94,7 @@ const HostileCase kCases[] = {
     {"x2-decimal.swb", "Wire \"W1\" has X2=\"6.0\", which is not an integer"},
     {"x1-hexadecimal.swb", "Led \"D1\" has X1=\"0x10\", which is not an integer"},
     {"x1-leading-space.swb", "Resistor \"R1\" has X1=\" 2\", which is not an integer"},
-    {"x1-overflow.swb", "Resistor \"R1\" has X1=\"2147483648\", which is not an integer"},
+    {"x1-overflow.swb", "Resistor \"R1\" has X1=\"2147483648\", which is out of range"},
     {"cut-x1-missing.swb", "Cut \"X1\" has no X1"},
     {"text-y1-not-a-number.swb", "Text \"T1\" has Y1=\"c\", which is not an integer"},
     {"second-bad-component-named.swb", "Resistor \"R2\" has Y2=\"zz\""},

@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <optional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace sw {
 namespace {
@@ -101,19 +102,32 @@ TEST_F(MainFormTest, StartsWithTheLayoutNamedOnTheCommandLine) {
               QStringLiteral("[Resistors] (1)"));
 }
 
-TEST_F(MainFormTest, AMissingOrBrokenStartFileGivesTheDefaultLayout) {
-    Start({dir.filePath(QStringLiteral("absent.swb"))});
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright"));
-    EXPECT_TRUE(dialogs.Calls().empty());
-
+TEST_F(MainFormTest, AStartFileThatCannotBeOpenedIsSaidSoThenTheDefaultLayout) {
     dialogs.AutoAcknowledge();
-    const QString broken = Write(QStringLiteral("broken.swb"), "<Layout Width=");
-    Start({broken});
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright"));
-    EXPECT_EQ(form->FileName(), QString());
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(dialogs.CallsOf(Type::Message)[0].kind, MessageKind::Error);
-    EXPECT_EQ(form->Document().GetRootAttribute("Project"), QStringLiteral("New Project"));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.swb"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const struct {
+        QString path;
+        const char* says;
+    } cases[] = {
+        {dir.filePath(QStringLiteral("absent.swb")), "No such file"},
+        {Write(QStringLiteral("broken.swb"), "<Layout Width="), "is not a valid layout file"},
+        {pipe, "it is a pipe"},  // no writer: must not wait for one
+        {dir.path(), "it is a folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const size_t before = Messages().size();
+        Start({c.path});
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright"));
+        EXPECT_EQ(form->FileName(), QString());
+        ASSERT_EQ(Messages().size(), before + 1);
+        const auto box = dialogs.CallsOf(Type::Message).back();
+        EXPECT_EQ(box.kind, MessageKind::Error);
+        EXPECT_TRUE(box.text.contains(c.path)) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains(QLatin1String(c.says))) << box.text.toStdString();
+        EXPECT_EQ(form->Document().GetRootAttribute("Project"), QStringLiteral("New Project"));
+    }
 }
 
 TEST_F(MainFormTest, PaintRequestsBeforePaintingIsEnabledDoNothing) {

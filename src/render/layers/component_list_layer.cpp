@@ -2,6 +2,7 @@
 // (resistors; capacitors; everything else with a value), centred on the canvas.
 
 #include "model/layout_document.h"
+#include "model/text_bounds.h"
 #include "render/layers.h"
 #include "render/render_context.h"
 
@@ -69,9 +70,9 @@ void DrawComponentList(RenderContext& ctx) {
                 // A long list runs off the bottom of the canvas; entries there draw nothing.
                 if (y >= ctx.height)
                     return;
-                QString entry = TextAttr(node, "Name") + QStringLiteral(": ") + TextAttr(node, "Value");
+                QString entry = DrawnTextAttr(node, "Name") + QStringLiteral(": ") + DrawnTextAttr(node, "Value");
                 if (g == kPot)
-                    entry += QLatin1Char(' ') + TextAttr(node, "Taper");
+                    entry += QLatin1Char(' ') + DrawnTextAttr(node, "Taper");
                 canvas.TextOut(left, int(std::max(y, -1000000LL)), entry);
             }
         }

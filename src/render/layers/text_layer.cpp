@@ -1,6 +1,7 @@
 // Layer 9: free text labels, starting at their hole and centred on its row.
 
 #include "model/layout_document.h"
+#include "model/text_bounds.h"
 #include "render/layers.h"
 #include "render/render_context.h"
 
@@ -15,7 +16,7 @@ void DrawTextLayer(RenderContext& ctx) {
         if (std::strcmp(node.name(), "Text") != 0)
             return;
         const QPoint p = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));
-        const QString text = TextAttr(node, "Value");
+        const QString text = DrawnTextAttr(node, "Value");
         canvas.SetFont(QStringLiteral("Tahoma"), 10, false);
         // Red marks a selected text in exported images too.
         canvas.SetFontColour(ctx.IsSelected(node) ? MakeRgb(255, 0, 0) : 0);

@@ -1,0 +1,255 @@
+#include "edit_sequence.h"
+
+#include "edit/edit_commands.h"
+#include "edit/editor_host.h"
+#include "edit/placement_tool.h"
+#include "list_explorer.h"
+#include "model/layout_document.h"
+#include "model/undo_snapshot.h"
+#include "render/board_geometry.h"
+#include "render/canvas.h"
+#include "render/pick_map.h"
+#include "render/render_layout.h"
+#include "ui/dialog_service.h"
+
+#include <QImage>
+#include <algorithm>
+#include <climits>
+#include <unordered_set>
+
+namespace sw {
+namespace {
+
+// The bytes of one command: what to do and five arguments.
+struct Command {
+    unsigned char op = 0;
+    unsigned char arg[kEditCommandBytes - 1] = {};
+};
+
+// A coordinate from one byte: the far ends of int and their neighbours, around
+// zero, or a hole of a board of common size.
+int Coordinate(unsigned char b) {
+    static const int kExtremes[] = {INT_MIN,     INT_MIN + 1, INT_MAX,  INT_MAX - 1,
+                                    -1,          0,           -100000,  100000,
+                                    INT_MAX / 2, INT_MIN / 2, 1 << 20, -(1 << 20),
+                                    65535,       -65536,      32767,    -32768};
+    if (b >= 0xF0)
+        return kExtremes[b - 0xF0];
+    return 1 + b % 60;
+}
+
+// The value editor's and input box's answers, chosen by a byte.
+QString AnswerText(unsigned char b, const QString& proposed) {
+    static const char* const kTexts[] = {"10",     "4.7",  "0px", "-5px", "99999999999px",
+                                         "2147483647px", "R1", "",    "  12  ", "1e308px"};
+    if (b % 11 == 10)
+        return proposed;
+    return QString::fromLatin1(kTexts[b % 11]);
+}
+
+// The editor's window without widgets: the document, the snapshot, a list
+// explorer, and dialogs that answer from the running command's bytes.
+class HeadlessEditor : public EditorHost, public DialogService {
+public:
+    HeadlessEditor() : tool(*this) { tool.SetSeedSource([this] { return int(answer * 7919u); }); }
+
+    LayoutDocument doc;
+    UndoSnapshot undo;
+    ListExplorer explorer;
+    PlacementTool tool;
+    unsigned char answer = 0;  // the byte the next dialog answers from
+
+    void Rebuild() { explorer.Rebuild(doc); }
+
+    // ---- EditorHost -----------------------------------------------------------------
+    LayoutDocument& Document() override { return doc; }
+    DialogService& Dialogs() override { return *this; }
+    ExplorerPort& Explorer() override { return explorer; }
+    void TakeSnapshot() override { undo.Take(doc); }
+    void SetModified() override {}
+    void Repaint() override {}
+    void HintsOff() override {}
+    void ShowPrompt(const QString&) override {}
+    void ShowActiveKind(int) override {}
+    void DrawMarkers(const std::vector<HoleMarker>&) override {}
+
+    // ---- DialogService ----------------------------------------------------------------
+    MessageAnswer Message(MessageKind, const QString&, MessageButtons buttons) override {
+        if (buttons == MessageButtons::Ok)
+            return MessageAnswer::Ok;
+        const bool yes = answer & 1;
+        if (buttons == MessageButtons::YesNo)
+            return yes ? MessageAnswer::Yes : MessageAnswer::No;
+        return yes ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+    std::optional<QString> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> InputBox(const QString&, const QString&, const QString& initial) override {
+        if (answer % 13 == 12)
+            return std::nullopt;
+        return AnswerText(answer, initial);
+    }
+    bool ShellOpen(const QString&) override { return false; }
+    bool HasPrinters() override { return false; }
+    bool PrintDialog(QPrinter&) override { return false; }
+    std::optional<ValueEditorResult> EditValue(const ValueEditorSetup& setup) override {
+        if (answer % 13 == 12)
+            return std::nullopt;
+        ValueEditorResult result;
+        result.name = (answer & 0x80) ? AnswerText(answer >> 3, setup.name) : setup.name;
+        result.value = AnswerText(answer, setup.value);
+        result.unit = setup.units.isEmpty() ? QString() : setup.units.value(answer % setup.units.size());
+        result.extra = setup.extras.isEmpty() ? QString() : setup.extras.value(answer % setup.extras.size());
+        return result;
+    }
+    std::optional<LayoutProperties> EditLayoutProperties(const LayoutProperties&) override {
+        return std::nullopt;
+    }
+};
+
+// The entries as the tree lists them, flattened.
+std::vector<pugi::xml_node> Entries(const ListExplorer& explorer) {
+    std::vector<pugi::xml_node> out;
+    for (const ExplorerCategory& category : explorer.Categories())
+        for (const ExplorerEntry& entry : category.entries)
+            out.push_back(entry.element);
+    return out;
+}
+
+void ClickHole(HeadlessEditor& editor, unsigned char x, unsigned char y) {
+    editor.tool.PointAtHole({Coordinate(x), Coordinate(y)});
+    editor.tool.LeftClick();
+}
+
+void Draw(const LayoutDocument& doc) {
+    QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
+    Canvas canvas(image);
+    PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, RenderOptions{});
+}
+
+void Apply(HeadlessEditor& editor, const Command& c) {
+    editor.answer = c.arg[4];
+    switch (c.op % 13) {
+    case 0: {  // click an entry, or add it to the selection
+        const std::vector<pugi::xml_node> entries = Entries(editor.explorer);
+        if (!entries.empty())
+            editor.explorer.Select(entries[(size_t(c.arg[0]) << 8 | c.arg[1]) % entries.size()],
+                                   c.arg[2] & 1);
+        break;
+    }
+    case 1:
+        editor.explorer.SelectCategory(c.arg[0] % kKindCount, c.arg[1] & 1);
+        break;
+    case 2:
+        editor.explorer.SelectAllCategories();
+        break;
+    case 3:
+        MoveSelection(editor, MoveDirection(c.arg[0] % 4));
+        break;
+    case 4:
+        RotateSelection(editor);
+        break;
+    case 5:
+        DeleteSelection(editor);
+        break;
+    case 6:  // Replace, then the holes it asks for
+        ReplaceCurrent(editor, editor.tool);
+        ClickHole(editor, c.arg[0], c.arg[1]);
+        ClickHole(editor, c.arg[2], c.arg[3]);
+        break;
+    case 7:
+        ChangeValue(editor, editor.tool);
+        break;
+    case 8:
+        ChangeShape(editor, int(unsigned(c.arg[0]) << 24 | unsigned(c.arg[1]) << 16 | c.arg[2]));
+        break;
+    case 9:  // a toolbox item and its holes
+        editor.tool.StartKind(c.arg[4] % kKindCount);
+        ClickHole(editor, c.arg[0], c.arg[1]);
+        ClickHole(editor, c.arg[2], c.arg[3]);
+        break;
+    case 10:  // Undo, as the window does it
+        if (editor.undo.CanUndo()) {
+            editor.explorer.Clear();
+            editor.tool.DocumentReplaced();
+            editor.undo.Restore(editor.doc);
+            editor.undo.Clear();
+            editor.Rebuild();
+        }
+        break;
+    case 11: {  // save and open again
+        LayoutDocument reopened;
+        if (reopened.LoadText(editor.doc.ToText()).ok) {
+            editor.explorer.Clear();
+            editor.tool.DocumentReplaced();
+            editor.doc.Dom().reset(reopened.Dom());
+            editor.undo.Clear();
+            editor.Rebuild();
+        }
+        break;
+    }
+    default:
+        Draw(editor.doc);
+        break;
+    }
+}
+
+}  // namespace
+
+EditInput SplitEditInput(const QByteArray& bytes) {
+    EditInput input;
+    if (bytes.isEmpty())
+        return input;
+    const qsizetype count = qsizetype(static_cast<unsigned char>(bytes[0]) % (kMaxEditCommands + 1));
+    const qsizetype scriptBytes = std::min(count * kEditCommandBytes, bytes.size() - 1);
+    input.commands = bytes.mid(1, scriptBytes);
+    input.layout = bytes.mid(1 + scriptBytes);
+    return input;
+}
+
+QByteArray JoinEditInput(const QByteArray& commands, const QByteArray& layout) {
+    const qsizetype count = std::min<qsizetype>(commands.size() / kEditCommandBytes, kMaxEditCommands);
+    return QByteArray(1, char(count)) + commands.left(count * kEditCommandBytes) + layout;
+}
+
+EditOutcome RunEditSequence(const QByteArray& bytes) {
+    EditOutcome outcome;
+    const EditInput input = SplitEditInput(bytes);
+    HeadlessEditor editor;
+    const LoadResult loaded = editor.doc.LoadBytes(input.layout, QStringLiteral("layout.swb"));
+    if (!loaded.ok) {
+        outcome.refusal = loaded.message;
+        return outcome;
+    }
+    outcome.opened = true;
+    editor.Rebuild();
+    for (qsizetype at = 0; at + kEditCommandBytes <= input.commands.size(); at += kEditCommandBytes) {
+        Command c;
+        c.op = static_cast<unsigned char>(input.commands[at]);
+        for (int i = 0; i < kEditCommandBytes - 1; ++i)
+            c.arg[i] = static_cast<unsigned char>(input.commands[at + 1 + i]);
+        Apply(editor, c);
+        ++outcome.commandsRun;
+    }
+
+    std::unordered_set<const void*> present;
+    for (pugi::xml_node child = editor.doc.Root().first_child(); child; child = child.next_sibling())
+        present.insert(child.internal_object());
+    for (pugi::xml_node element : Entries(editor.explorer))
+        if (element && !present.count(element.internal_object()))
+            outcome.explorerInStep = false;
+    editor.doc.ForEachComponent([&](pugi::xml_node, unsigned) { ++outcome.components; });
+
+    LayoutDocument reopened;
+    const LoadResult again = reopened.LoadText(editor.doc.ToText());
+    outcome.reopened = again.ok;
+    outcome.reopenProblem = again.message;
+    if (editor.undo.CanUndo()) {
+        LayoutDocument restored;
+        outcome.undoRestores = editor.undo.Restore(restored).ok;
+    }
+    return outcome;
+}
+
+}  // namespace sw
