@@ -75,6 +75,7 @@ QTreeWidgetItem* ExplorerTree::AddEntry(QTreeWidgetItem* category, pugi::xml_nod
 }
 
 void ExplorerTree::Rebuild(const LayoutDocument& doc) {
+    DropRename();  // its entry and element are about to go
     setUpdatesEnabled(false);
     const QSignalBlocker blocker(this);
     clear();
@@ -260,6 +261,14 @@ void ExplorerTree::Rename1Click() {
     scrollToItem(item);
     setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
     editItem(item, 0);
+}
+
+void ExplorerTree::DropRename() {
+    if (!m_editing)
+        return;
+    if (QWidget* editor = indexWidget(currentIndex()))
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    m_editing = false;
 }
 
 void ExplorerTree::mousePressEvent(QMouseEvent* event) {

@@ -54,6 +54,8 @@ public:
     void ListEdited(QTreeWidgetItem* item, const QString& newText);
     // The Rename menu item: edit the selected entry in place.
     void Rename1Click();
+    // Closes an open in-place editor without renaming (the window is closing).
+    void DropRename();
     // Sorts the whole tree with ListCompare.
     void SortTree();
 

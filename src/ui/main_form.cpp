@@ -42,7 +42,11 @@ TMainForm::TMainForm(MainFormOptions options, QWidget* parent)
     StartTimer->start();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // A rename left open would otherwise be written while the window goes,
+    // after the document it names.
+    List->DropRename();
+}
 
 void TMainForm::FormCreate(const QStringList& arguments) {
     if (m_options.registerFileType) {
@@ -110,7 +114,9 @@ void TMainForm::FormClose() {
     StartTimer->stop();
     HintTimer->stop();
     m_closing = true;
-    // The entries hold elements of the document that is about to go.
+    // The entries hold elements of the document that is about to go; an open
+    // rename is dropped rather than written into it.
+    List->DropRename();
     List->clear();
     m_doc.Dom().reset();
 }

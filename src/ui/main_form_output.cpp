@@ -1,5 +1,6 @@
 #include "ui/main_form_output.h"
 
+#include "analysis/bill_of_materials_export.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
 #include "ui/output_commands.h"
@@ -24,6 +25,9 @@ void ConnectOutputCommands(TMainForm& form) {
     form.ConnectCommand(Command::Print, [context] { PrintCommand(context()); });
     form.ConnectCommand(Command::RenderPnp, [context] { RenderPnpCommand(context()); });
     form.ConnectCommand(Command::PrintPnp, [context] { PrintPnpCommand(context()); });
+    // ExportBillofMaterials1Click: the save dialog, then the list.
+    form.ConnectCommand(Command::ExportBom,
+                        [&form] { ExportBillOfMaterials(form.Document(), form.Dialogs()); });
 }
 
 }  // namespace sw

@@ -1,6 +1,6 @@
 #pragma once
-// Connects the main window's Render Image, Print, Render PnP and Print PnP items
-// (menu and Quick Tasks) to the output commands.
+// Connects the main window's Render Image, Print, Render PnP, Print PnP and
+// Export Bill of Materials items (menu and Quick Tasks) to the output commands.
 
 namespace sw {
 

@@ -36,11 +36,15 @@ protected:
     std::unique_ptr<TMainForm> form;
 };
 
-TEST_F(MainFormOutputTest, EveryOutputItemIsConnected) {
-    for (Command c : {Command::RenderImage, Command::Print, Command::RenderPnp, Command::PrintPnp})
-        for (QAction* a : form->ActionsOf(c))
-            // The Render PnP task is hidden (so disabled) on the start-up stripboard.
-            EXPECT_TRUE(a->isEnabled() || !a->isVisible()) << a->text().toStdString();
+TEST_F(MainFormOutputTest, ExportBillOfMaterialsAsksForTheFileAndWritesTheList) {
+    const QString path = dir.filePath("parts.txt");
+    dialogs.AnswerSaveFile(path);
+    Trigger(Command::ExportBom);
+    ASSERT_EQ(dialogs.CallsOf(Type::SaveFile).size(), 1u);
+    EXPECT_EQ(dialogs.CallsOf(Type::SaveFile)[0].request.proposedFileName, "bom.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("Project: New Project\r\n"));
 }
 
 TEST_F(MainFormOutputTest, RenderImageWritesTheWindowsLayoutWithNothingSelected) {

@@ -9,6 +9,7 @@
 #include "ui/explorer.h"
 #include "ui/group_bar.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -438,37 +439,25 @@ TEST_F(MainFormTest, MenusInOrderWithTheirCaptions) {
               QKeySequence(QStringLiteral("Ctrl+Q")));
 }
 
-TEST_F(MainFormTest, CommandsOfOtherPartsAreDisabledUntilConnected) {
-    Start();
-    for (Command own : {Command::NewProject, Command::OpenProject, Command::SaveProject,
-                        Command::Undo, Command::BoardProperties, Command::Exit})
-        for (QAction* a : form->ActionsOf(own))
-            EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
-    ASSERT_EQ(form->ActionsOf(Command::RenderImage).size(), 2);  // Quick Tasks and menu
-    // A command whose part has not connected it yet (the parts land one by one).
-    std::optional<Command> spare;
-    for (Command c : {Command::Donate, Command::Forum, Command::CheckConnectivity,
-                      Command::ExportBom, Command::SelectAll, Command::About})
-        if (!spare && !form->ActionsOf(c).isEmpty() && !form->ActionsOf(c).first()->isEnabled())
-            spare = c;
-    if (!spare)
-        GTEST_SKIP() << "every command is connected";
-    for (QAction* a : form->ActionsOf(*spare))
-        EXPECT_FALSE(a->isEnabled());
-    // The toolbox is connected to placing from the start.
-    EXPECT_TRUE(form->ToolboxItem(5)->isEnabled());
-
-    int triggered = 0;
-    form->ConnectCommand(*spare, [&] { ++triggered; });
-    for (QAction* a : form->ActionsOf(*spare)) {
-        EXPECT_TRUE(a->isEnabled());
-        a->trigger();
+// An in-place rename still open when the window closes or goes is dropped, not
+// written into the document that closing has released.
+TEST_F(MainFormTest, ClosingOrDestroyingTheWindowDuringARenameDropsIt) {
+    for (bool destroy : {false, true}) {
+        Start({Write("small.swb", kSmall)});
+        form->show();
+        const auto r1 = form->Document().Root().child("Resistor");
+        form->List->setCurrentItem(form->List->EntryOf(r1));
+        form->List->Rename1Click();
+        QApplication::processEvents();  // the editor takes the focus
+        ASSERT_TRUE(form->List->Editing());
+        if (!destroy) {
+            EXPECT_TRUE(form->close());
+            EXPECT_TRUE(form->Closing());
+            EXPECT_FALSE(form->List->Editing());
+        }
+        form.reset();
     }
-    EXPECT_EQ(triggered, form->ActionsOf(*spare).size());
-    int placed = -1;
-    form->ConnectToolbox([&](int index) { placed = index; });
-    form->ToolboxMenuItem(14)->trigger();
-    EXPECT_EQ(placed, 14);
+    EXPECT_TRUE(dialogs.Calls().empty());
 }
 
 TEST_F(MainFormTest, SlideLabelsHideAndRestoreTheSidePanels) {
