@@ -14,7 +14,6 @@
 
 #include <QImage>
 #include <algorithm>
-#include <climits>
 #include <unordered_set>
 
 namespace sw {
@@ -26,16 +25,13 @@ struct Command {
     unsigned char arg[kEditCommandBytes - 1] = {};
 };
 
-// A coordinate from one byte: the far ends of int and their neighbours, around
-// zero, or a hole of a board of common size.
-int Coordinate(unsigned char b) {
-    static const int kExtremes[] = {INT_MIN,     INT_MIN + 1, INT_MAX,  INT_MAX - 1,
-                                    -1,          0,           -100000,  100000,
-                                    INT_MAX / 2, INT_MIN / 2, 1 << 20, -(1 << 20),
-                                    65535,       -65536,      32767,    -32768};
-    if (b >= 0xF0)
-        return kExtremes[b - 0xF0];
-    return 1 + b % 60;
+// Clicks reach only the holes a pointer on the board image can reach (the
+// extreme coordinates come from the file and from moving and turning): a hole
+// a few columns or rows around the board's, at its centre or a few pixels off.
+QPoint ClickPixel(const LayoutDocument& doc, unsigned char column, unsigned char row) {
+    const int x0 = BoardOriginX(kBoardImageWidth, doc.BoardWidth());
+    const QPoint centre = HoleCentre(x0, column % 110 - 5, row % 64 - 5);
+    return centre + QPoint(column >> 7, row >> 7) * 7;
 }
 
 // The value editor's and input box's answers, chosen by a byte.
@@ -116,8 +112,11 @@ std::vector<pugi::xml_node> Entries(const ListExplorer& explorer) {
     return out;
 }
 
-void ClickHole(HeadlessEditor& editor, unsigned char x, unsigned char y) {
-    editor.tool.PointAtHole({Coordinate(x), Coordinate(y)});
+void ClickHole(HeadlessEditor& editor, unsigned char column, unsigned char row) {
+    const QPoint pixel = ClickPixel(editor.doc, column, row);
+    if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= kBoardImageWidth || pixel.y() >= kBoardImageHeight)
+        return;  // off the board image: nothing to click
+    editor.tool.PointerMove(pixel.x(), pixel.y(), false);
     editor.tool.LeftClick();
 }
 

@@ -86,21 +86,25 @@ std::vector<pugi::xml_node> CarriedPads(const ExplorerCategory* padsCategory, co
     return out;
 }
 
+// Coordinates are 32-bit in the file; a part at the far end of that range stops
+// there instead of wrapping round to the other end.
+int ClampToInt(long long v) { return int(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
+
 void Shift(pugi::xml_node element, int dx, int dy, bool both) {
-    SetAttr(element, "X1", IntAttr(element, "X1") + dx);
-    SetAttr(element, "Y1", IntAttr(element, "Y1") + dy);
+    SetAttr(element, "X1", ClampToInt(0LL + IntAttr(element, "X1") + dx));
+    SetAttr(element, "Y1", ClampToInt(0LL + IntAttr(element, "Y1") + dy));
     if (both) {
-        SetAttr(element, "X2", IntAttr(element, "X2") + dx);
-        SetAttr(element, "Y2", IntAttr(element, "Y2") + dy);
+        SetAttr(element, "X2", ClampToInt(0LL + IntAttr(element, "X2") + dx));
+        SetAttr(element, "Y2", ClampToInt(0LL + IntAttr(element, "Y2") + dy));
     }
 }
 
 // (x, y) -> (cx + cy - y, cy - cx + x) on the named pair.
 void Turn(pugi::xml_node element, const char* xName, const char* yName, int cx, int cy) {
-    const int x = IntAttr(element, xName);
-    const int y = IntAttr(element, yName);
-    SetAttr(element, xName, cx + cy - y);
-    SetAttr(element, yName, cy - cx + x);
+    const long long x = IntAttr(element, xName);
+    const long long y = IntAttr(element, yName);
+    SetAttr(element, xName, ClampToInt(0LL + cx + cy - y));
+    SetAttr(element, yName, ClampToInt(0LL + cy - cx + x));
 }
 
 }  // namespace

@@ -164,6 +164,30 @@ TEST_F(Commands, RotationsTurnAboutTheRoundedCentreWithOwnedPads) {
     EXPECT_EQ(RotationCentre(-3, 0), -2);
 }
 
+// A part at the far end of the 32-bit coordinates stops there when moved or
+// turned further out, instead of wrapping round to the other end.
+TEST(CommandsAtTheEdge, MovesAndTurnsStopAtTheEndsOfTheCoordinates) {
+    FakeHost host;
+    host.Load(R"(<Layout Width="20" Height="10">
+  <Resistor X1="2147483647" Y1="-2147483648" X2="2147483640" Y2="-2147483648" Name="R1"/>
+  <Resistor X1="-2147483648" Y1="0" X2="2147483647" Y2="0" Name="R2"/>
+</Layout>)");
+    auto coordinates = [&](const char* name) {
+        const pugi::xml_node e = host.Named(name);
+        return std::vector<int>{IntAttr(e, "X1"), IntAttr(e, "Y1"), IntAttr(e, "X2"), IntAttr(e, "Y2")};
+    };
+    host.explorer.Select(host.Named("R1"));
+    MoveSelection(host, MoveDirection::Right);
+    MoveSelection(host, MoveDirection::Up);
+    EXPECT_EQ(coordinates("R1"), (std::vector<int>{INT_MAX, INT_MIN, 2147483641, INT_MIN}));
+    // Turned about (0, 0): (x, y) -> (-y, x), and -INT_MIN is out of range.
+    host.explorer.Select(host.Named("R2"));
+    RotateSelection(host);
+    EXPECT_EQ(coordinates("R2"), (std::vector<int>{0, INT_MIN, 0, INT_MAX}));
+    RotateSelection(host);
+    EXPECT_EQ(coordinates("R2"), (std::vector<int>{INT_MAX, 0, -INT_MAX, 0}));
+}
+
 TEST_F(Commands, RotatingAComponentWithItsOwnPadSelectedTurnsThePadOnce) {
     host.explorer.Select(host.Named("R1"));
     host.explorer.Select(host.Named("P2"), true);
