@@ -1,9 +1,9 @@
 #include "analysis/bill_of_materials.h"
 
+#include "model/atomic_file.h"
 #include "model/layout_document.h"
 #include "model/web_addresses.h"
 
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
@@ -68,19 +68,7 @@ QByteArray BillOfMaterialsText(const LayoutDocument& doc) {
 }
 
 WriteResult WriteBillOfMaterials(const LayoutDocument& doc, const QString& path) {
-    const QByteArray bytes = BillOfMaterialsText(doc);
-    // Unbuffered, so a write that fails on a full disk is seen (see LayoutDocument::SaveFile).
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString())};
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return {false, QStringLiteral("Cannot write \"%1\": %2").arg(path, why)};
-    }
-    if (!file.commit())
-        return {false, QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString())};
-    return {true, {}};
+    return WriteFileAtomically(path, BillOfMaterialsText(doc));
 }
 
 }  // namespace sw

@@ -1,10 +1,11 @@
 #include "cli/pdf_output.h"
 
+#include "model/atomic_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 namespace sw {
@@ -79,14 +80,7 @@ WriteResult PrintToPdf(const QString& path, QPageSize::PageSizeId page,
                                      .arg(QDir::toNativeSeparators(QDir::tempPath())));
         return result;
     }
-    // Unbuffered, so a write that fails on a full disk is seen (see LayoutDocument::SaveFile).
-    QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        target.write(bytes) != bytes.size() || !target.commit()) {
-        result.ok = false;
-        result.message = QStringLiteral("Cannot write \"%1\": %2").arg(path, target.errorString());
-    }
-    return result;
+    return WriteFileAtomically(path, bytes);
 }
 
 }  // namespace sw

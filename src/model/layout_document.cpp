@@ -1,12 +1,12 @@
 #include "model/layout_document.h"
 
+#include "model/atomic_file.h"
 #include "model/catalogue.h"
 #include "model/layout_file_reader.h"
 #include "model/layout_validation.h"
 #include "model/nul_characters.h"
 
 #include <QLocale>
-#include <QSaveFile>
 #include <cerrno>
 #include <algorithm>
 #include <climits>
@@ -144,22 +144,9 @@ std::string LayoutDocument::ToText() const {
     return out.str();
 }
 
-LoadResult LayoutDocument::SaveFile(const QString& path) const {
+WriteResult LayoutDocument::SaveFile(const QString& path) const {
     const std::string text = ToText();
-    QSaveFile file(path);
-    // Unbuffered: Qt's QSaveFile does not notice a write that fails while its
-    // buffer is flushed in commit(), and would put an empty file in place of the
-    // old one on a full disk. Written straight through, the failure is seen.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString())};
-    if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return {false, QStringLiteral("Cannot write \"%1\": %2").arg(path, why)};
-    }
-    if (!file.commit())
-        return {false, QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString())};
-    return {true, {}};
+    return WriteFileAtomically(path, QByteArray::fromRawData(text.data(), qsizetype(text.size())));
 }
 
 pugi::xml_node LayoutDocument::Root() const {

@@ -3,6 +3,8 @@
 // placed component, named by its kind. There is no separate object model; every
 // part of the program reads and writes attributes of these elements by name.
 
+#include "model/write_result.h"
+
 #include <QString>
 #include <optional>
 #include <pugixml.hpp>
@@ -41,7 +43,7 @@ public:
     std::string ToText() const;
     // Write atomically: the text goes to a file beside the target that then
     // replaces it, so a failed save never leaves a half-written layout.
-    LoadResult SaveFile(const QString& path) const;
+    WriteResult SaveFile(const QString& path) const;
 
     pugi::xml_document& Dom() { return m_doc; }
     const pugi::xml_document& Dom() const { return m_doc; }

@@ -1,11 +1,13 @@
 #include "ui/file_type_registration.h"
 
+#include "model/atomic_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QMimeDatabase>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <utility>
 
 static void InitUiResources() { Q_INIT_RESOURCE(stripwright); }
 
@@ -14,18 +16,11 @@ namespace {
 
 const QString kIconName = QStringLiteral("application-x-stripwright-layout");
 
-bool WriteFile(const QString& path, const QByteArray& bytes, QString& message) {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        message = QStringLiteral("Cannot create the folder of \"%1\"").arg(path);
-        return false;
-    }
-    // Unbuffered, so a write that fails on a full disk is seen (see LayoutDocument::SaveFile).
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() || !file.commit()) {
-        message = QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+// Writes one desktop file, making its folder first.
+WriteResult WriteDesktopFile(const QString& path, const QByteArray& bytes) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return {false, QStringLiteral("Cannot create the folder of \"%1\"").arg(path)};
+    return WriteFileAtomically(path, bytes);
 }
 
 // Runs a desktop database tool when it is installed; its failure is not ours to report.
@@ -110,25 +105,25 @@ RegistrationResult RegisterFileType(const FileTypeRegistrationRequest& request) 
         return {RegistrationOutcome::Failed, QStringLiteral("The file-type icon is missing")};
     const QByteArray iconBytes = icon.readAll();
 
-    RegistrationResult result{RegistrationOutcome::Written, {}};
-    const bool ok =
-        WriteFile(home + QStringLiteral("/mime/packages/stripwright-layout.xml"),
-                  MimePackageXml().toUtf8(), result.message) &&
-        WriteFile(home + QStringLiteral("/icons/hicolor/scalable/mimetypes/") + kIconName +
-                      QStringLiteral(".svg"),
-                  iconBytes, result.message) &&
-        WriteFile(home + QStringLiteral("/applications/stripwright.desktop"),
-                  DesktopEntry(request.programPath).toUtf8(), result.message);
-    if (!ok) {
-        result.outcome = RegistrationOutcome::Failed;
-        return result;
+    const std::pair<QString, QByteArray> files[] = {
+        {home + QStringLiteral("/mime/packages/stripwright-layout.xml"), MimePackageXml().toUtf8()},
+        {home + QStringLiteral("/icons/hicolor/scalable/mimetypes/") + kIconName +
+             QStringLiteral(".svg"),
+         iconBytes},
+        {home + QStringLiteral("/applications/stripwright.desktop"),
+         DesktopEntry(request.programPath).toUtf8()},
+    };
+    for (const auto& [path, bytes] : files) {
+        const WriteResult written = WriteDesktopFile(path, bytes);
+        if (!written.ok)
+            return {RegistrationOutcome::Failed, written.message};
     }
     if (request.notify) {
         RunIfPresent(QStringLiteral("update-mime-database"), {home + QStringLiteral("/mime")});
         RunIfPresent(QStringLiteral("update-desktop-database"),
                      {home + QStringLiteral("/applications")});
     }
-    return result;
+    return {RegistrationOutcome::Written, {}};
 }
 
 }  // namespace sw

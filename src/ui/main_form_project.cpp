@@ -95,7 +95,7 @@ void TMainForm::BtnOpenClick() {
 }
 
 bool TMainForm::WriteLayout(const QString& path) {
-    const LoadResult result = m_doc.SaveFile(path);
+    const WriteResult result = m_doc.SaveFile(path);
     if (!result.ok) {
         // The old file is left whole and the changes still count as unsaved.
         m_dialogs->ShowError(result.message);

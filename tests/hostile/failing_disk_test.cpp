@@ -67,7 +67,7 @@ WriteResult Picture(const LayoutDocument&, const QString& path, ImageFileFormat 
 const Writer kWriters[] = {
     {"layout", "layout.swb",
      [](const LayoutDocument& doc, const QString& path) {
-         const LoadResult r = doc.SaveFile(path);
+         const WriteResult r = doc.SaveFile(path);
          return WriteResult{r.ok, r.message};
      }},
     {"bill_of_materials", "bom.txt", WriteBillOfMaterials},

@@ -131,14 +131,14 @@ TEST(LayoutDocument, DeclaredLatin1FileKeepsItsTextThroughSaveAndReload) {
 TEST(LayoutDocument, FailedSaveLeavesTheTargetAlone) {
     QTemporaryDir dir;
     LayoutDocument doc;
-    const LoadResult missingFolder =
+    const WriteResult missingFolder =
         doc.SaveFile(dir.filePath(QStringLiteral("no/such/folder/x.swb")));
     EXPECT_FALSE(missingFolder.ok);
     EXPECT_FALSE(missingFolder.message.isEmpty());
 
     const QString path = dir.filePath(QStringLiteral("kept.swb"));
     ASSERT_TRUE(doc.SaveFile(path).ok);
-    const LoadResult onDirectory = doc.SaveFile(dir.path());
+    const WriteResult onDirectory = doc.SaveFile(dir.path());
     EXPECT_FALSE(onDirectory.ok);
     LayoutDocument reread;
     EXPECT_TRUE(reread.LoadFile(path).ok);

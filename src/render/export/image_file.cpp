@@ -1,11 +1,11 @@
 #include "render/export/image_file.h"
 
+#include "model/atomic_file.h"
 #include "render/export/gif_encoder.h"
 #include "render/export/jpeg_encoder.h"
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace sw {
 namespace {
@@ -68,14 +68,7 @@ WriteResult WriteImageFile(const QImage& image, const QString& path, ImageFileFo
 
     // The picture goes to a file beside the target that replaces it only once it
     // is complete, so a failure leaves any earlier file as it was and no partial one.
-    // Unbuffered, so a write that fails on a full disk is seen (see LayoutDocument::SaveFile).
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() || !file.commit()) {
-        result.message = QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
-        return result;
-    }
-    result.ok = true;
-    return result;
+    return WriteFileAtomically(path, bytes);
 }
 
 }  // namespace sw
