@@ -182,11 +182,6 @@ bool MainFormEditing::ListKeyDown(QKeyEvent* event) {
         Repaint();
         return true;
     }
-    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right) {
-        // The tree moves its selection after this handler; repaint once it has.
-        QTimer::singleShot(0, &m_form, [this] { Repaint(); });
-        return false;
-    }
     return false;
 }
 

@@ -60,7 +60,11 @@ ExplorerTree::ExplorerTree(ExplorerHooks hooks, QWidget* parent)
     p.setColor(QPalette::Inactive, QPalette::HighlightedText,
                p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
-    connect(this, &QTreeWidget::itemSelectionChanged, this, &ExplorerTree::RefreshSelectionCache);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        RefreshSelectionCache();
+        if (m_hooks.selectionChanged)
+            m_hooks.selectionChanged();
+    });
 }
 
 QTreeWidgetItem* ExplorerTree::AddEntry(QTreeWidgetItem* category, pugi::xml_node element,

@@ -21,6 +21,9 @@ struct ExplorerHooks {
     std::function<void()> setModified;   // a rebuild counts as a change
     std::function<void()> takeSnapshot;  // before a rename changes the document
     std::function<void()> redraw;        // FormPaint
+    // Any change of the selection (click, key, menu, command): the board must
+    // show it too.
+    std::function<void()> selectionChanged;
     std::function<DialogService&()> dialogs;
 };
 

@@ -28,6 +28,12 @@ TMainForm::TMainForm(MainFormOptions options, QWidget* parent)
     m_boardImage = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     setWindowTitle(QStringLiteral("Stripwright"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
+    // A change of the explorer's selection repaints the board once the event
+    // that made it is handled; a repaint before then makes it unneeded.
+    RepaintTimer = new QTimer(this);
+    RepaintTimer->setSingleShot(true);
+    RepaintTimer->setInterval(0);
+    connect(RepaintTimer, &QTimer::timeout, this, &TMainForm::FormPaint);
     ComposeWindow();
 
     StartTimer = new QTimer(this);

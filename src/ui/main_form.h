@@ -171,6 +171,7 @@ public:
     QLabel* PosPane = nullptr;
     QTimer* StartTimer = nullptr;
     QTimer* HintTimer = nullptr;
+    QTimer* RepaintTimer = nullptr;  // the board follows the explorer's selection
 
 protected:
     void closeEvent(QCloseEvent* event) override;

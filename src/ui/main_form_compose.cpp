@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -148,6 +149,7 @@ void TMainForm::ComposeExplorer() {
     hooks.setModified = [this] { m_modified = true; };
     hooks.takeSnapshot = [this] { TakeSnapshot(); };
     hooks.redraw = [this] { FormPaint(); };
+    hooks.selectionChanged = [this] { RepaintTimer->start(); };
     hooks.dialogs = [this]() -> DialogService& { return *m_dialogs; };
     List = new ExplorerTree(std::move(hooks), body);
     layout->addWidget(List, 1);

@@ -18,6 +18,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -112,6 +113,7 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 void TMainForm::FormPaint() {
+    RepaintTimer->stop();
     if (!m_paintingEnabled || m_closing || !m_pick)
         return;
     Canvas canvas(m_boardImage);

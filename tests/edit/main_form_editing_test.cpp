@@ -6,6 +6,9 @@
 
 #include "edit/kinds.h"
 #include "render/board_geometry.h"
+#include "render/canvas.h"
+#include "render/pick_map.h"
+#include "render/render_layout.h"
 #include "test_support.h"
 #include "ui/board_view.h"
 #include "ui/explorer.h"
@@ -13,9 +16,11 @@
 #include "ui/test_main_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace sw {
@@ -123,6 +128,37 @@ TEST_F(MainFormEditingTest, PlacingSelectsTheNewPartAndRightClicksOpenTheMenu) {
     // A left click never changes the selection; it belongs to placing.
     Click(Hole(15, 9));
     EXPECT_TRUE(form->List->IsSelected(r1));
+}
+
+// The board as it must look with only `selected` selected.
+QImage BoardWith(const LayoutDocument& doc, pugi::xml_node selected) {
+    QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
+    Canvas canvas(image);
+    PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    RenderOptions options;
+    options.isSelected = [selected](pugi::xml_node e) { return e == selected; };
+    RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
+    return image;
+}
+
+TEST_F(MainFormEditingTest, TheBoardShowsTheSelectionARightClickInTheExplorerMakes) {
+    PlaceResistor(Hole(2, 3), Hole(6, 3), "R1");
+    PlaceResistor(Hole(2, 6), Hole(6, 6), "R2");
+    form->show();
+    QTreeWidgetItem* r1 = form->List->EntryOf(Named("R1"));
+    ASSERT_TRUE(form->List->IsSelected(Named("R2")));
+    const QPoint at = form->List->visualItemRect(r1).center();
+    QTest::mousePress(form->List->viewport(), Qt::RightButton, {}, at);
+    QTest::mouseRelease(form->List->viewport(), Qt::RightButton, {}, at);
+    QApplication::processEvents();
+    form->ComponentMenu->hide();
+    ASSERT_TRUE(form->List->IsSelected(Named("R1")));
+    ASSERT_FALSE(form->List->IsSelected(Named("R2")));
+    EXPECT_TRUE(form->BoardImage() == BoardWith(form->Document(), Named("R1")));
+    // Delete takes the part the board shows selected.
+    Key(Qt::Key_Delete);
+    EXPECT_FALSE(Named("R1"));
+    EXPECT_TRUE(Named("R2"));
 }
 
 TEST_F(MainFormEditingTest, KeysDeleteSelectAllEscapeAndReveal) {
