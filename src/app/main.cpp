@@ -5,6 +5,7 @@
 #include "ui/main_form.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
@@ -63,6 +64,16 @@ struct StartUpGuard {
     }
 };
 
+// What a command printed must have reached standard output: a full disk or a
+// closed pipe behind it (`bom L.swb - > /dev/full`) is a failed write, exit 1.
+int FinishStandardOutput(QTextStream& out, const QFile& device, QTextStream& err, int code) {
+    out.flush();
+    if (out.status() == QTextStream::Ok && device.error() == QFileDevice::NoError)
+        return code;
+    err << "stripwright: cannot write to standard output: " << device.errorString() << "\n";
+    return code == sw::kExitOk ? sw::kExitOutputFailed : code;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -79,10 +90,14 @@ int main(int argc, char* argv[]) {
         QGuiApplication app(argc, argv);
         guard.Started();
         sw::RegisterFonts();
-        QTextStream out(stdout);
+        // Standard output is written straight through its descriptor, so a
+        // failed write keeps the system's reason.
+        QFile standardOutput;
+        standardOutput.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+        QTextStream out(&standardOutput);
         QTextStream err(stderr);
-        const int code = sw::RunCommandLine(args, out, err);
-        out.flush();
+        int code = sw::RunCommandLine(args, out, err);
+        code = FinishStandardOutput(out, standardOutput, err, code);
         err.flush();
         return code;
     }

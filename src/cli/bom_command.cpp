@@ -14,6 +14,8 @@ int RunBomCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
                "standard output)\n";
         return kExitBadInput;
     }
+    if (args[1] != QLatin1String("-") && !CheckOutputIsNotLayout(args[0], args[1], err))
+        return kExitBadInput;
     LayoutDocument doc;
     if (!LoadLayoutForCommand(args[0], doc, err))
         return kExitBadInput;

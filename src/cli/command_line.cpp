@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/commands.h"
+#include "model/atomic_file.h"
 #include "model/layout_document.h"
 #include "model/text_bounds.h"
 
@@ -44,10 +45,11 @@ void PrintHelp(QTextStream& out) {
     out << "  --help       show this text\n"
            "  --version    show the program's release number\n\n"
            "Exit status: 0 success; 1 the output could not be written (connect: the holes\n"
-           "are not connected); 2 bad input: bad usage or a number out of range, a layout\n"
-           "that is missing, not a regular file or over 64 MB, XML that does not parse or\n"
-           "holds NUL, a damaged layout, a board with no copper picture (pnp), copper too\n"
-           "vast to follow (connect), or the editor started without a display.\n";
+           "are not connected); 2 bad input: bad usage or a number out of range, an output\n"
+           "that is the layout itself, a layout that is missing, not a regular file or\n"
+           "over 64 MB, XML that does not parse or holds NUL, a damaged layout, a board\n"
+           "with no copper picture (pnp), copper too vast to follow (connect), or the\n"
+           "editor started without a display.\n";
 }
 
 }  // namespace
@@ -87,6 +89,14 @@ int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) 
     err << "stripwright: unknown command \"" << Excerpt(first) << "\"\n\n";
     PrintHelp(err);
     return kExitBadInput;
+}
+
+bool CheckOutputIsNotLayout(const QString& layout, const QString& output, QTextStream& err) {
+    if (!IsSameFile(layout, output))
+        return true;
+    err << "stripwright: the output \"" << output << "\" is the layout \"" << layout
+        << "\" itself; writing it would destroy the layout: name another file\n";
+    return false;
 }
 
 bool LoadLayoutForCommand(const QString& path, LayoutDocument& doc, QTextStream& err) {

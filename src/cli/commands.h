@@ -22,5 +22,8 @@ int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 
 // Loads a layout for a command, writing the one-line reason to `err` on failure.
 bool LoadLayoutForCommand(const QString& path, LayoutDocument& doc, QTextStream& err);
+// False, with the reason on `err`, when `output` is the layout file itself (links
+// followed): writing it would destroy the layout the output is made from.
+bool CheckOutputIsNotLayout(const QString& layout, const QString& output, QTextStream& err);
 
 }  // namespace sw

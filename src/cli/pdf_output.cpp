@@ -2,7 +2,6 @@
 
 #include "model/atomic_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -45,12 +44,12 @@ void SetUpPdfPrinter(QPrinter& printer, const QString& path, QPageSize::PageSize
 WriteResult PrintToPdf(const QString& path, QPageSize::PageSizeId page,
                        const std::function<WriteResult(QPrinter&)>& print) {
     WriteResult result;
-    // QPrinter writes straight to a named file, so it prints into a temporary
-    // file that is then copied into place atomically.
-    QTemporaryFile temporary(QDir::tempPath() + QStringLiteral("/stripwright-print-XXXXXX.pdf"));
+    // QPrinter writes straight to a named file, so it prints into a scratch file
+    // beside the target (the temporary folder may be elsewhere, full or closed)
+    // that is then written into place atomically.
+    QTemporaryFile temporary(ScratchFilePattern(path, QStringLiteral(".pdf")));
     if (!temporary.open()) {
-        result.message = QStringLiteral("Cannot create a temporary file for the PDF: %1")
-                             .arg(temporary.errorString());
+        result.message = QStringLiteral("Cannot write \"%1\": %2").arg(path, temporary.errorString());
         return result;
     }
     temporary.close();
@@ -76,8 +75,7 @@ WriteResult PrintToPdf(const QString& path, QPageSize::PageSizeId page,
                 .arg(path, bytes.isEmpty()
                                ? QStringLiteral("the printer wrote no PDF")
                                : QStringLiteral("the PDF was cut short while printing (is the disk "
-                                                "holding %1 full?)")
-                                     .arg(QDir::toNativeSeparators(QDir::tempPath())));
+                                                "full?)"));
         return result;
     }
     return WriteFileAtomically(path, bytes);

@@ -32,6 +32,8 @@ int RunPnpCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
             << output << "\"), or print it with --pdf OUT.pdf\n";
         return kExitBadInput;
     }
+    if (!CheckOutputIsNotLayout(args.at(0), output, err))
+        return kExitBadInput;
     LayoutDocument doc;
     if (!LoadLayoutForCommand(args.at(0), doc, err))
         return kExitBadInput;

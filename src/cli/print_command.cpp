@@ -20,6 +20,8 @@ int RunPrintCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     }
     if (!CheckPdfName(args.at(1), err))
         return kExitBadInput;
+    if (!CheckOutputIsNotLayout(args.at(0), args.at(1), err))
+        return kExitBadInput;
     LayoutDocument doc;
     if (!LoadLayoutForCommand(args.at(0), doc, err))
         return kExitBadInput;

@@ -69,6 +69,8 @@ int RunRenderBoardCommand(const QStringList& args, QTextStream&, QTextStream& er
             << "\"; use .png, .gif, .jpg or .bmp\n";
         return kExitBadInput;
     }
+    if (!CheckOutputIsNotLayout(parsed.layout, parsed.output, err))
+        return kExitBadInput;
     LayoutDocument doc;
     if (!LoadLayoutForCommand(parsed.layout, doc, err))
         return kExitBadInput;

@@ -19,6 +19,8 @@ int RunRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err
             << "\": name it .gif, .jpg, .bmp or .png\n";
         return kExitBadInput;
     }
+    if (!CheckOutputIsNotLayout(args.at(0), args.at(1), err))
+        return kExitBadInput;
     LayoutDocument doc;
     if (!LoadLayoutForCommand(args.at(0), doc, err))
         return kExitBadInput;

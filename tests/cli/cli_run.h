@@ -39,6 +39,11 @@ inline ProgramRun RunProgram(const QStringList& args,
     return run;
 }
 
+inline QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 inline bool WriteTextFile(const QString& path, const QByteArray& text) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();

@@ -5,6 +5,8 @@
 
 #include "cli/cli_run.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -63,6 +65,63 @@ TEST(ProgramArguments, AreRefusedClearlyWithExit2) {
         EXPECT_LT(run.err.size(), 4000);
         EXPECT_FALSE(QFile::exists(gif));
     }
+}
+
+// An output that is the layout itself (by name, by another name, through a link)
+// is refused with exit 2 and the layout stays; a failed write to standard output
+// or a device exits 1 with the system's reason; a device stays a device.
+TEST(ProgramOutputs, NeverDestroyTheLayoutAndFailuresAreSaid) {
+    QTemporaryDir dir;
+    const QString layout = dir.filePath(QStringLiteral("L.swb"));
+    ASSERT_TRUE(test::WriteTextFile(layout, kLayout));
+    const QString gifLayout = dir.filePath(QStringLiteral("L.gif"));  // a layout saved under a picture's name
+    ASSERT_TRUE(test::WriteTextFile(gifLayout, kLayout));
+    const QString link = dir.filePath(QStringLiteral("link.pdf"));
+    ASSERT_TRUE(QFile::link(layout, link));
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+
+    const struct {
+        QStringList args;
+        int exit;
+        const char* says;
+        QString standardOutput;  // a file standard output goes to, or none
+    } cases[] = {
+        {{QStringLiteral("bom"), layout, layout}, 2, "is the layout", {}},
+        {{QStringLiteral("render"), gifLayout, gifLayout}, 2, "is the layout", {}},
+        {{QStringLiteral("print"), layout, link}, 2, "is the layout", {}},
+        {{QStringLiteral("pnp"), layout, QStringLiteral("--pdf"), link}, 2, "is the layout", {}},
+        {{QStringLiteral("render-board"), gifLayout, gifLayout}, 2, "is the layout", {}},
+        {{QStringLiteral("bom"), layout, QStringLiteral("-")}, 1,
+         "cannot write to standard output: No space left on device", QStringLiteral("/dev/full")},
+        {{QStringLiteral("bom"), layout, QStringLiteral("/dev/full")}, 1,
+         "Cannot write \"/dev/full\": No space left on device", {}},
+        {{QStringLiteral("bom"), layout, QStringLiteral("/dev/null")}, 0, "", {}},
+        {{QStringLiteral("print"), layout, pdf}, 0, "", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        QProcess process;
+        QProcessEnvironment env = test::OffscreenEnvironment();
+        // The temporary folder may be closed: the PDF is made beside its target.
+        env.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("no-such-folder")));
+        process.setProcessEnvironment(env);
+        if (!c.standardOutput.isEmpty())
+            process.setStandardOutputFile(c.standardOutput);
+        process.start(test::ProgramPath(), c.args);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QByteArray err = process.readAllStandardError();
+        EXPECT_EQ(process.exitCode(), c.exit) << err.toStdString();
+        EXPECT_TRUE(err.contains(c.says)) << err.toStdString();
+        EXPECT_EQ(test::ReadFile(layout), kLayout);
+        EXPECT_EQ(test::ReadFile(gifLayout), kLayout);
+    }
+    EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/null")).exists());
+    struct stat null {};
+    ASSERT_EQ(stat("/dev/null", &null), 0);
+    EXPECT_TRUE(S_ISCHR(null.st_mode));
+    EXPECT_TRUE(test::ReadFile(pdf).startsWith("%PDF"));
+    // Nothing of the printer's is left beside the page.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).size(), 4);
 }
 
 }  // namespace
