@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -84,7 +85,8 @@ TEST_F(HostileWindow, TheBigGeneratedLayoutsOpenAndPaint) {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
     for (const char* name : {"name-100000-characters", "unknown-elements-10000-deep",
-                             "components-100000"}) {
+                             "components-100000", "unknown-elements-20000-deep",
+                             "text-letter-with-a-million-accents", "damaged-name-50000-lines"}) {
         const QString path = temp.filePath(QLatin1String(name) + QStringLiteral(".swb"));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -92,6 +94,25 @@ TEST_F(HostileWindow, TheBigGeneratedLayoutsOpenAndPaint) {
         file.close();
         OpenAndCheck(path);
     }
+}
+
+// The first edit of a deep file takes its undo snapshot, and Save writes it, in
+// proportion to the file (each was 800 MB for 20 000 levels).
+TEST_F(HostileWindow, ADeepFileIsSnapshotAndSavedInProportion) {
+    QTemporaryDir temp;
+    const QString path = temp.filePath(QStringLiteral("deep.swb"));
+    const QByteArray bytes = GeneratedHostileLayout(QStringLiteral("unknown-elements-20000-deep"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    OpenAndCheck(path);
+    form->TakeSnapshot();
+    EXPECT_TRUE(form->CanUndo());
+    form->BtnSaveClick();
+    EXPECT_LT(QFileInfo(path).size(), bytes.size() * 2);
+    LayoutDocument reopened;
+    EXPECT_TRUE(reopened.LoadFile(path).ok);
 }
 
 }  // namespace
