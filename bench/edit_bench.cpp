@@ -4,12 +4,12 @@
 #include "edit/edit_commands.h"
 #include "edit/editor_host.h"
 #include "edit/explorer_port.h"
-#include "edit/kinds.h"
+#include "model/kinds.h"
 #include "edit/placement_tool.h"
 #include "model/catalogue.h"
 #include "model/layout_document.h"
 #include "model/undo_snapshot.h"
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

@@ -10,7 +10,7 @@
 #include "render/canvas.h"
 #include "render/pick_map.h"
 #include "render/render_layout.h"
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <QImage>
 #include <algorithm>

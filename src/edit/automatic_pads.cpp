@@ -1,6 +1,6 @@
 #include "edit/automatic_pads.h"
 
-#include "edit/kinds.h"
+#include "model/kinds.h"
 #include "model/layout_document.h"
 
 #include <algorithm>

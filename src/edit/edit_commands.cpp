@@ -2,10 +2,10 @@
 
 #include "edit/editor_host.h"
 #include "edit/explorer_port.h"
-#include "edit/kinds.h"
+#include "model/kinds.h"
 #include "edit/placement_tool.h"
 #include "model/layout_document.h"
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <algorithm>
 #include <climits>

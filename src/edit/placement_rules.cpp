@@ -1,6 +1,6 @@
 #include "edit/placement_rules.h"
 
-#include "edit/kinds.h"
+#include "model/kinds.h"
 
 #include <algorithm>
 #include <cstdlib>

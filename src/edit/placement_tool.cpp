@@ -1,15 +1,15 @@
 #include "edit/placement_tool.h"
 
-#include "analysis/connectivity_check.h"
+#include "edit/connectivity_check.h"
 #include "edit/automatic_pads.h"
 #include "edit/edit_commands.h"
 #include "edit/explorer_port.h"
-#include "edit/kinds.h"
+#include "model/kinds.h"
 #include "edit/placement_rules.h"
 #include "model/catalogue.h"
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
 #include "edit/selection.h"
 
 #include "edit/explorer_port.h"
-#include "edit/kinds.h"
+#include "model/kinds.h"
 #include "model/catalogue.h"
 #include "model/layout_document.h"
 #include "render/pick_map.h"

@@ -2,7 +2,7 @@
 // Filling the value editor for one kind, for a new component or for replacing
 // an existing one, from the component catalogue.
 
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <pugixml.hpp>
 

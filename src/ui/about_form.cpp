@@ -1,7 +1,7 @@
 #include "ui/about_form.h"
 
 #include "model/web_addresses.h"
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

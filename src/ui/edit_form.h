@@ -3,7 +3,7 @@
 // and gives its value, unit and one kind-specific choice (colour, size, taper or
 // type). The caller fills it for the kind at hand, shows it and reads it back.
 
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -3,7 +3,7 @@
 #include "model/catalogue.h"
 #include "model/layout_document.h"
 #include "model/text_bounds.h"
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 #include "ui/explorer_order.h"
 #include "ui/kind_pictures.h"
 

@@ -2,7 +2,7 @@
 
 #include "ui/main_form.h"
 
-#include "edit/main_form_editing.h"
+#include "ui/main_form_editing.h"
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 #include "ui/explorer.h"

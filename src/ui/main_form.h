@@ -17,7 +17,7 @@
 #include "model/layout_document.h"
 #include "model/undo_snapshot.h"
 #include "render/pick_map.h"
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <QAction>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "ui/main_form_output.h"
 
-#include "analysis/bill_of_materials_export.h"
+#include "edit/bill_of_materials_export.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
 #include "ui/output_commands.h"

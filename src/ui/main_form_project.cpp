@@ -3,7 +3,7 @@
 
 #include "ui/main_form.h"
 
-#include "edit/main_form_editing.h"
+#include "ui/main_form_editing.h"
 
 #include "ui/explorer.h"
 

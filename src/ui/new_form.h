@@ -3,7 +3,7 @@
 // (no bounds: any integer is stored as typed), the title texts and whether the
 // component list is hidden. New Project and Board Properties share it.
 
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <QDialog>
 #include <QImage>

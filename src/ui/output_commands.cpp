@@ -3,7 +3,7 @@
 #include "model/layout_document.h"
 #include "render/export/copper_output.h"
 #include "render/export/layout_output.h"
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 #include "ui/wait_form.h"
 
 #include <QPrinter>

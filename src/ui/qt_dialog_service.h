@@ -1,7 +1,7 @@
 #pragma once
 // The dialog seam on real Qt dialogs, owned by the main window.
 
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <QPointer>
 #include <QUrl>

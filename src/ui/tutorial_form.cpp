@@ -1,6 +1,6 @@
 #include "ui/tutorial_form.h"
 
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "ui/update_check.h"
 
 #include "model/web_addresses.h"
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 #include "ui/update_feed.h"
 #include "ui/update_form.h"
 #include "ui/wait_form.h"

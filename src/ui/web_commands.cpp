@@ -1,7 +1,7 @@
 #include "ui/web_commands.h"
 
 #include "model/web_addresses.h"
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 namespace sw {
 

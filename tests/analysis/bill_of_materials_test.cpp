@@ -1,5 +1,5 @@
 #include "analysis/bill_of_materials.h"
-#include "analysis/bill_of_materials_export.h"
+#include "edit/bill_of_materials_export.h"
 #include "model/layout_document.h"
 #include "test_support.h"
 #include "ui/scripted_dialogs.h"

@@ -1,5 +1,5 @@
 #include "analysis/connectivity.h"
-#include "analysis/connectivity_check.h"
+#include "edit/connectivity_check.h"
 #include "model/layout_document.h"
 #include "test_support.h"
 #include "ui/scripted_dialogs.h"

@@ -3,7 +3,7 @@
 
 #include "edit/edit_commands.h"
 
-#include "edit/kinds.h"
+#include "model/kinds.h"
 #include "edit/placement_tool.h"
 #include "editor_fakes.h"
 #include "test_support.h"

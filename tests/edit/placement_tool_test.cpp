@@ -2,7 +2,7 @@
 
 #include "edit/placement_tool.h"
 
-#include "edit/kinds.h"
+#include "model/kinds.h"
 #include "edit/placement_rules.h"
 #include "editor_fakes.h"
 #include "render/board_geometry.h"

@@ -2,7 +2,7 @@
 
 #include "edit/selection.h"
 
-#include "edit/kinds.h"
+#include "model/kinds.h"
 #include "editor_fakes.h"
 #include "render/board_geometry.h"
 #include "render/canvas.h"

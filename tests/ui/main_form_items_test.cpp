@@ -3,7 +3,7 @@
 // the component context menu) is connected and does something that can be
 // seen: a dialog through the seam, a changed document, or a changed view.
 
-#include "edit/main_form_editing.h"
+#include "ui/main_form_editing.h"
 #include "test_main_form.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"

@@ -12,7 +12,7 @@
 // No / Cancel / nothing), so an unexpected dialog never passes unseen. Shell
 // opens are recorded and succeed unless scripted otherwise.
 
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <QPrinter>
 #include <deque>

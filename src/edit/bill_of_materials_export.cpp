@@ -1,7 +1,7 @@
-#include "analysis/bill_of_materials_export.h"
+#include "edit/bill_of_materials_export.h"
 
 #include "analysis/bill_of_materials.h"
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 namespace sw {
 

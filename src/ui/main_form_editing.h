@@ -6,7 +6,7 @@
 // events into pixels of the board image and buttons.
 
 #include "edit/editor_host.h"
-#include "edit/explorer_tree_port.h"
+#include "ui/explorer_tree_port.h"
 #include "edit/placement_tool.h"
 
 #include <QObject>

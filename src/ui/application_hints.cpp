@@ -1,4 +1,4 @@
-#include "edit/application_hints.h"
+#include "ui/application_hints.h"
 
 #include <QCoreApplication>
 #include <QEvent>

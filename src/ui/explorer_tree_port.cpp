@@ -1,4 +1,4 @@
-#include "edit/explorer_tree_port.h"
+#include "ui/explorer_tree_port.h"
 
 #include "model/catalogue.h"
 #include "model/layout_document.h"

@@ -1,6 +1,6 @@
 // The application-wide tooltip switch.
 
-#include "edit/application_hints.h"
+#include "ui/application_hints.h"
 
 #include <QApplication>
 #include <QHelpEvent>

@@ -2,9 +2,9 @@
 // pixels, the status panes, the context menu and the explorer's keys, with the
 // dialogs scripted.
 
-#include "edit/main_form_editing.h"
+#include "ui/main_form_editing.h"
 
-#include "edit/kinds.h"
+#include "model/kinds.h"
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 #include "render/pick_map.h"

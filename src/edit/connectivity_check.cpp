@@ -1,6 +1,6 @@
-#include "analysis/connectivity_check.h"
+#include "edit/connectivity_check.h"
 
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 namespace sw {
 

@@ -1,6 +1,6 @@
-#include "edit/main_form_editing.h"
+#include "ui/main_form_editing.h"
 
-#include "edit/application_hints.h"
+#include "ui/application_hints.h"
 #include "edit/edit_commands.h"
 #include "edit/selection.h"
 #include "model/catalogue.h"

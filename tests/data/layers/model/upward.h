@@ -1,0 +1,5 @@
+#pragma once
+// A model header that reaches up into the windows: the layer check refuses it.
+#include "render/canvas.h"
+#include "ui/main_form.h"
+#include <QString>

@@ -1,0 +1,2 @@
+// Using a folder below is allowed.
+#include "model/layout_document.h"

@@ -1,0 +1,2 @@
+// A folder named in no layer.
+#include "model/layout_document.h"
