@@ -25,6 +25,7 @@ public:
     }
     std::optional<QString> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> ChooseFolder(const QString&, const QString&) override { return {}; }
     std::optional<QString> InputBox(const QString&, const QString&, const QString& i) override {
         return i;
     }

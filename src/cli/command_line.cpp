@@ -32,6 +32,10 @@ const std::vector<Command>& Commands() {
          RunPnpCommand},
         {"print", "print LAYOUT.swb OUT.pdf [--page a4|letter]   the printed page, as a PDF file",
          RunPrintCommand},
+        {"gerber",
+         "gerber LAYOUT.swb OUTDIR [--drill MM]   a PCB's copper and outline (Gerber) and\n"
+         "               drill (Excellon) files for a board house",
+         RunGerberCommand},
     };
     return commands;
 }

@@ -19,6 +19,8 @@ int RunConnectCommand(const QStringList& args, QTextStream& out, QTextStream& er
 int RunRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int RunPnpCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+// gerber LAYOUT.swb OUTDIR [--drill MM]: Gerber copper and outline, Excellon drill.
+int RunGerberCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // Loads a layout for a command, writing the one-line reason to `err` on failure.
 bool LoadLayoutForCommand(const QString& path, LayoutDocument& doc, QTextStream& err);

@@ -70,6 +70,9 @@ public:
     virtual std::optional<QString> OpenFile(const FileDialogRequest& request) = 0;
     // The chosen path (the dialog asks before overwriting), or nothing when cancelled.
     virtual std::optional<QString> SaveFile(const FileDialogRequest& request) = 0;
+    // A folder chooser starting in `initialFolder` (may be empty); the chosen
+    // folder, or nothing when cancelled.
+    virtual std::optional<QString> ChooseFolder(const QString& caption, const QString& initialFolder) = 0;
     // One-line input box; nothing when cancelled.
     virtual std::optional<QString> InputBox(const QString& caption, const QString& prompt,
                                             const QString& initial) = 0;

@@ -47,7 +47,7 @@ class ToolWindows;
 // Every command of the menus and the Quick Tasks group.
 enum class Command {
     NewProject, OpenProject, SaveProject, SaveProjectAs, ExportBom, RenderImage, Print, PrintPnp,
-    RenderPnp, Exit, Undo, BoardProperties, SelectAll, CheckConnectivity, Tutorials,
+    RenderPnp, ExportGerber, Exit, Undo, BoardProperties, SelectAll, CheckConnectivity, Tutorials,
     LayoutsOnline, SubmitLayout, CheckForUpdate, Forum, ResistorCalculator, About, Donate,
     RotateLeft, MoveUp, MoveLeft, MoveDown, MoveRight,
     Replace, ChangeValue, ChangeExtra, ChangeShape, Rename, Delete,
@@ -139,6 +139,8 @@ public:
     QAction* ToolboxItem(int index) const { return m_toolboxItems[size_t(index)]; }
     QAction* ToolboxMenuItem(int index) const { return m_toolboxMenuItems[size_t(index)]; }
     QAction* RenderPnpTask() const { return m_renderPnpTask; }
+    // The Project menu's "Export Gerber...", shown like the Render PnP task (PCB layouts).
+    QAction* ExportGerberItem() const { return m_exportGerberItem; }
 
     // ---- controls, named as the handlers know them ----------------------------
     GroupBar* MainBar = nullptr;
@@ -225,6 +227,7 @@ private:
     std::array<QAction*, 21> m_toolboxItems{};
     std::array<QAction*, 21> m_toolboxMenuItems{};
     QAction* m_renderPnpTask = nullptr;
+    QAction* m_exportGerberItem = nullptr;
     MainFormEditing* m_editing = nullptr;
     ToolWindows* m_tools = nullptr;  // a child QObject of the window
 };

@@ -64,6 +64,7 @@ void TMainForm::BuildMenus() {
     add(ProjectMenu, Command::Print, QStringLiteral("&Print"), QKeySequence::Print);
     add(ProjectMenu, Command::PrintPnp, QStringLiteral("Print PnP"));
     add(ProjectMenu, Command::RenderPnp, QStringLiteral("Render PnP"));
+    m_exportGerberItem = add(ProjectMenu, Command::ExportGerber, QStringLiteral("Export Gerber..."));
     ProjectMenu->addSeparator();
     add(ProjectMenu, Command::Exit, QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
 

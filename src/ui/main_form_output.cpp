@@ -28,6 +28,8 @@ void ConnectOutputCommands(TMainForm& form) {
     // ExportBillofMaterials1Click: the save dialog, then the list.
     form.ConnectCommand(Command::ExportBom,
                         [&form] { ExportBillOfMaterials(form.Document(), form.Dialogs()); });
+    form.ConnectCommand(Command::ExportGerber,
+                        [context, &form] { ExportGerberCommand(context(), form.FileName()); });
 }
 
 }  // namespace sw

@@ -1,6 +1,7 @@
 #pragma once
-// Connects the main window's Render Image, Print, Render PnP, Print PnP and
-// Export Bill of Materials items (menu and Quick Tasks) to the output commands.
+// Connects the main window's Render Image, Print, Render PnP, Print PnP, Export
+// Bill of Materials and Export Gerber items (menu and Quick Tasks) to the
+// output commands.
 
 namespace sw {
 

@@ -170,6 +170,7 @@ void TMainForm::ApplyBoardType() {
     m_toolboxItems[size_t(FindKind("Pad")->index)]->setVisible(tools->solderPad);
     m_toolboxItems[size_t(FindKind("Trace")->index)]->setVisible(tools->trace);
     m_renderPnpTask->setVisible(tools->renderPnp);
+    m_exportGerberItem->setVisible(tools->renderPnp);
 }
 
 void TMainForm::SetReveal(bool on) {

@@ -2,10 +2,13 @@
 
 #include "model/layout_document.h"
 #include "render/export/copper_output.h"
+#include "render/export/gerber_files.h"
+#include "render/export/gerber_output.h"
 #include "render/export/layout_output.h"
 #include "edit/dialog_service.h"
 #include "ui/wait_form.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 #include <optional>
 
@@ -106,6 +109,28 @@ void RenderPnpCommand(const OutputCommandContext& ctx) {
 
 void PrintPnpCommand(const OutputCommandContext& ctx) {
     PrintWith(ctx, [&](QPrinter& printer) { return PrintCopperImage(ctx.doc, printer); });
+}
+
+void ExportGerberCommand(const OutputCommandContext& ctx, const QString& layoutFileName) {
+    // A layout that cannot be written is said so before a folder is asked for.
+    if (const std::optional<QString> refusal = GerberRefusal(ctx.doc)) {
+        ctx.dialogs.ShowError(*refusal);
+        return;
+    }
+    const QFileInfo layout(layoutFileName);
+    const std::optional<QString> folder = ctx.dialogs.ChooseFolder(
+        QStringLiteral("Export Gerber"), layoutFileName.isEmpty() ? QString() : layout.absolutePath());
+    if (!folder || folder->isEmpty())
+        return;
+    const QString baseName =
+        layout.completeBaseName().isEmpty() ? QStringLiteral("layout") : layout.completeBaseName();
+    const GerberWriteResult result = WriteGerberFiles(ctx.doc, *folder, baseName, kDefaultDrillUnits);
+    if (!result.write.ok) {
+        ctx.dialogs.ShowError(result.write.message);
+        return;
+    }
+    ctx.dialogs.ShowInformation(kExportCompleteMessage + QStringLiteral("\n\n") +
+                                result.files.join(QLatin1Char('\n')));
 }
 
 }  // namespace sw

@@ -1,5 +1,6 @@
 #pragma once
-// The editor's output commands: Render Image, Print, Render PnP and Print PnP.
+// The editor's output commands: Render Image, Print, Render PnP, Print PnP and
+// Export Gerber.
 // Every question and dialog goes through the dialog seam, so the main window's
 // handlers only call these and the commands run in tests without a screen.
 
@@ -28,6 +29,7 @@ inline const QString kNoPrintersMessage = QStringLiteral("No printers detected!"
 inline const QString kRenderImageFilter =
     QStringLiteral("GIF Images (*.gif);;JPEG Images (*.jpg);;Bitmaps (*.bmp)");
 inline const QString kRenderPnpFilter = QStringLiteral("GIF Images (*.gif)");
+inline const QString kExportCompleteMessage = QStringLiteral("Export complete!");
 
 // Render Image: the picture save dialog ("render.gif"), the wait window while
 // the picture is rendered and written in the format its name asks for, then
@@ -40,5 +42,10 @@ void PrintCommand(const OutputCommandContext& ctx);
 void RenderPnpCommand(const OutputCommandContext& ctx);
 // Print PnP: the toner-transfer picture printed at true scale.
 void PrintPnpCommand(const OutputCommandContext& ctx);
+// Export Gerber: a folder dialog (starting beside the layout's file), then the
+// copper, outline and drill files named after `layoutFileName` (empty: the
+// layout is not saved yet, the files are called "layout"), then "Export
+// complete!" with the list of files written.
+void ExportGerberCommand(const OutputCommandContext& ctx, const QString& layoutFileName);
 
 }  // namespace sw

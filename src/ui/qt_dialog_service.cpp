@@ -107,6 +107,17 @@ std::optional<QString> QtDialogService::SaveFile(const FileDialogRequest& reques
     return dialog.selectedFiles().first();
 }
 
+std::optional<QString> QtDialogService::ChooseFolder(const QString& caption,
+                                                     const QString& initialFolder) {
+    QFileDialog dialog(m_parent, caption, initialFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
 std::optional<QString> QtDialogService::InputBox(const QString& caption, const QString& prompt,
                                                  const QString& initial) {
     bool ok = false;

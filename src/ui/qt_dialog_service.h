@@ -26,6 +26,7 @@ public:
     MessageAnswer Message(MessageKind kind, const QString& text, MessageButtons buttons) override;
     std::optional<QString> OpenFile(const FileDialogRequest& request) override;
     std::optional<QString> SaveFile(const FileDialogRequest& request) override;
+    std::optional<QString> ChooseFolder(const QString& caption, const QString& initialFolder) override;
     std::optional<QString> InputBox(const QString& caption, const QString& prompt,
                                     const QString& initial) override;
     bool ShellOpen(const QString& target) override;

@@ -86,6 +86,7 @@ TEST_F(MainFormTest, StartsWithTheDefaultLayoutUnmodified) {
     EXPECT_EQ(form->Document().GetRootAttribute("Project"), QStringLiteral("New Project"));
     EXPECT_EQ(form->Document().BoardWidth(), 20);
     EXPECT_TRUE(dialogs.Calls().empty());
+    EXPECT_FALSE(form->ExportGerberItem()->isVisible());  // a stripboard has no Gerber output
 }
 
 TEST_F(MainFormTest, StartsWithTheLayoutNamedOnTheCommandLine) {
@@ -333,6 +334,8 @@ TEST_F(MainFormTest, BoardPropertiesWritesTheRootAndCountsAsAnUnsavedChangeWitho
     EXPECT_TRUE(ItemShown(form->ToolboxItem(FindKind("Trace")->index)));
     EXPECT_FALSE(ItemShown(form->ToolboxItem(FindKind("Cut")->index)));
     EXPECT_TRUE(ItemShown(form->RenderPnpTask()));
+    EXPECT_TRUE(form->ExportGerberItem()->isVisible());
+    EXPECT_TRUE(form->ExportGerberItem()->isEnabled());
 }
 
 TEST_F(MainFormTest, BoardPropertiesConfirmedUnchangedLeavesTheLayoutUnmodified) {
@@ -426,7 +429,7 @@ TEST_F(MainFormTest, MenusInOrderWithTheirCaptions) {
     EXPECT_EQ(captions(form->ProjectMenu),
               (QStringList{"&New Project", "&Open Project", "&Save Project", "Save Project &As...",
                            "-", "Export &Bill of Materials", "&Render Image", "&Print",
-                           "Print PnP", "Render PnP", "-", "E&xit"}));
+                           "Print PnP", "Render PnP", "Export Gerber...", "-", "E&xit"}));
     EXPECT_EQ(captions(form->EditMenu),
               (QStringList{"&Undo", "Board Properties", "Select All", "-", "Check Connectivity"}));
     EXPECT_EQ(captions(form->HelpMenu).size(), 7);

@@ -145,3 +145,68 @@ TEST(PrintCommandsTest, CancelledDialogPrintsNothingAndAChosenPrinterGetsThePage
 
 }  // namespace
 }  // namespace sw
+
+namespace sw {
+namespace {
+
+TEST(ExportGerberCommandTest, AsksForAFolderWritesTheThreeFilesAndListsThem) {
+    QTemporaryDir dir;
+    const LayoutDocument doc = Board();
+    // Named after the layout's file; the folder is made when missing.
+    for (const QString& layoutFile : {dir.filePath("amp.swb"), QString()}) {
+        const QString folder = dir.filePath(layoutFile.isEmpty() ? "new/gerber" : "gerber");
+        ScriptedDialogs dialogs;
+        dialogs.AnswerChooseFolder(folder).AnswerMessage(MessageAnswer::Ok);
+        ExportGerberCommand({doc, dialogs, {}, nullptr}, layoutFile);
+        const auto folders = dialogs.CallsOf(Type::ChooseFolder);
+        ASSERT_EQ(folders.size(), 1u);
+        EXPECT_EQ(folders[0].caption, QStringLiteral("Export Gerber"));
+        EXPECT_EQ(folders[0].initial, layoutFile.isEmpty() ? QString() : dir.path());
+        const QString base = layoutFile.isEmpty() ? "layout" : "amp";
+        const QStringList files = {folder + "/" + base + "-B_Cu.gbr",
+                                   folder + "/" + base + "-Edge_Cuts.gbr", folder + "/" + base + ".drl"};
+        for (const QString& file : files)
+            EXPECT_TRUE(QFile::exists(file)) << file.toStdString();
+        const auto messages = dialogs.CallsOf(Type::Message);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].kind, MessageKind::Information);
+        EXPECT_EQ(messages[0].text, kExportCompleteMessage + "\n\n" + files.join('\n'));
+    }
+}
+
+TEST(ExportGerberCommandTest, CancelRefusalAndFailureEachEndItWithoutAFile) {
+    QTemporaryDir dir;
+    const LayoutDocument pcb = Board();
+    {  // cancelled: nothing asked after the folder dialog
+        ScriptedDialogs dialogs;
+        dialogs.AnswerChooseFolder(std::nullopt);
+        ExportGerberCommand({pcb, dialogs, {}, nullptr}, dir.filePath("a.swb"));
+        EXPECT_EQ(dialogs.Calls().size(), 1u);
+    }
+    {  // not a PCB: said before any folder is asked for
+        LayoutDocument strip;
+        ASSERT_TRUE(strip.LoadText("<Layout Type=\"Stripboard\" Width=\"20\" Height=\"10\"/>").ok);
+        ScriptedDialogs dialogs;
+        dialogs.AnswerMessage(MessageAnswer::Ok);
+        ExportGerberCommand({strip, dialogs, {}, nullptr}, dir.filePath("a.swb"));
+        ASSERT_EQ(dialogs.Calls().size(), 1u);
+        EXPECT_EQ(dialogs.Calls()[0].kind, MessageKind::Error);
+        EXPECT_TRUE(dialogs.Calls()[0].text.startsWith("Gerber output is for PCB layouts"));
+    }
+    {  // the folder cannot be made: a file stands in its place
+        const QString blocked = dir.filePath("blocked");
+        QFile file(blocked);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.close();
+        ScriptedDialogs dialogs;
+        dialogs.AnswerChooseFolder(blocked + "/gerber").AnswerMessage(MessageAnswer::Ok);
+        ExportGerberCommand({pcb, dialogs, {}, nullptr}, dir.filePath("a.swb"));
+        const auto messages = dialogs.CallsOf(Type::Message);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].kind, MessageKind::Error);
+        EXPECT_TRUE(messages[0].text.contains("Cannot create the folder")) << messages[0].text.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace sw

@@ -25,7 +25,7 @@ namespace sw::test {
 class ScriptedDialogs : public DialogService {
 public:
     enum class Type {
-        Message, OpenFile, SaveFile, InputBox, ShellOpen, PrintDialog, EditValue,
+        Message, OpenFile, SaveFile, ChooseFolder, InputBox, ShellOpen, PrintDialog, EditValue,
         LayoutProperties
     };
 
@@ -37,7 +37,7 @@ public:
         QString text;  // message text; InputBox prompt; ShellOpen target; PDF of a print
         // OpenFile, SaveFile
         FileDialogRequest request;
-        // InputBox
+        // InputBox, ChooseFolder (the initial folder)
         QString caption;
         QString initial;
         // EditValue: how the value editor was set up
@@ -57,6 +57,10 @@ public:
     }
     ScriptedDialogs& AnswerSaveFile(std::optional<QString> path) {
         m_saveFiles.push_back(std::move(path));
+        return *this;
+    }
+    ScriptedDialogs& AnswerChooseFolder(std::optional<QString> folder) {
+        m_folders.push_back(std::move(folder));
         return *this;
     }
     ScriptedDialogs& AnswerInput(std::optional<QString> text) {
@@ -111,7 +115,7 @@ public:
     // True when every scripted answer has been used.
     bool ScriptUsedUp() const {
         return m_messages.empty() && m_openFiles.empty() && m_saveFiles.empty() &&
-               m_inputs.empty() && m_shellOpens.empty() && m_prints.empty() &&
+               m_folders.empty() && m_inputs.empty() && m_shellOpens.empty() && m_prints.empty() &&
                m_values.empty() && m_properties.empty();
     }
 
@@ -155,6 +159,19 @@ public:
             return std::nullopt;
         }
         return Take(m_saveFiles);
+    }
+
+    std::optional<QString> ChooseFolder(const QString& caption, const QString& initialFolder) override {
+        Call c;
+        c.type = Type::ChooseFolder;
+        c.caption = caption;
+        c.initial = initialFolder;
+        m_calls.push_back(c);
+        if (m_folders.empty()) {
+            ADD_FAILURE() << "unscripted folder dialog: " << caption.toStdString();
+            return std::nullopt;
+        }
+        return Take(m_folders);
     }
 
     std::optional<QString> InputBox(const QString& caption, const QString& prompt,
@@ -239,6 +256,7 @@ private:
     std::deque<MessageAnswer> m_messages;
     std::deque<std::optional<QString>> m_openFiles;
     std::deque<std::optional<QString>> m_saveFiles;
+    std::deque<std::optional<QString>> m_folders;
     std::deque<std::optional<QString>> m_inputs;
     std::deque<bool> m_shellOpens;
     std::deque<std::optional<QString>> m_prints;

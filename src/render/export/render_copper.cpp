@@ -13,24 +13,25 @@ namespace {
 
 constexpr Rgb kBlack = 0x000000;
 constexpr Rgb kWhite = 0xFFFFFF;
-constexpr int kDrillDiameter = 5;
 // Large enough for any board a person draws (a 1000 x 1000 hole board), small
 // enough that the raster can always be made.
 constexpr int kMaxCanvasSide = 20 * 1002;
-
-// Trace widths and pad sizes: the number at the start of `Value`, to the
-// nearest integer with halves to the even neighbour.
-int SizeNumber(pugi::xml_node node) {
-    // Capped before the conversion: a size of 10^20 is a pen wider than the canvas.
-    const double size = std::nearbyint(ValueNumber(TextAttr(node, "Value")));
-    return int(std::clamp(size, 0.0, double(kMaxCanvasSide) * 4));
-}
 
 // Canvas positions of absurd holes stay within about a billion pixels, so the
 // arithmetic cannot overflow and the canvas clips them away.
 int Saturate(long long v) { return int(std::clamp(v, -1000000000LL, 1000000000LL)); }
 
 }  // namespace
+
+int CopperSizeNumber(pugi::xml_node node) {
+    // Capped before the conversion: a size of 10^20 is a pen wider than the canvas.
+    const double size = std::nearbyint(ValueNumber(TextAttr(node, "Value")));
+    return int(std::clamp(size, 0.0, double(kMaxCanvasSide) * 4));
+}
+
+int CopperTraceWidth(pugi::xml_node node) { return std::max(1, CopperSizeNumber(node)); }
+
+int CopperSquareSide(int sizeNumber) { return 2 * (sizeNumber / 2); }
 
 QSize CopperCanvasSize(const LayoutDocument& doc, QString* error) {
     const int width = doc.BoardWidth();
@@ -82,8 +83,7 @@ void RenderCopper(const LayoutDocument& doc, Canvas& canvas, int width, int heig
     for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
         if (std::strcmp(node.name(), "Trace") != 0)
             continue;
-        // A width without a number draws the thinnest line, as on screen.
-        canvas.SetPen(kBlack, std::max(1, SizeNumber(node)));
+        canvas.SetPen(kBlack, CopperTraceWidth(node));
         const QPoint from = hole(node);
         const QPoint to = at(node, "X2", "Y2");
         canvas.Line(from.x(), from.y(), to.x(), to.y());
@@ -93,20 +93,20 @@ void RenderCopper(const LayoutDocument& doc, Canvas& canvas, int width, int heig
         if (std::strcmp(node.name(), "Pad") != 0)
             continue;
         const QPoint c = hole(node);
-        const int size = SizeNumber(node);
+        const int size = CopperSizeNumber(node);
         canvas.SetPen(kBlack, 2);
         canvas.SetBrush(kBlack);
         if (BoolAttr(node, "Square")) {
             // The square's corners are (x - h + 1, y - h + 1) and (x + h, y + h),
             // both inked (a 2-pixel outline straddles its path): for size 15 it
             // runs from 6 pixels left of and above the hole to 7 right and below.
-            const int h = size / 2;
+            const int h = CopperSquareSide(size) / 2;
             canvas.Rectangle(c.x() - h + 1, c.y() - h + 1, c.x() + h + 1, c.y() + h + 1);
         } else if (size > 0) {
             canvas.Dot(c.x(), c.y(), size);
         }
         canvas.SetPenColour(kWhite);
-        canvas.Dot(c.x(), c.y(), kDrillDiameter);
+        canvas.Dot(c.x(), c.y(), kCopperDrillMark);
     }
     canvas.SetBrush(kWhite);
 }

@@ -5,6 +5,7 @@
 
 #include <QSize>
 #include <QString>
+#include <pugixml.hpp>
 
 namespace sw {
 
@@ -19,6 +20,23 @@ QSize CopperCanvasSize(const LayoutDocument& doc, QString* error = nullptr);
 // Hole (X, Y) on the copper canvas: (x0 + 20 X, 20 Y), x0 being the board origin
 // for this canvas (0 on a canvas of the size above).
 int CopperOriginX(int canvasWidth, int layoutWidth);
+
+// The numbers the picture is drawn with, shared by every other copper output
+// (the Gerber and drill files) so they give the same sizes.
+//
+// Diameter in pixels of the white drill mark at every pad.
+constexpr int kCopperDrillMark = 5;
+// A trace's or pad's size number: the number at the start of its `Value`, to
+// the nearest integer with halves to the even neighbour, never below 0 and
+// capped far beyond any canvas.
+int CopperSizeNumber(pugi::xml_node node);
+// A trace's pen width: its size number, at least 1 (a width without a number
+// draws the thinnest line, as on screen).
+int CopperTraceWidth(pugi::xml_node node);
+// The side of a `Square` pad of size number s: 2 (s div 2) pixels. The square
+// covers the pixels from h - 1 left of and above the hole to h right of and
+// below it (h = s div 2); sizes 0 and 1 draw no square.
+int CopperSquareSide(int sizeNumber);
 
 // Draws the white page, the board outline, every trace and then every pad with
 // its drill mark, and nothing else. Draws nothing when the document has no root.
