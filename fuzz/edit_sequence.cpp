@@ -80,6 +80,7 @@ public:
     }
     std::optional<QString> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> ChooseFolder(const QString&, const QString&) override { return std::nullopt; }
     std::optional<QString> InputBox(const QString&, const QString&, const QString& initial) override {
         if (answer % 13 == 12)
             return std::nullopt;

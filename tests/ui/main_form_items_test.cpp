@@ -32,6 +32,7 @@ public:
     }
     std::optional<QString> OpenFile(const FileDialogRequest&) override { return Counted(); }
     std::optional<QString> SaveFile(const FileDialogRequest&) override { return Counted(); }
+    std::optional<QString> ChooseFolder(const QString&, const QString&) override { return Counted(); }
     std::optional<QString> InputBox(const QString&, const QString&, const QString&) override {
         return Counted();
     }
