@@ -1,28 +1,11 @@
 #include "render/export/gerber_output.h"
 
+#include "model/atomic_file.h"
 #include "render/export/gerber_files.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace sw {
-namespace {
-
-// The bytes go to a file beside the target that replaces it only once complete;
-// unbuffered, so a write that fails on a full disk is seen.
-WriteResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    WriteResult result;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit()) {
-        result.message = QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
-        return result;
-    }
-    result.ok = true;
-    return result;
-}
-
-}  // namespace
 
 QStringList GerberFileNames(const QString& baseName) {
     return {baseName + QStringLiteral("-B_Cu.gbr"), baseName + QStringLiteral("-Edge_Cuts.gbr"),
