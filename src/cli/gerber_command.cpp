@@ -7,6 +7,7 @@
 #include "render/export/gerber_files.h"
 #include "render/export/gerber_output.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace sw {
@@ -40,11 +41,15 @@ int RunGerberCommand(const QStringList& arguments, QTextStream& out, QTextStream
         err << kUsage;
         return kExitBadInput;
     }
+    const QString baseName = QFileInfo(args.at(0)).completeBaseName();
+    // A layout called NAME.drl in OUTDIR would be replaced by the drill file.
+    for (const QString& name : GerberFileNames(baseName))
+        if (!CheckOutputIsNotLayout(args.at(0), QDir(args.at(1)).filePath(name), err))
+            return kExitBadInput;
     LayoutDocument doc;
     if (!LoadLayoutForCommand(args.at(0), doc, err))
         return kExitBadInput;
-    const GerberWriteResult result =
-        WriteGerberFiles(doc, args.at(1), QFileInfo(args.at(0)).completeBaseName(), drill);
+    const GerberWriteResult result = WriteGerberFiles(doc, args.at(1), baseName, drill);
     if (!result.write.ok) {
         err << "stripwright: " << result.write.message << "\n";
         return result.refused ? kExitBadInput : kExitOutputFailed;

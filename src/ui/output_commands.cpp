@@ -1,5 +1,6 @@
 #include "ui/output_commands.h"
 
+#include "model/atomic_file.h"
 #include "model/layout_document.h"
 #include "render/export/copper_output.h"
 #include "render/export/gerber_files.h"
@@ -8,6 +9,7 @@
 #include "edit/dialog_service.h"
 #include "ui/wait_form.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 #include <optional>
@@ -124,6 +126,15 @@ void ExportGerberCommand(const OutputCommandContext& ctx, const QString& layoutF
         return;
     const QString baseName =
         layout.completeBaseName().isEmpty() ? QStringLiteral("layout") : layout.completeBaseName();
+    // A layout called NAME.drl in the chosen folder would be replaced by the drill file.
+    for (const QString& name : GerberFileNames(baseName)) {
+        const QString path = QDir(*folder).filePath(name);
+        if (!layoutFileName.isEmpty() && IsSameFile(layoutFileName, path)) {
+            ctx.dialogs.ShowError(
+                QStringLiteral("\"%1\" is the layout itself; choose another folder.").arg(path));
+            return;
+        }
+    }
     const GerberWriteResult result = WriteGerberFiles(ctx.doc, *folder, baseName, kDefaultDrillUnits);
     if (!result.write.ok) {
         ctx.dialogs.ShowError(result.write.message);

@@ -42,6 +42,7 @@ TEST(GerberCommandTest, RefusalsExitTwoAndFailedWritesOneWithoutFiles) {
     const QString strip = test::WriteLayout(
         d, "strip.swb", "<Layout Type=\"Stripboard\" Width=\"20\" Height=\"10\"/>");
     const QString blocker = test::WriteLayout(d, "blocker", "not a folder");
+    const QString drl = test::WriteLayout(d, "board.drl", kPcb);  // its drill file is itself
     const struct {
         QStringList args;
         int code;
@@ -55,6 +56,7 @@ TEST(GerberCommandTest, RefusalsExitTwoAndFailedWritesOneWithoutFiles) {
          "Gerber output is for PCB layouts; this layout's type is \"Stripboard\"."},
         {{"gerber", d.filePath("missing.swb"), d.filePath("o")}, kExitBadInput, "missing.swb"},
         {{"gerber", pcb, blocker + "/o"}, kExitOutputFailed, "Cannot create the folder"},
+        {{"gerber", drl, dir.path()}, kExitBadInput, "is the layout"},
     };
     for (const auto& row : rows) {
         const test::CommandRun run = RunCli(row.args);
@@ -62,6 +64,7 @@ TEST(GerberCommandTest, RefusalsExitTwoAndFailedWritesOneWithoutFiles) {
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.says))) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(d.filePath("o")));
+    EXPECT_EQ(ReadFile(drl), kPcb);
 }
 
 }  // namespace

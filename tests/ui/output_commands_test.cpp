@@ -193,6 +193,21 @@ TEST(ExportGerberCommandTest, CancelRefusalAndFailureEachEndItWithoutAFile) {
         EXPECT_EQ(dialogs.Calls()[0].kind, MessageKind::Error);
         EXPECT_TRUE(dialogs.Calls()[0].text.startsWith("Gerber output is for PCB layouts"));
     }
+    {  // a layout called board.drl: its drill file in its own folder would replace it
+        const QString layout = dir.filePath("board.drl");
+        QFile file(layout);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("layout") == 6);
+        file.close();
+        ScriptedDialogs dialogs;
+        dialogs.AnswerChooseFolder(dir.path()).AnswerMessage(MessageAnswer::Ok);
+        ExportGerberCommand({pcb, dialogs, {}, nullptr}, layout);
+        const auto messages = dialogs.CallsOf(Type::Message);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].text.contains("is the layout itself")) << messages[0].text.toStdString();
+        EXPECT_FALSE(QFile::exists(dir.filePath("board-B_Cu.gbr")));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), "layout");
+    }
     {  // the folder cannot be made: a file stands in its place
         const QString blocked = dir.filePath("blocked");
         QFile file(blocked);
