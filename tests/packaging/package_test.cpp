@@ -1,6 +1,6 @@
 // The Debian package that scripts/package makes: CPack builds it from the
 // build tree; it holds exactly what `cmake --install` puts in place, all of it
-// under /usr and owned by root, declares the libraries the program links, runs
+// under /usr and owned by root, has no maintainer scripts, declares the libraries the program links, runs
 // from an extracted tree, and lintian finds neither error nor warning in it.
 
 #include "packaging_support.h"
@@ -65,6 +65,14 @@ TEST(DebianPackage, HoldsTheInstalledFilesRunsAndPassesLintian) {
     EXPECT_EQ(packaged, FilesBelow(installRoot));
     for (const QString& file : test::InstalledFiles())
         EXPECT_TRUE(packaged.contains(QStringLiteral("usr/") + file)) << file.toStdString();
+
+    // No maintainer script: the package writes nothing but its own files (the
+    // desktop's databases are refreshed by their own packages' triggers).
+    const ToolRun info = RunTool(QStringLiteral("dpkg-deb"), {QStringLiteral("--info"), deb});
+    for (const char* script : {"preinst", "postinst", "prerm", "postrm", "config"})
+        EXPECT_FALSE(QString::fromUtf8(info.out).contains(
+            QRegularExpression(QStringLiteral("\\b%1\\b").arg(QLatin1String(script)))))
+            << script << "\n" << info.out.toStdString();
 
     // The libraries the program links are declared, as are the platform
     // plugins and the fonts it loads without linking.
