@@ -126,6 +126,9 @@ TEST_F(Completion, CompletesEachArgumentByWhatTheCommandTakes) {
         {"print a.swb ", "doc.pdf sub"},
         {"print a.swb doc.pdf --page l", "letter"},
         {"print --page a4 a.swb ", "doc.pdf sub"},
+        {"gerber board.swb ", "sub"},
+        {"gerber board.swb sub ", "--drill"},
+        {"gerber board.swb sub --drill ", ""},
         {"no-such-command ", ""},
         {"a.swb ", ""},
     };
