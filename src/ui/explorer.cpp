@@ -48,6 +48,8 @@ ExplorerTree::ExplorerTree(ExplorerHooks hooks, QWidget* parent)
     header()->hide();
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setRootIsDecorated(false);
+    // Every pixel of the narrow panel goes to the captions.
+    setFrameShape(QFrame::NoFrame);
     setLayoutDirection(Qt::RightToLeft);
     setIconSize(QSize(16, 16));
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
@@ -60,7 +62,11 @@ ExplorerTree::ExplorerTree(ExplorerHooks hooks, QWidget* parent)
     p.setColor(QPalette::Inactive, QPalette::HighlightedText,
                p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
+    // Entries are indented at their right end, which Qt leaves out when it
+    // repaints a row whose selection or focus changed: repaint all rows.
+    connect(this, &QTreeWidget::currentItemChanged, viewport(), qOverload<>(&QWidget::update));
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        viewport()->update();
         RefreshSelectionCache();
         if (m_hooks.selectionChanged)
             m_hooks.selectionChanged();
@@ -305,6 +311,22 @@ QString ExplorerDelegate::displayText(const QVariant& value, const QLocale& loca
     // A name from a file is shown on one line and cut to a readable length.
     return QChar(0x200E) + Excerpt(QStyledItemDelegate::displayText(value, locale), kShownNameCharacters) +
            QChar(0x200E);
+}
+
+void ExplorerDelegate::initStyleOption(QStyleOptionViewItem* option,
+                                       const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!index.parent().isValid())
+        option->textElideMode = Qt::ElideNone;
+}
+
+QWidget* ExplorerDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                        const QModelIndex& index) const {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    // The name is typed where the label is shown: at the right, by the picture.
+    if (auto* line = qobject_cast<QLineEdit*>(editor))
+        line->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    return editor;
 }
 
 void ExplorerDelegate::setModelData(QWidget* editor, QAbstractItemModel*,

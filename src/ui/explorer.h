@@ -93,9 +93,14 @@ private:
 class ExplorerDelegate : public QStyledItemDelegate {
 public:
     explicit ExplorerDelegate(ExplorerTree* tree);
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
     QString displayText(const QVariant& value, const QLocale& locale) const override;
+    // Category captions are never shortened with "...": they fit the panel
+    // even beside the scroll bar, within the style's margins.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
 private:
     ExplorerTree* m_tree;

@@ -2,11 +2,12 @@
 
 #include <QAction>
 #include <QPainter>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace sw {
 
-BarGroup::BarGroup(const QString& caption, QWidget* parent) : QWidget(parent) {
+BarGroup::BarGroup(const QString& caption, QWidget* parent, bool scroll) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 4);
     layout->setSpacing(0);
@@ -25,15 +26,29 @@ BarGroup::BarGroup(const QString& caption, QWidget* parent) : QWidget(parent) {
     connect(m_header, &QToolButton::clicked, this, [this] { SetFolded(!m_folded); });
     layout->addWidget(m_header);
 
-    m_body = new QWidget(this);
-    m_bodyLayout = new QVBoxLayout(m_body);
+    QWidget* items = new QWidget(this);
+    if (scroll) {
+        auto* area = new QScrollArea(this);
+        area->setFrameShape(QFrame::NoFrame);
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area->setWidgetResizable(true);
+        area->setBackgroundRole(QPalette::Base);
+        area->setWidget(items);
+        m_body = area;
+    } else {
+        m_body = items;
+    }
+    m_bodyLayout = new QVBoxLayout(items);
     m_bodyLayout->setContentsMargins(4, 2, 2, 2);
     m_bodyLayout->setSpacing(0);
+    m_bodyLayout->setAlignment(Qt::AlignTop);
     layout->addWidget(m_body, 1);
+    // Takes the height a folded body leaves, so the header stays on top.
+    layout->addStretch(0);
 }
 
 QToolButton* BarGroup::AddItem(QAction* action) {
-    auto* item = new QToolButton(m_body);
+    auto* item = new QToolButton(m_bodyLayout->parentWidget());
     item->setDefaultAction(action);
     item->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     item->setIconSize(QSize(16, 16));
@@ -50,7 +65,7 @@ QToolButton* BarGroup::AddItem(QAction* action) {
 }
 
 void BarGroup::AddSeparator() {
-    auto* line = new QFrame(m_body);
+    auto* line = new QFrame(m_bodyLayout->parentWidget());
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setFixedHeight(7);
@@ -58,7 +73,9 @@ void BarGroup::AddSeparator() {
 }
 
 void BarGroup::SetContent(QWidget* content) {
-    content->setParent(m_body);
+    // A widget body (the explorer) takes the group's whole width.
+    m_bodyLayout->setContentsMargins(0, 2, 0, 0);
+    content->setParent(m_bodyLayout->parentWidget());
     m_bodyLayout->addWidget(content, 1);
 }
 
@@ -70,7 +87,7 @@ void BarGroup::SetFolded(bool folded) {
 
 GroupBar::GroupBar(QWidget* parent) : QFrame(parent) {
     m_layout = new QVBoxLayout(this);
-    m_layout->setContentsMargins(2, 2, 2, 2);
+    m_layout->setContentsMargins(0, 2, 0, 2);
     m_layout->setSpacing(4);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
@@ -88,7 +105,11 @@ BarGroup* GroupBar::AddStretchingGroup(const QString& caption) {
     return group;
 }
 
-void GroupBar::AddStretch() { m_layout->addStretch(1); }
+BarGroup* GroupBar::AddScrollingGroup(const QString& caption) {
+    auto* group = new BarGroup(caption, this, true);
+    m_layout->addWidget(group, 1);
+    return group;
+}
 
 DottedLine::DottedLine(QWidget* parent) : QWidget(parent) { setFixedWidth(1); }
 

@@ -17,7 +17,8 @@ namespace sw {
 class BarGroup : public QWidget {
     Q_OBJECT
 public:
-    BarGroup(const QString& caption, QWidget* parent);
+    // A group whose items `scroll` when the panel is too short for them.
+    BarGroup(const QString& caption, QWidget* parent, bool scroll = false);
     // Adds an item that triggers `action` (caption, picture, enabled state and
     // visibility follow the action).
     QToolButton* AddItem(QAction* action);
@@ -43,8 +44,9 @@ public:
     BarGroup* AddGroup(const QString& caption);
     // A group that takes the remaining height of the bar (the explorer).
     BarGroup* AddStretchingGroup(const QString& caption);
-    // Ends the list of groups, so they sit at the top.
-    void AddStretch();
+    // A group that takes the remaining height and scrolls its items in it (the
+    // Toolbox of a small window).
+    BarGroup* AddScrollingGroup(const QString& caption);
 
 private:
     QVBoxLayout* m_layout;

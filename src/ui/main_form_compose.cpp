@@ -57,8 +57,8 @@ void TMainForm::ComposeWindow() {
     MainBar = new GroupBar(central);
     MainBar->setFixedWidth(kSidePanelWidth);
     Project = MainBar->AddGroup(QStringLiteral("Quick Tasks"));
-    Toolbox = MainBar->AddGroup(QStringLiteral("Toolbox"));
-    MainBar->AddStretch();
+    // The Toolbox fills the rest of the panel and scrolls when it is short.
+    Toolbox = MainBar->AddScrollingGroup(QStringLiteral("Toolbox"));
     LeftLine = new DottedLine(central);
 
     QWidget* centre = ComposeCentre();

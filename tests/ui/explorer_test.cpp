@@ -4,6 +4,9 @@
 #include "model/layout_document.h"
 #include "scripted_dialogs.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QPaintEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -23,6 +26,16 @@ const char* const kLayout =
     "<Resistor Value=\"1K\" X1=\"1\" Y1=\"5\" X2=\"4\" Y2=\"5\" Name=\"R9a\"/>"
     "<Text Value=\"hi\" X1=\"1\" Y1=\"6\" Name=\"A1\"/>"
     "</Layout>";
+
+// Collects the region that a widget is asked to paint.
+struct PaintSpy : QObject {
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
 
 class ExplorerTest : public ::testing::Test {
 protected:
@@ -192,6 +205,58 @@ TEST_F(ExplorerTest, ClicksRedrawAndAClickBelowTheEntriesClearsTheSelection) {
     tree->SetSuppress(true);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(r1).center());
     EXPECT_EQ(redraws, 2);
+}
+
+// Entries are indented at their right end; a change of selection repaints the
+// whole row there too, so no highlight is left behind or drawn in part.
+TEST_F(ExplorerTest, SelectionChangesRepaintWholeRows) {
+    tree->resize(140, 400);
+    tree->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tree.get()));
+    QTreeWidgetItem* r1 = Entry("R1");
+    QTreeWidgetItem* r2 = Entry("R2");
+    auto row = [&](QTreeWidgetItem* item) {
+        const QRect r = tree->visualItemRect(item);
+        return QRegion(0, r.top(), tree->viewport()->width(), r.height());
+    };
+    tree->setCurrentItem(r1);
+    QApplication::processEvents();
+    const std::function<void()> changes[] = {
+        [&] { tree->setCurrentItem(r2); },                                     // moved
+        [&] { r1->setSelected(true); },                                        // Ctrl+click
+        [&] { tree->clearSelection(); },                                       // Esc
+    };
+    for (const auto& change : changes) {
+        PaintSpy spy;
+        tree->viewport()->installEventFilter(&spy);
+        change();
+        QApplication::processEvents();
+        tree->viewport()->removeEventFilter(&spy);
+        EXPECT_TRUE((row(r1) - spy.painted).isEmpty());
+        EXPECT_TRUE((row(r2) - spy.painted).isEmpty());
+    }
+}
+
+// The in-place editor shows the name where the label was: at the right, next
+// to the picture, not at the far left of the tree.
+TEST_F(ExplorerTest, TheRenameEditorSitsOverTheLabel) {
+    tree->resize(140, 400);
+    tree->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tree.get()));
+    QTreeWidgetItem* r1 = Entry("R1");
+    tree->setCurrentItem(r1);
+    tree->Rename1Click();
+    QApplication::processEvents();
+    auto* editor = tree->viewport()->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor);
+    const QImage shot = editor->grab().toImage();
+    int firstInk = shot.width();
+    for (int y = 3; y < shot.height() - 3; ++y)
+        for (int x = 3; x < shot.width() - 3; ++x)
+            if (qGray(shot.pixel(x, y)) < 80)
+                firstInk = std::min(firstInk, x);
+    const int textLeft = editor->mapTo(tree->viewport(), QPoint(firstInk, 0)).x();
+    EXPECT_GT(textLeft, tree->viewport()->width() / 2) << "the name starts at " << textLeft;
 }
 
 TEST_F(ExplorerTest, ReloadPadsListsEveryPadInDocumentOrder) {

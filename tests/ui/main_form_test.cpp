@@ -13,7 +13,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <optional>
 #include <gtest/gtest.h>
@@ -461,6 +466,64 @@ TEST_F(MainFormTest, ClosingOrDestroyingTheWindowDuringARenameDropsIt) {
         form.reset();
     }
     EXPECT_TRUE(dialogs.Calls().empty());
+}
+
+// In a small window the Toolbox scrolls instead of squashing its items, and a
+// folded group keeps its header at the top of its panel.
+TEST_F(MainFormTest, AtSmallSizesTheToolboxScrollsAndFoldedHeadersStayOnTop) {
+    Start();
+    form->resize(900, 480);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QToolButton* previous = nullptr;
+    for (int i = 0; i < kKindCount; ++i) {
+        QToolButton* item = nullptr;
+        for (QToolButton* button : form->Toolbox->findChildren<QToolButton*>())
+            if (button->defaultAction() == form->ToolboxItem(i))
+                item = button;
+        ASSERT_TRUE(item);
+        if (item->isHidden())
+            continue;
+        EXPECT_GE(item->height(), item->sizeHint().height()) << i;
+        if (previous)
+            EXPECT_GT(item->mapTo(form.get(), QPoint()).y(),
+                      previous->mapTo(form.get(), QPoint(0, previous->height() - 1)).y())
+                << i;
+        previous = item;
+    }
+    auto* scroll = form->Toolbox->findChild<QScrollArea*>();
+    ASSERT_TRUE(scroll);
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    for (BarGroup* group : {form->ListGroup, form->Toolbox}) {
+        GroupBar* bar = group == form->ListGroup ? form->ListBar : form->MainBar;
+        const int top = group->Header()->mapTo(bar, QPoint()).y();
+        group->SetFolded(true);
+        QApplication::processEvents();
+        EXPECT_EQ(group->Header()->mapTo(bar, QPoint()).y(), top);
+        group->SetFolded(false);
+    }
+}
+
+// With the explorer's scroll bar shown, every category caption is drawn whole
+// beside its picture, never shortened with "...".
+TEST_F(MainFormTest, CategoryCaptionsFitBesideTheScrollBar) {
+    Start({test::ExamplePath("pcb.swb")});
+    form->resize(900, 480);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ExplorerTree* tree = form->List;
+    ASSERT_TRUE(tree->verticalScrollBar()->isVisible());
+    auto* delegate = static_cast<ExplorerDelegate*>(tree->itemDelegate());
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QStyleOptionViewItem option;
+        option.initFrom(tree->viewport());
+        option.rect = tree->visualItemRect(tree->topLevelItem(i));
+        delegate->initStyleOption(&option, tree->model()->index(i, 0));
+        const QRect text = tree->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, tree);
+        EXPECT_EQ(option.textElideMode, Qt::ElideNone);
+        EXPECT_GE(text.width(), option.fontMetrics.horizontalAdvance(option.text))
+            << option.text.toStdString();
+    }
 }
 
 TEST_F(MainFormTest, SlideLabelsHideAndRestoreTheSidePanels) {
