@@ -1,17 +1,16 @@
 #include "ui/about_form.h"
 
+#include "ui/window_centring.h"
 #include "model/web_addresses.h"
 #include "edit/dialog_service.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -173,8 +172,7 @@ QLabel* TAboutForm::AddLink(const QString& text, int x, int y) {
 }
 
 void TAboutForm::About1Click() {
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreWindowIn(*this, CentringArea(nullptr));
     exec();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/qt_dialog_service.h"
 
+#include "ui/window_centring.h"
 #include "model/text_bounds.h"
 #include "ui/edit_form.h"
 #include "ui/new_form.h"
@@ -19,7 +20,7 @@ namespace {
 void CentreOn(QWidget* dialog, QWidget* parent) {
     dialog->adjustSize();
     if (parent)
-        dialog->move(parent->geometry().center() - dialog->rect().center());
+        CentreWindowIn(*dialog, parent->geometry());
 }
 
 }  // namespace

@@ -1,17 +1,16 @@
 #include "ui/resistor_calculator.h"
 
+#include "ui/window_centring.h"
 #include "ui/resistor_picture.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -167,13 +166,7 @@ void TResistorCalculator::ShowState() {
 
 void TResistorCalculator::ShowCalculator() {
     if (!m_placed) {
-        QRect area;
-        if (m_owner && m_owner->isVisible())
-            area = m_owner->frameGeometry();
-        else if (QScreen* screen = QGuiApplication::primaryScreen())
-            area = screen->availableGeometry();
-        if (area.isValid())
-            move(area.center() - rect().center());
+        CentreWindowIn(*this, CentringArea(m_owner));
         m_placed = true;
     }
     show();

@@ -1,12 +1,11 @@
 #include "ui/tutorial_form.h"
 
+#include "ui/window_centring.h"
 #include "edit/dialog_service.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -80,10 +79,8 @@ void TTutorialForm::FollowLink(const QUrl& link) {
 }
 
 void TTutorialForm::Tutorials1Click() {
-    if (!isVisible()) {
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
-    }
+    if (!isVisible())
+        CentreWindowIn(*this, CentringArea(nullptr));
     show();
     raise();
     activateWindow();

@@ -1,15 +1,14 @@
 #include "ui/update_form.h"
 
+#include "ui/window_centring.h"
 #include "model/web_addresses.h"
 #include "edit/dialog_service.h"
 #include "ui/update_feed.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace sw {
@@ -71,13 +70,7 @@ void TUpdateForm::ShowRelease(const QString& date, const QStringList& lines) {
     SortUpdateLines(sorted);
     m_featureMemo->setPlainText(sorted.join(QLatin1Char('\n')));
 
-    QRect area;
-    if (m_owner && m_owner->isVisible())
-        area = m_owner->frameGeometry();
-    else if (QScreen* screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    if (area.isValid())
-        move(area.center() - rect().center());
+    CentreWindowIn(*this, CentringArea(m_owner));
     show();
     raise();
 }

@@ -1,10 +1,10 @@
 #include "ui/wait_form.h"
 
+#include "ui/window_centring.h"
+
 #include <QApplication>
 #include <QFont>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace sw {
@@ -35,13 +35,7 @@ TWaitForm::TWaitForm(QWidget* owner)
 }
 
 void TWaitForm::CentreOnOwner() {
-    QRect area;
-    if (m_owner && m_owner->isVisible())
-        area = m_owner->frameGeometry();
-    else if (QScreen* screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    if (area.isValid())
-        move(area.center() - QPoint(kWidth / 2, kHeight / 2));
+    CentreWindowIn(*this, CentringArea(m_owner));
 }
 
 void TWaitForm::ShowWaiting() {
