@@ -1,27 +1,20 @@
 #include "analysis/bill_of_materials.h"
 
 #include "model/atomic_file.h"
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "model/web_addresses.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace sw {
 namespace {
 
 // Kinds listed whatever their value; a relay only with one (pots have their own
 // pass). Wires, jumpers, cuts, traces, pads, text and jacks are not parts to buy.
-constexpr const char* kListedKinds[] = {"Resistor",   "Capacitor",   "Electrolyte", "IC",
-                                        "LineIC",     "Diode",       "Transistor",  "Transformer",
-                                        "Led",        "Trimmer",     "Switch",      "Tube"};
-
-bool IsListedKind(const char* name) {
-    for (const char* kind : kListedKinds)
-        if (std::strcmp(kind, name) == 0)
-            return true;
-    return false;
-}
+constexpr kind::Index kListedKinds[] = {
+    kind::Resistor, kind::Capacitor, kind::Electrolyte, kind::DilIc,   kind::SilIc,  kind::Diode,
+    kind::Transistor, kind::Transformer, kind::Led,     kind::Trimmer, kind::Switch, kind::TubeSocket};
 
 QString PartLine(pugi::xml_node e) { return TextAttr(e, "Name") + QStringLiteral(": ") + TextAttr(e, "Value"); }
 
@@ -33,8 +26,8 @@ QStringList BillOfMaterialsParts(const LayoutDocument& doc) {
     for (pugi::xml_node e = root.first_child(); e; e = e.next_sibling()) {
         if (e.type() != pugi::node_element)
             continue;
-        if (IsListedKind(e.name()) ||
-            (std::strcmp(e.name(), "Relay") == 0 && !TextAttr(e, "Value").isEmpty()))
+        if (IsAnyKind(e, kListedKinds) ||
+            (IsKind(e, kind::Relay) && !TextAttr(e, "Value").isEmpty()))
             parts << PartLine(e);
     }
     for (pugi::xml_node e = root.child("Pot"); e; e = e.next_sibling("Pot")) {

@@ -2,24 +2,18 @@
 
 #include "analysis/connectivity.h"
 
+#include "model/kinds.h"
 #include "model/layout_document.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace sw {
 namespace {
 
 // Kinds whose two holes are joined end to end.
-constexpr const char* kLinkingKinds[] = {"Resistor", "Capacitor", "Electrolyte", "Wire",
-                                         "Jumper",   "Trace",     "Diode",       "Led"};
-
-bool IsLinkingKind(const char* name) {
-    for (const char* kind : kLinkingKinds)
-        if (std::strcmp(kind, name) == 0)
-            return true;
-    return false;
-}
+constexpr kind::Index kLinkingKinds[] = {kind::Resistor, kind::Capacitor, kind::Electrolyte,
+                                         kind::Wire,     kind::Jumper,    kind::Trace,
+                                         kind::Diode,    kind::Led};
 
 std::optional<Hole> ReadHole(pugi::xml_node e, const char* xAttr, const char* yAttr) {
     const std::optional<int> x = ParseInt(e.attribute(xAttr).value());
@@ -120,19 +114,19 @@ Connections BuildConnections(const LayoutDocument& doc) {
         return !c.m_tooLarge;
     };
     doc.ForEachComponent([&](pugi::xml_node e, unsigned) {
-        if (std::strcmp(e.name(), "Cut") == 0) {
+        if (IsKind(e, kind::CutTrack)) {
             const std::optional<Hole> h = ReadHole(e, "X1", "Y1");
             if (c.m_strips && h && onBoard(*h))
                 c.m_cuts.push_back(std::int64_t(h->y - 1) * c.m_width + (h->x - 1));
             return;
         }
-        if (!IsLinkingKind(e.name()))
+        if (!IsAnyKind(e, kLinkingKinds))
             return;
         const std::optional<Hole> a = ReadHole(e, "X1", "Y1");
         const std::optional<Hole> b = ReadHole(e, "X2", "Y2");
         if (!a || !b || *a == *b)
             return;
-        const bool trace = std::strcmp(e.name(), "Trace") == 0;
+        const bool trace = IsKind(e, kind::Trace);
         // A trace joins its ends but names nothing (and clears an earlier name
         // on the same pair).
         raw.push_back({*a, *b, trace ? pugi::xml_node() : e, true});

@@ -1,11 +1,12 @@
 #include "edit/edit_commands.h"
 
+#include "edit/dialog_service.h"
 #include "edit/editor_host.h"
 #include "edit/explorer_port.h"
-#include "model/kinds.h"
 #include "edit/placement_tool.h"
+#include "edit/value_editor_setup.h"
+#include "model/kinds.h"
 #include "model/layout_document.h"
-#include "edit/dialog_service.h"
 
 #include <algorithm>
 #include <climits>
@@ -228,19 +229,14 @@ void ChangeValue(EditorHost& host, PlacementTool& tool) {
     // A changed value is a change to save: closing asks before losing it.
     if (text != old)
         host.SetModified();
-    const QLatin1String element(current.element.name());
-    const bool pad = element == QLatin1String("Pad");
-    if (pad || element == QLatin1String("Trace")) {
-        if (const std::optional<int> number = ParseInt(text.trimmed().toUtf8().constData()))
-            (pad ? tool.Defaults().padSize : tool.Defaults().traceWidth) = *number;
-    }
+    if (const std::optional<kind::Index> kind = KindOf(current.element))
+        TakeValueAsDefault(tool.Defaults(), *kind, text);
     host.Repaint();
 }
 
 void ChangeShape(EditorHost& host, int seed) {
     const ExplorerCurrent current = host.Explorer().Current();
-    if (!current.isComponent || !current.element ||
-        QLatin1String(current.element.name()) != QLatin1String("Wire"))
+    if (!current.isComponent || !current.element || !IsKind(current.element, kind::Wire))
         return;
     SetAttr(current.element, "Seed", seed);
     // The wire's new bend is a change to save.

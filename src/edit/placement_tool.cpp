@@ -195,10 +195,7 @@ void PlacementTool::Complete() {
         Write(element, "Value", result.value + result.unit);
     if (entry.HasExtra())
         Write(element, entry.extraAttribute, result.extra);
-    if (m_kind == kind::SolderPad || m_kind == kind::Trace) {
-        if (const std::optional<int> size = ParseInt(result.value.trimmed().toUtf8().constData()))
-            (m_kind == kind::SolderPad ? m_defaults.padSize : m_defaults.traceWidth) = *size;
-    }
+    TakeValueAsDefault(m_defaults, kind::Index(m_kind), result.value);
     if (m_kind == kind::SolderPad || m_kind == kind::Trace || m_kind == kind::Wire)
         m_defaults.lastColour = result.extra;
     if (m_kind == kind::Wire)

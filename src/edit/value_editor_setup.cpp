@@ -94,4 +94,11 @@ ValueEditorSetup ReplaceComponentSetup(const CatalogueEntry& kind, pugi::xml_nod
     return setup;
 }
 
+void TakeValueAsDefault(PlacementDefaults& defaults, kind::Index kind, const QString& value) {
+    if (kind != kind::SolderPad && kind != kind::Trace)
+        return;
+    if (const std::optional<int> size = ParseInt(value.trimmed().toUtf8().constData()))
+        (kind == kind::SolderPad ? defaults.padSize : defaults.traceWidth) = *size;
+}
+
 }  // namespace sw

@@ -3,6 +3,7 @@
 // an existing one, from the component catalogue.
 
 #include "edit/dialog_service.h"
+#include "model/kinds.h"
 
 #include <pugixml.hpp>
 
@@ -16,6 +17,10 @@ struct PlacementDefaults {
     int traceWidth = 5;
     QString lastColour;  // empty: none chosen yet
 };
+
+// A pad's or a trace's value, when it is a whole number, becomes the size the
+// next pad or trace starts with; any other kind or value changes nothing.
+void TakeValueAsDefault(PlacementDefaults& defaults, kind::Index kind, const QString& value);
 
 // A new component of `kind` named `name` (the next free name for its prefix).
 ValueEditorSetup NewComponentSetup(const CatalogueEntry& kind, const QString& name,

@@ -1,5 +1,7 @@
 #include "model/catalogue.h"
 
+#include "model/kinds.h"
+
 #include <array>
 #include <cstring>
 
@@ -31,9 +33,9 @@ using TB = ToolboxBoards;
 // A row of the common shape: a two-click kind with the usual prompts, a dialog
 // with an empty value field, no units and no extra list, Change Value offered,
 // expanded in the explorer, on every board.
-constexpr CatalogueEntry Plain(int index, const char* caption, const char* element,
-                               const char* prefix, const char* category, const char* status) {
-    return {index,      caption,    element, prefix,    category, status,  false,
+constexpr CatalogueEntry Plain(kind::Index index, const char* caption, const char* prefix,
+                               const char* category, const char* status) {
+    return {index,      caption,    ElementName(index), prefix,    category, status,  false,
             kSource,    kDestination, VF::Empty, kNone, nullptr, nullptr, kNone,
             EP::None,   nullptr,    VK::Plain, true,   true,     TB::Always, index,
             index};
@@ -97,15 +99,15 @@ constexpr CatalogueEntry ToolboxPicture(CatalogueEntry e, int picture) {
 }
 
 constexpr std::array<CatalogueEntry, kKindCount> kCatalogue{
-    Collapsed(OneClick(Plain(0, "Text", "Text", "A", "[Text]", "Active: Text"),
+    Collapsed(OneClick(Plain(kind::Text, "Text", "A", "[Text]", "Active: Text"),
                        "Click on desired text position...")),
-    OnBoards(Collapsed(NoValue(OneClick(Plain(1, "Cut Track", "Cut", "X", "[Cut Track]",
+    OnBoards(Collapsed(NoValue(OneClick(Plain(kind::CutTrack, "Cut Track", "X", "[Cut Track]",
                                               "Active: Cut Track"),
                                         kSource),
                                VF::NoDialog)),
              TB::StripboardOnly),
     OnBoards(Collapsed(WithExtra(
-                 WithUnits(WithValueField(OneClick(Plain(2, "Solder Pad", "Pad", "P",
+                 WithUnits(WithValueField(OneClick(Plain(kind::SolderPad, "Solder Pad", "P",
                                                          "[Solder Pads]", "Active: Solder Pad"),
                                                    kSource),
                                           VF::DefaultPadSize),
@@ -113,58 +115,58 @@ constexpr std::array<CatalogueEntry, kKindCount> kCatalogue{
                  "Color:", "Color", kColours, EP::LastColour, nullptr)),
              TB::PcbOnly),
     OnBoards(Collapsed(WithExtra(
-                 WithUnits(WithValueField(Plain(3, "Trace", "Trace", "T", "[Trace]",
+                 WithUnits(WithValueField(Plain(kind::Trace, "Trace", "T", "[Trace]",
                                                 "Active: Trace"),
                                           VF::DefaultTraceWidth),
                            kPixels),
                  "Color:", "Color", kColours, EP::LastColour, nullptr)),
              TB::PcbOnly),
-    Collapsed(NoValue(Plain(4, "Jumper", "Jumper", "J", "[Jumper]", "Active: Jumper"),
+    Collapsed(NoValue(Plain(kind::Jumper, "Jumper", "J", "[Jumper]", "Active: Jumper"),
                       VF::NoDialog)),
-    WithUnits(Plain(5, "Resistor", "Resistor", "R", "[Resistors]", "Active: Resistor"), kOhms),
-    WithUnits(Plain(6, "Capacitor", "Capacitor", "C", "[Capacitors]", "Active: Capacitor"),
+    WithUnits(Plain(kind::Resistor, "Resistor", "R", "[Resistors]", "Active: Resistor"), kOhms),
+    WithUnits(Plain(kind::Capacitor, "Capacitor", "C", "[Capacitors]", "Active: Capacitor"),
               kFarads),
-    WithPrompts(Plain(7, "Diode", "Diode", "D", "[Diodes]", "Active: Diode"),
+    WithPrompts(Plain(kind::Diode, "Diode", "D", "[Diodes]", "Active: Diode"),
                 "Click on anode hole...", "Click on cathode hole..."),
-    WithPrompts(Plain(8, "LED", "Led", "D", "[LED]", "Active: LED"), "Click on anode hole...",
+    WithPrompts(Plain(kind::Led, "LED", "D", "[LED]", "Active: LED"), "Click on anode hole...",
                 "Click on cathode hole..."),
-    WithExtra(WithUnits(WithPrompts(Plain(9, "Electrolyte", "Electrolyte", "C",
+    WithExtra(WithUnits(WithPrompts(Plain(kind::Electrolyte, "Electrolyte", "C",
                                           "[Electrolytes]", "Active: Electrolyte"),
                                     "Click on positive hole...", "Click on negative hole..."),
                         kElectrolyteFarads),
               "Size:", "Size", kSizes, EP::Fixed, "Medium"),
-    WithPrompts(Plain(10, "Transistor", "Transistor", "Q", "[Transistors]", "Active: Transistor"),
+    WithPrompts(Plain(kind::Transistor, "Transistor", "Q", "[Transistors]", "Active: Transistor"),
                 kSource, kDestinationGreen),
-    WithPrompts(Plain(11, "DIL IC", "IC", "IC", "[DIL IC]", "Active: DIL IC"),
+    WithPrompts(Plain(kind::DilIc, "DIL IC", "IC", "[DIL IC]", "Active: DIL IC"),
                 "Click on first pin hole...", "Click on last pin hole..."),
-    WithPrompts(Plain(12, "SIL IC", "LineIC", "IC", "[SIL IC]", "Active: SIL IC"),
+    WithPrompts(Plain(kind::SilIc, "SIL IC", "IC", "[SIL IC]", "Active: SIL IC"),
                 "Click on first pin hole...", "Click on last pin hole..."),
-    WithUnits(WithPrompts(Plain(13, "Trimmer", "Trimmer", "VR", "[Trimmers]", "Active: Trimmer"),
+    WithUnits(WithPrompts(Plain(kind::Trimmer, "Trimmer", "VR", "[Trimmers]", "Active: Trimmer"),
                           "Click on trimmer's pin 2 hole...",
                           "Click on trimmer's pin 1 hole (hole color determines trimmer type)..."),
               kTrimmerUnits),
     // The toolbox shows the potentiometer with the trimmer's picture.
     ToolboxPicture(
-        WithExtra(WithUnits(WithPrompts(Plain(14, "Potentiometer", "Pot", "P",
+        WithExtra(WithUnits(WithPrompts(Plain(kind::Potentiometer, "Potentiometer", "P",
                                               "[Potentiometers]", "Active: Potentiometer"),
                                         kSource, kDestinationGreen),
                             kOhms),
                   "Taper:", "Taper", kTapers, EP::Fixed, "Linear"),
         13),
-    Plain(15, "Transformer", "Transformer", "TR", "[Transformer]", "Active: Transformer"),
-    Plain(16, "Switch", "Switch", "S", "[Switch]", "Active: Switch"),
-    WithExtra(NoValue(Plain(17, "Wire", "Wire", "W", "[Wire]", "Active: Wire"), VF::Off),
+    Plain(kind::Transformer, "Transformer", "TR", "[Transformer]", "Active: Transformer"),
+    Plain(kind::Switch, "Switch", "S", "[Switch]", "Active: Switch"),
+    WithExtra(NoValue(Plain(kind::Wire, "Wire", "W", "[Wire]", "Active: Wire"), VF::Off),
               "Color:", "Color", kColours, EP::Fixed, "Black"),
-    WithExtra(NoValue(OneClick(Plain(18, "Audio Jack", "Jack", "J", "[Audio Jack]",
+    WithExtra(NoValue(OneClick(Plain(kind::AudioJack, "Audio Jack", "J", "[Audio Jack]",
                                      "Active: Audio Jack"),
                                kSource),
                       VF::Off),
               "Type:", "Type", kJackTypes, EP::Fixed, "Mono"),
-    WithExtra(WithPrompts(Plain(19, "Tube Socket", "Tube", "V", "[Tube Socket]",
+    WithExtra(WithPrompts(Plain(kind::TubeSocket, "Tube Socket", "V", "[Tube Socket]",
                                 "Active: Tube Socket"),
                           kSource, kDestinationGreen),
               "Type:", "Type", kTubeTypes, EP::Fixed, "Noval"),
-    Plain(20, "Relay", "Relay", "REL", "[Relay]", "Active: Relay"),
+    Plain(kind::Relay, "Relay", "REL", "[Relay]", "Active: Relay"),
 };
 
 // The table's own consistency: rows in index order.

@@ -1,5 +1,6 @@
 #include "render/body_placement.h"
 
+#include "model/kinds.h"
 #include "model/text_bounds.h"
 #include "render/blend.h"
 #include "render/body_image_cache.h"
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <utility>
 
 namespace sw {
@@ -25,8 +25,6 @@ struct Pixel {
 Pixel HolePixel(const RenderContext& ctx, long long column, long long row) {
     return {ctx.x0 + 20 * column, 190 + 20 * row};
 }
-
-bool Is(pugi::xml_node node, const char* kind) { return std::strcmp(node.name(), kind) == 0; }
 
 bool Near(double a, double b) { return SameAngle(a, b); }
 
@@ -107,15 +105,15 @@ std::optional<BodyPlacement> PlaceTwoLead(pugi::xml_node node, Pixel p1, Pixel p
     int size = kTwoLeadImageSize;
     BodyKey key(node.name());
     key.Add(name).Add(angle);
-    if (Is(node, "Resistor"))
+    if (IsKind(node, kind::Resistor))
         build = [name, angle] { return MakeResistorImage(name, angle); };
-    else if (Is(node, "Capacitor"))
+    else if (IsKind(node, kind::Capacitor))
         build = [name, angle] { return MakeCapacitorImage(name, angle); };
-    else if (Is(node, "Diode"))
+    else if (IsKind(node, kind::Diode))
         build = [name, angle] { return MakeDiodeImage(name, angle); };
-    else if (Is(node, "Led"))
+    else if (IsKind(node, kind::Led))
         build = [name, angle] { return MakeLedImage(name, angle); };
-    else if (Is(node, "Electrolyte")) {
+    else if (IsKind(node, kind::Electrolyte)) {
         const QString bodySize =
             node.attribute("Size") ? TextAttr(node, "Size") : QStringLiteral("Medium");
         build = [name, bodySize, angle] { return MakeElectrolyteImage(name, bodySize, angle); };
@@ -182,23 +180,23 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
     const bool column = !row && x1 == x2;
 
     std::optional<BodyPlacement> placed;
-    if (Is(node, "IC")) {
+    if (IsKind(node, kind::DilIc)) {
         placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
                            [=] { return MakeICImage(x1, y1, x2, y2, name); },
                            SpanKey(node, x1, y1, x2, y2, name));
-    } else if (Is(node, "Relay")) {
+    } else if (IsKind(node, kind::Relay)) {
         placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
                            [=] { return MakeRelayImage(x1, y1, x2, y2, name); },
                            SpanKey(node, x1, y1, x2, y2, name));
-    } else if (Is(node, "Transformer")) {
+    } else if (IsKind(node, kind::Transformer)) {
         placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
                            [=] { return MakeTransformerImage(x1, y1, x2, y2, name); },
                            SpanKey(node, x1, y1, x2, y2, name));
-    } else if (Is(node, "Switch")) {
+    } else if (IsKind(node, kind::Switch)) {
         placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
                            [=] { return MakeSwitchImage(x1, y1, x2, y2, name); },
                            SpanKey(node, x1, y1, x2, y2, name));
-    } else if (Is(node, "LineIC")) {
+    } else if (IsKind(node, kind::SilIc)) {
         // The 20-pixel body is centred across the line of pins.
         const ImageSize size = LineICImageSize(x1, y1, x2, y2);
         Pixel q1 = p1, q2 = p2;
@@ -211,7 +209,7 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
         }
         placed = PlaceSpan(q1, q2, size, [=] { return MakeLineICImage(x1, y1, x2, y2, name); },
                            SpanKey(node, x1, y1, x2, y2, name));
-    } else if (Is(node, "Tube")) {
+    } else if (IsKind(node, kind::TubeSocket)) {
         if (!row && !column)
             return std::nullopt;
         const double angle = row ? (p1.x < p2.x ? -kPi / 2 : kPi / 2) : (p1.y > p2.y ? kPi : 0.0);
@@ -219,7 +217,7 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
         placed = Place(p1.x - 85, p1.y - 85, kTubeImageSize, kTubeImageSize,
                        [=] { return MakeTubeImage(name, type, angle); },
                        BodyKey("Tube").Add(name).Add(type).Add(angle).Take());
-    } else if (Is(node, "Trimmer")) {
+    } else if (IsKind(node, kind::Trimmer)) {
         const TrimmerShape t = TrimmerShapeOf(x1, y1, x2, y2);
         const Pixel topLeft = TrimmerTopLeft(ctx, x1, y1, x2, y2, t);
         const bool pinDots = ctx.type != QLatin1String("PCB");
@@ -227,14 +225,14 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
                        [=] { return MakeTrimmerImage(name, t.shape, t.angle, pinDots); },
                        BodyKey("Trimmer").Add(name).Add((long long)t.shape).Add(t.angle)
                            .Add(pinDots).Take());
-    } else if (Is(node, "Transistor") || Is(node, "Pot")) {
+    } else if (IsKind(node, kind::Transistor) || IsKind(node, kind::Potentiometer)) {
         if (!row && !column)
             return std::nullopt;
         const double angle =
             row ? (p1.x < p2.x ? kPi : 0.0) : (p1.y < p2.y ? kPi / 2 + kPi : kPi / 2);
         const long long minX = std::min(p1.x, p2.x);
         const long long minY = std::min(p1.y, p2.y);
-        if (Is(node, "Transistor")) {
+        if (IsKind(node, kind::Transistor)) {
             placed = Place(row ? minX - 7 : minX - 27, row ? minY - 27 : minY - 7,
                            kTransistorImageSize, kTransistorImageSize,
                            [=] { return MakeTransistorImage(name, angle); },
@@ -251,7 +249,7 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
                            [=] { return MakePotImage(name, angle); },
                            BodyKey("Pot").Add(name).Add(angle).Take());
         }
-    } else if (Is(node, "Jack")) {
+    } else if (IsKind(node, kind::AudioJack)) {
         // Jacks in the right half of the board face the other way.
         const bool mirrored = x1 >= ctx.boardWidth / 2;
         const double angle = mirrored ? kPi : 0.0;

@@ -1,17 +1,15 @@
 #include "render/lead_geometry.h"
+#include "model/kinds.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <numbers>
 
 namespace sw {
 
-bool IsTwoLeadKind(const char* kind) {
-    for (const char* name : {"Resistor", "Capacitor", "Diode", "Led", "Electrolyte"})
-        if (std::strcmp(kind, name) == 0)
-            return true;
-    return false;
+bool IsTwoLeadKind(pugi::xml_node element) {
+    return IsAnyKind(element, {kind::Resistor, kind::Capacitor, kind::Diode, kind::Led,
+                               kind::Electrolyte});
 }
 
 double LeadAngle(int x1, int y1, int x2, int y2) {

@@ -4,12 +4,13 @@
 // the span and how much of it the leads cover.
 
 #include <QPoint>
+#include <pugixml.hpp>
 
 namespace sw {
 
 // Resistor, Capacitor, Diode, Led and Electrolyte: the kinds drawn as two leads
 // and a body image centred between them.
-bool IsTwoLeadKind(const char* kind);
+bool IsTwoLeadKind(pugi::xml_node element);
 
 // Direction from (x1, y1) to (x2, y2) in screen coordinates (y downward, 0 points
 // right, pi/2 down). A row gives exactly 0 or pi, a column exactly pi/2 or -pi/2,

@@ -1,9 +1,10 @@
 #include "ui/explorer.h"
 
+#include "edit/dialog_service.h"
 #include "model/catalogue.h"
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "model/text_bounds.h"
-#include "edit/dialog_service.h"
 #include "ui/explorer_order.h"
 #include "ui/kind_pictures.h"
 
@@ -11,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <cstring>
 
 namespace sw {
 namespace {
@@ -157,13 +157,13 @@ QTreeWidgetItem* ExplorerTree::EntryOf(pugi::xml_node element) const {
 }
 
 void ExplorerTree::ReloadPads(const LayoutDocument& doc) {
-    const CatalogueEntry* pad = FindKind("Pad");
+    const CatalogueEntry* pad = FindKind(kind::SolderPad);
     QTreeWidgetItem* category = CategoryItem(pad->index);
     if (!category)
         return;
     qDeleteAll(category->takeChildren());
     doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
-        if (std::strcmp(element.name(), "Pad") == 0)
+        if (IsKind(element, kind::SolderPad))
             AddEntry(category, element, pad->picture);
     });
     RefreshSelectionCache();

@@ -5,6 +5,7 @@
 #include "ui/main_form.h"
 
 #include "model/catalogue.h"
+#include "model/kinds.h"
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 #include "render/fonts.h"
@@ -166,9 +167,9 @@ void TMainForm::ApplyBoardType() {
     const std::optional<BoardTools> tools = ToolsForBoardType(m_doc.BoardType());
     if (!tools)
         return;  // an unknown board type leaves the toolbox as it was
-    m_toolboxItems[size_t(FindKind("Cut")->index)]->setVisible(tools->cutTrack);
-    m_toolboxItems[size_t(FindKind("Pad")->index)]->setVisible(tools->solderPad);
-    m_toolboxItems[size_t(FindKind("Trace")->index)]->setVisible(tools->trace);
+    m_toolboxItems[size_t(kind::CutTrack)]->setVisible(tools->cutTrack);
+    m_toolboxItems[size_t(kind::SolderPad)]->setVisible(tools->solderPad);
+    m_toolboxItems[size_t(kind::Trace)]->setVisible(tools->trace);
     m_renderPnpTask->setVisible(tools->renderPnp);
     m_exportGerberItem->setVisible(tools->renderPnp);
 }

@@ -1,12 +1,12 @@
 #include "render/export/render_copper.h"
 
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace sw {
 namespace {
@@ -81,7 +81,7 @@ void RenderCopper(const LayoutDocument& doc, Canvas& canvas, int width, int heig
     canvas.Polyline({{left, 10}, {right, 10}, {right, bottom}, {left, bottom}, {left, 10}});
 
     for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
-        if (std::strcmp(node.name(), "Trace") != 0)
+        if (!IsKind(node, kind::Trace))
             continue;
         canvas.SetPen(kBlack, CopperTraceWidth(node));
         const QPoint from = hole(node);
@@ -90,7 +90,7 @@ void RenderCopper(const LayoutDocument& doc, Canvas& canvas, int width, int heig
     }
 
     for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
-        if (std::strcmp(node.name(), "Pad") != 0)
+        if (!IsKind(node, kind::SolderPad))
             continue;
         const QPoint c = hole(node);
         const int size = CopperSizeNumber(node);

@@ -1,23 +1,16 @@
+#include "model/kinds.h"
 #include "render/body_placement.h"
 #include "render/layers.h"
 #include "render/render_context.h"
-
-#include <cstring>
 
 namespace sw {
 namespace {
 
 // Every body except the panel parts of the switch and tube layer.
-constexpr const char* kBodyKinds[] = {"IC",  "Relay", "Transformer", "LineIC",    "Trimmer",
-                                      "Transistor", "Pot", "Jack", "Resistor", "Capacitor",
-                                      "Diode", "Led", "Electrolyte"};
-
-bool HasBodyHere(const char* kind) {
-    for (const char* k : kBodyKinds)
-        if (std::strcmp(kind, k) == 0)
-            return true;
-    return false;
-}
+constexpr kind::Index kBodyKinds[] = {
+    kind::DilIc,      kind::Relay,         kind::Transformer, kind::SilIc,    kind::Trimmer,
+    kind::Transistor, kind::Potentiometer, kind::AudioJack,   kind::Resistor, kind::Capacitor,
+    kind::Diode,      kind::Led,           kind::Electrolyte};
 
 }  // namespace
 
@@ -25,7 +18,7 @@ bool HasBodyHere(const char* kind) {
 // one whatever their kinds, on the canvas and in the pick map.
 void DrawBodyLayer(RenderContext& ctx) {
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
-        if (HasBodyHere(node.name()))
+        if (IsAnyKind(node, kBodyKinds))
             DrawBody(ctx, node, key);
     });
 }

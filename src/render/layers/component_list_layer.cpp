@@ -1,6 +1,7 @@
 // Layer 10: the compact parts list under the board, in three columns
 // (resistors; capacitors; everything else with a value), centred on the canvas.
 
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "model/text_bounds.h"
 #include "render/layers.h"
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <vector>
 
 namespace sw {
@@ -23,21 +23,24 @@ enum Group { kResistors, kCapacitors, kIC, kLineIC, kTransistor, kDiode, kLed, k
              kSwitch, kTube, kRelay, kGroups };
 
 int GroupOf(pugi::xml_node node) {
-    static constexpr std::array<std::pair<const char*, Group>, 14> kKinds{{
-        {"Resistor", kResistors}, {"Capacitor", kCapacitors}, {"Electrolyte", kCapacitors}, {"IC", kIC},
-        {"LineIC", kLineIC}, {"Transistor", kTransistor}, {"Diode", kDiode}, {"Led", kLed},
-        {"Trimmer", kTrimmer}, {"Pot", kPot}, {"Transformer", kTransformer}, {"Switch", kSwitch},
-        {"Tube", kTube}, {"Relay", kRelay},
+    static constexpr std::array<std::pair<kind::Index, Group>, 14> kKinds{{
+        {kind::Resistor, kResistors},       {kind::Capacitor, kCapacitors},
+        {kind::Electrolyte, kCapacitors},   {kind::DilIc, kIC},
+        {kind::SilIc, kLineIC},             {kind::Transistor, kTransistor},
+        {kind::Diode, kDiode},              {kind::Led, kLed},
+        {kind::Trimmer, kTrimmer},          {kind::Potentiometer, kPot},
+        {kind::Transformer, kTransformer},  {kind::Switch, kSwitch},
+        {kind::TubeSocket, kTube},          {kind::Relay, kRelay},
     }};
     for (const auto& [kind, group] : kKinds)
-        if (std::strcmp(node.name(), kind) == 0)
+        if (IsKind(node, kind))
             return group;
     return -1;
 }
 
 bool Listed(pugi::xml_node node) {
     // Capacitors are listed even without a value; every other kind needs one.
-    return *node.attribute("Value").value() || std::strcmp(node.name(), "Capacitor") == 0;
+    return *node.attribute("Value").value() || IsKind(node, kind::Capacitor);
 }
 
 }  // namespace

@@ -1,18 +1,17 @@
 // Layer 3: strip cuts, the 16 x 16 cut mark composited over the hole.
 
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "render/blend.h"
 #include "render/board_tiles.h"
 #include "render/layers.h"
 #include "render/render_context.h"
 
-#include <cstring>
-
 namespace sw {
 
 void DrawCutLayer(RenderContext& ctx) {
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
-        if (std::strcmp(node.name(), "Cut") != 0)
+        if (!IsKind(node, kind::CutTrack))
             return;
         const QPoint c = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));
         // The blue mark of a selected cut shows in exported images too. Cuts

@@ -1,10 +1,9 @@
 // Layer 5: jumper links, straight 2-pixel bridges with solder dots at the ends.
 
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "render/layers.h"
 #include "render/render_context.h"
-
-#include <cstring>
 
 namespace sw {
 
@@ -14,7 +13,7 @@ void DrawJumperLayer(RenderContext& ctx) {
     const Rgb red = MakeRgb(255, 0, 0);
     const bool dots = ctx.type != QLatin1String("PCB");  // on a PCB the pads are the joints
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
-        if (std::strcmp(node.name(), "Jumper") != 0)
+        if (!IsKind(node, kind::Jumper))
             return;
         const QPoint p1 = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));
         const QPoint p2 = ctx.Hole(IntAttr(node, "X2"), IntAttr(node, "Y2"));

@@ -1,12 +1,11 @@
 // Layer 7: the two leads of every two-lead part, from each hole to where its
 // body (drawn in layer 8) begins, with solder dots at the holes.
 
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "render/layers.h"
 #include "render/lead_geometry.h"
 #include "render/render_context.h"
-
-#include <cstring>
 
 namespace sw {
 
@@ -16,12 +15,12 @@ void DrawLeadLayer(RenderContext& ctx) {
     // In reveal mode the leads thin out so what lies under the parts shows.
     const bool thin = ctx.Revealing();
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned) {
-        if (!IsTwoLeadKind(node.name()))
+        if (!IsTwoLeadKind(node))
             return;
         const QPoint p1 = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));
         const QPoint p2 = ctx.Hole(IntAttr(node, "X2"), IntAttr(node, "Y2"));
         const double angle = LeadAngle(p1, p2);
-        const int length = LeadLength(p1, p2, std::strcmp(node.name(), "Led") == 0);
+        const int length = LeadLength(p1, p2, IsKind(node, kind::Led));
         const Rgb colour = ctx.IsSelected(node) && !ctx.options.forImage ? MakeRgb(255, 0, 0)
                                                                           : MakeRgb(100, 100, 100);
         canvas.SetPen(colour, thin ? 1 : 2, thin ? PenStyle::Dot : PenStyle::Solid);

@@ -1,5 +1,6 @@
 // Layer 2: solder pads, round or square, each with a white drill hole.
 
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "render/blend.h"
 #include "render/layers.h"
@@ -7,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace sw {
 
@@ -15,7 +15,7 @@ void DrawPadLayer(RenderContext& ctx) {
     Canvas& canvas = ctx.canvas;
     Canvas& pick = ctx.pick.Draw();
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
-        if (std::strcmp(node.name(), "Pad") != 0)
+        if (!IsKind(node, kind::SolderPad))
             return;
         const QPoint c = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));
         const int size = std::clamp(int(std::nearbyint(std::min(ValueNumber(TextAttr(node, "Value")), 1e6))),

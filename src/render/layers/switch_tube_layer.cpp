@@ -1,8 +1,7 @@
+#include "model/kinds.h"
 #include "render/body_placement.h"
 #include "render/layers.h"
 #include "render/render_context.h"
-
-#include <cstring>
 
 namespace sw {
 
@@ -10,7 +9,7 @@ namespace sw {
 // and every other body.
 void DrawSwitchTubeLayer(RenderContext& ctx) {
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
-        if (std::strcmp(node.name(), "Switch") == 0 || std::strcmp(node.name(), "Tube") == 0)
+        if (IsKind(node, kind::Switch) || IsKind(node, kind::TubeSocket))
             DrawBody(ctx, node, key);
     });
 }

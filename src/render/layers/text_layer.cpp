@@ -1,11 +1,10 @@
 // Layer 9: free text labels, starting at their hole and centred on its row.
 
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "model/text_bounds.h"
 #include "render/layers.h"
 #include "render/render_context.h"
-
-#include <cstring>
 
 namespace sw {
 
@@ -13,7 +12,7 @@ void DrawTextLayer(RenderContext& ctx) {
     Canvas& canvas = ctx.canvas;
     Canvas& pick = ctx.pick.Draw();
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
-        if (std::strcmp(node.name(), "Text") != 0)
+        if (!IsKind(node, kind::Text))
             return;
         const QPoint p = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));
         const QString text = DrawnTextAttr(node, "Value");

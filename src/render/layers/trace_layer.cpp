@@ -1,5 +1,6 @@
 // Layer 1: copper traces of a PCB, straight lines with round ends.
 
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "render/blend.h"
 #include "render/layers.h"
@@ -7,14 +8,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace sw {
 
 void DrawTraceLayer(RenderContext& ctx) {
     Canvas& pick = ctx.pick.Draw();
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
-        if (std::strcmp(node.name(), "Trace") != 0)
+        if (!IsKind(node, kind::Trace))
             return;
         const QPoint p1 = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));
         const QPoint p2 = ctx.Hole(IntAttr(node, "X2"), IntAttr(node, "Y2"));

@@ -1,13 +1,12 @@
 // Layer 6: hook-up wires, a seeded Bezier curve stroked three times (dark rim,
 // body colour, light core).
 
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "render/blend.h"
 #include "render/layers.h"
 #include "render/render_context.h"
 #include "render/wire_shape.h"
-
-#include <cstring>
 
 namespace sw {
 
@@ -15,7 +14,7 @@ void DrawWireLayer(RenderContext& ctx) {
     Canvas& canvas = ctx.canvas;
     Canvas& pick = ctx.pick.Draw();
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
-        if (std::strcmp(node.name(), "Wire") != 0)
+        if (!IsKind(node, kind::Wire))
             return;
         const QPoint p1 = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));
         const QPoint p2 = ctx.Hole(IntAttr(node, "X2"), IntAttr(node, "Y2"));
