@@ -54,7 +54,7 @@ bool CreateAutomaticPad(LayoutDocument& doc, int x, int y, bool square, const QS
     if (doc.PadExists(x, y, owner))
         return false;
     const QString name = doc.NextFreeName(QStringLiteral("P"));
-    pugi::xml_node pad = doc.AppendComponent("Pad");
+    pugi::xml_node pad = doc.AppendComponent(ElementName(kind::SolderPad));
     SetAttr(pad, "X1", x);
     SetAttr(pad, "Y1", y);
     SetAttr(pad, "Value", padSize);

@@ -2,6 +2,7 @@
 
 #include "model/atomic_file.h"
 #include "model/catalogue.h"
+#include "model/kinds.h"
 #include "model/layout_file_reader.h"
 #include "model/layout_validation.h"
 #include "model/nul_characters.h"
@@ -200,7 +201,8 @@ QString LayoutDocument::NextFreeName(const QString& prefix) const {
 
 bool LayoutDocument::PadExists(int x, int y, const QString& owner) const {
     const QByteArray ownerUtf8 = owner.toUtf8();
-    for (pugi::xml_node child = Root().child("Pad"); child; child = child.next_sibling("Pad")) {
+    for (pugi::xml_node child = Root().child(ElementName(kind::SolderPad)); child;
+         child = child.next_sibling(ElementName(kind::SolderPad))) {
         if (IntAttr(child, "X1", INT_MIN) == x && IntAttr(child, "Y1", INT_MIN) == y &&
             std::strcmp(child.attribute("Parent").value(), ownerUtf8.constData()) == 0)
             return true;

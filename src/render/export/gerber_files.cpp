@@ -1,5 +1,6 @@
 #include "render/export/gerber_files.h"
 
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
 #include "render/export/render_copper.h"
@@ -173,11 +174,11 @@ std::optional<QString> GerberRefusal(const LayoutDocument& doc) {
                           .arg(hx)
                           .arg(hy);
     };
-    ForEachNamed(doc, "Trace", [&](pugi::xml_node node) {
+    ForEachNamed(doc, ElementName(kind::Trace), [&](pugi::xml_node node) {
         check(node, "X1", "Y1");
         check(node, "X2", "Y2");
     });
-    ForEachNamed(doc, "Pad", [&](pugi::xml_node node) { check(node, "X1", "Y1"); });
+    ForEachNamed(doc, ElementName(kind::SolderPad), [&](pugi::xml_node node) { check(node, "X1", "Y1"); });
     return refusal;
 }
 
@@ -188,12 +189,12 @@ QByteArray GerberCopperText(const LayoutDocument& doc) {
     body.reserve(64 * 1024);
     body += "G01*\n";
     int current = 0;
-    ForEachNamed(doc, "Trace", [&](pugi::xml_node node) {
+    ForEachNamed(doc, ElementName(kind::Trace), [&](pugi::xml_node node) {
         Select(body, apertures.Code(ApertureTable::Shape::Circle, CopperTraceWidth(node)), current);
         AppendPoint(body, frame.X(IntAttr(node, "X1")), frame.Y(IntAttr(node, "Y1")), "D02");
         AppendPoint(body, frame.X(IntAttr(node, "X2")), frame.Y(IntAttr(node, "Y2")), "D01");
     });
-    ForEachNamed(doc, "Pad", [&](pugi::xml_node node) {
+    ForEachNamed(doc, ElementName(kind::SolderPad), [&](pugi::xml_node node) {
         const int size = CopperSizeNumber(node);
         const bool square = BoolAttr(node, "Square");
         const int pixels = square ? CopperSquareSide(size) : size;
@@ -242,7 +243,7 @@ QByteArray ExcellonDrillText(const LayoutDocument& doc, std::int64_t drillUnits)
     out += "; FORMAT={-:-/ absolute / metric / decimal}\nMETRIC,TZ\nT1C";
     AppendMillimetres(out, drillUnits);
     out += "\n%\nG90\nG05\nT1\n";
-    ForEachNamed(doc, "Pad", [&](pugi::xml_node node) {
+    ForEachNamed(doc, ElementName(kind::SolderPad), [&](pugi::xml_node node) {
         out += 'X';
         AppendMillimetres(out, frame.X(IntAttr(node, "X1")));
         out += 'Y';
