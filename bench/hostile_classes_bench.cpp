@@ -3,7 +3,8 @@
 // the memory it costs (peak_MB: the high-water mark above what was resident):
 //   deep nesting   saving (the undo snapshot is the same text) of 20 000 levels
 //   endless input  reading a pipe with no writer, /dev/zero and a 1 GiB file
-//   costly text    a repaint with a letter of a million accents, 50 MB credits
+//   costly text    a repaint with a letter of a million accents, 50 MB credits,
+//                  60 000 texts of 1000 characters
 //   long messages  refusing a damaged file whose name is 2 MB or 50 000 lines
 //   NUL            opening with the NUL check, on 50 MB of text
 //   exit codes     pnp of a board with no holes, and of one too large
@@ -37,6 +38,17 @@ QByteArray Example(const char* name) {
 QByteArray Credits50MB() {
     return "<Layout Type=\"Stripboard\" Width=\"20\" Height=\"10\" Project=\"P\" Credits=\"" +
            QByteArray(50 * 1024 * 1024, 'c') + "\"/>";
+}
+
+// 60 000 texts of 1000 characters on the board's holes: 62 MB, under the cap.
+QByteArray ManyLongTexts() {
+    QByteArray body;
+    const QByteArray text(1000, 'W');
+    for (int i = 0; i < 60000; ++i)
+        body += "<Text Value=\"" + text + "\" X1=\"" + QByteArray::number(1 + i % 20) + "\" Y1=\"" +
+                QByteArray::number(1 + i / 20 % 10) + "\"/>\n";
+    return "<Layout Type=\"Stripboard\" Width=\"20\" Height=\"10\" Project=\"P\" Credits=\"C\">" + body +
+           "</Layout>";
 }
 
 LayoutDocument Loaded(const QByteArray& bytes) {
@@ -111,6 +123,7 @@ BENCHMARK_CAPTURE(BM_RepaintText, letter_with_a_million_accents,
                   GeneratedHostileLayout(QStringLiteral("text-letter-with-a-million-accents")))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_RepaintText, credits_50_MB, Credits50MB())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RepaintText, texts_60000_of_1000_characters, ManyLongTexts())->Unit(benchmark::kMillisecond);
 
 // ---- messages: a damaged file is refused with a short line -------------------------------
 void BM_RefuseDamaged(benchmark::State& state, QByteArray bytes) {

@@ -13,6 +13,12 @@
 namespace sw {
 
 constexpr int kMaxDrawnCharacters = 1000;
+// Even on a small canvas (a body image) a label keeps this many characters.
+constexpr int kMinDrawnCharacters = 64;
+// The free texts of one repaint draw at most this many characters in all: a
+// hundred screens full, far above any layout, and a repaint of tens of
+// milliseconds whatever the file holds.
+constexpr int kMaxDrawnCharactersPerPaint = 200000;
 constexpr int kMaxCombiningMarks = 30;
 // What a message quotes of a name or value from a file.
 constexpr int kExcerptCharacters = 40;

@@ -181,9 +181,15 @@ const QFontMetrics& Canvas::Metrics() const {
     return *m_metrics;
 }
 
+// However long a text, only what can be read on this canvas is drawn
+// (model/text_bounds.h): no glyph is narrower than two pixels, so one line shows
+// at most half the canvas's width in characters (a body image's label a few).
+QString Canvas::Drawn(const QString& text) const {
+    return DrawnText(text, std::clamp(m_image.width() / 2, kMinDrawnCharacters, kMaxDrawnCharacters));
+}
+
 void Canvas::TextOut(int x, int y, const QString& whole) {
-    // However long the text, only what can be read is drawn (model/text_bounds.h).
-    const QString text = DrawnText(whole);
+    const QString text = Drawn(whole);
     if (text.isEmpty())
         return;
     const QFont& font = CurrentFont();
@@ -200,7 +206,7 @@ void Canvas::TextOut(int x, int y, const QString& whole) {
 }
 
 QSize Canvas::TextExtent(const QString& whole) const {
-    const QString text = DrawnText(whole);
+    const QString text = Drawn(whole);
     const QFontMetrics& metrics = Metrics();
     // Emboldened glyphs reach one pixel past their advance: the overhang counts
     // in the extent of a bold text.

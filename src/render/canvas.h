@@ -98,7 +98,9 @@ public:
 
     // Text with the current font and font colour, (x, y) being the top-left of
     // the text box; with a solid brush the box (TextExtent) is first filled with
-    // the brush colour, with a clear brush only the glyphs are drawn.
+    // the brush colour, with a clear brush only the glyphs are drawn. Both draw
+    // and measure only the part of a long text this canvas can show
+    // (`DrawnText`, at most half the canvas width in characters).
     void TextOut(int x, int y, const QString& text);
     QSize TextExtent(const QString& text) const;
 
@@ -108,6 +110,7 @@ public:
     void CopyImage(int x, int y, const QImage& source);
 
 private:
+    QString Drawn(const QString& text) const;
     QPainter& Painter();
     void EndPainting();
     QImage& Raster();  // the raster for direct scan-line work

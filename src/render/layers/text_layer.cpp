@@ -11,11 +11,17 @@ namespace sw {
 void DrawTextLayer(RenderContext& ctx) {
     Canvas& canvas = ctx.canvas;
     Canvas& pick = ctx.pick.Draw();
+    // Texts that cannot reach the canvas are not measured; past the budget of a
+    // repaint (a file of tens of thousands of long texts) no more are drawn.
+    int budget = kMaxDrawnCharactersPerPaint;
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
-        if (!IsKind(node, kind::Text))
+        if (!IsKind(node, kind::Text) || budget <= 0)
             return;
         const QPoint p = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));
+        if (p.x() >= ctx.width || p.y() < -100 || p.y() > ctx.height + 100)
+            return;
         const QString text = DrawnTextAttr(node, "Value");
+        budget -= int(text.size());
         canvas.SetFont(QStringLiteral("Tahoma"), 10, false);
         // Red marks a selected text in exported images too.
         canvas.SetFontColour(ctx.IsSelected(node) ? MakeRgb(255, 0, 0) : 0);

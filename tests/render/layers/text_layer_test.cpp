@@ -1,5 +1,6 @@
 #include "layer_rig.h"
 
+#include "model/text_bounds.h"
 #include "render/layers.h"
 
 namespace sw::test {
@@ -57,6 +58,33 @@ TEST(TextLayer, GlyphsOnlyAndTheBrushLeftSolid) {
     EXPECT_EQ(rig.At(900, 244), MakeRgb(1, 2, 3));  // no background box behind the text
     rig.Paper().FillRect(0, 0, 1, 1);               // the brush is solid again
     EXPECT_EQ(rig.At(0, 0), kWhite);
+}
+
+}  // namespace
+}  // namespace sw::test
+
+namespace sw::test {
+namespace {
+
+// A repaint draws at most kMaxDrawnCharactersPerPaint characters of free text:
+// a file of thousands of long texts cannot make it slow. The texts within the
+// budget are drawn and picked; one after it is neither.
+TEST(TextLayer, ARepaintDrawsABoundedAmountOfText) {
+    for (int longTexts : {kMaxDrawnCharactersPerPaint / kMaxDrawnCharacters - 1,
+                          kMaxDrawnCharactersPerPaint / kMaxDrawnCharacters}) {
+        SCOPED_TRACE(longTexts);
+        QByteArray body;
+        const QByteArray text(kMaxDrawnCharacters, 'W');
+        for (int i = 0; i < longTexts; ++i)
+            body += "<Text Value='" + text + "' X1='1' Y1='1'/>";
+        body += "<Text Value='last' X1='5' Y1='3' Name='A1'/>";
+        LayerRig rig(body.constData());
+        rig.Draw(DrawTextLayer);
+        const bool withinBudget = longTexts * kMaxDrawnCharacters < kMaxDrawnCharactersPerPaint;
+        EXPECT_EQ(rig.Key(905, 250), withinBudget ? unsigned(longTexts + 1) : 0u);
+        EXPECT_EQ(rig.At(905, 250) != kWhite || rig.At(906, 250) != kWhite || rig.At(907, 250) != kWhite,
+                  withinBudget);
+    }
 }
 
 }  // namespace
