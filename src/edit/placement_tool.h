@@ -51,7 +51,6 @@ public:
     bool AwaitingHole() const { return m_awaitingFirst || m_awaitingSecond; }
     pugi::xml_node ReplaceTarget() const { return m_target; }
     Hole CurrentHole() const { return m_current; }
-    Hole SourceHole() const { return m_source; }
     BoardCursor Cursor() const { return m_cursor; }
     // Sets the current hole and the pointer state as a pointer move onto a hole
     // would (for callers that work in holes rather than pixels).

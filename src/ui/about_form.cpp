@@ -171,7 +171,7 @@ QLabel* TAboutForm::AddLink(const QString& text, int x, int y) {
     return label;
 }
 
-void TAboutForm::About1Click() {
+void TAboutForm::ShowAbout() {
     CentreWindowIn(*this, CentringArea(nullptr));
     exec();
 }

@@ -53,7 +53,7 @@ public:
                         QWidget* parent = nullptr);
 
     // Help "About": shows the box modally.
-    void About1Click();
+    void ShowAbout();
 
     QLabel* DateLabel() const { return m_dateLabel; }
     QLabel* WebLabel() const { return m_webLabel; }

@@ -255,7 +255,7 @@ void ExplorerTree::ListEdited(QTreeWidgetItem* item, const QString& newText) {
     m_editing = false;
 }
 
-void ExplorerTree::Rename1Click() {
+void ExplorerTree::RenameSelected() {
     QTreeWidgetItem* item = currentItem();
     if (!item || !item->isSelected() || !item->parent()) {
         const QList<QTreeWidgetItem*> selected = selectedItems();

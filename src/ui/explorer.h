@@ -56,7 +56,7 @@ public:
     // End of in-place editing with the typed text: the rename rules.
     void ListEdited(QTreeWidgetItem* item, const QString& newText);
     // The Rename menu item: edit the selected entry in place.
-    void Rename1Click();
+    void RenameSelected();
     // Closes an open in-place editor without renaming (the window is closing).
     void DropRename();
     // Sorts the whole tree with ListCompare.
@@ -64,7 +64,6 @@ public:
 
     QTreeWidgetItem* ItemFromIndex(const QModelIndex& index) const { return itemFromIndex(index); }
 
-    bool Suppress() const { return m_suppress; }
     void SetSuppress(bool on) { m_suppress = on; }
     bool Editing() const { return m_editing; }
 

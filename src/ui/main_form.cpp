@@ -39,7 +39,7 @@ TMainForm::TMainForm(MainFormOptions options, QWidget* parent)
     StartTimer = new QTimer(this);
     StartTimer->setInterval(100);
     StartTimer->setSingleShot(true);
-    connect(StartTimer, &QTimer::timeout, this, &TMainForm::StartTimerTimer);
+    connect(StartTimer, &QTimer::timeout, this, &TMainForm::MaximiseAfterStart);
     HintTimer = new QTimer(this);
     HintTimer->setInterval(2000);
 
@@ -92,7 +92,7 @@ void TMainForm::FormCreate(const QStringList& arguments) {
     CentreView();
 }
 
-void TMainForm::StartTimerTimer() {
+void TMainForm::MaximiseAfterStart() {
     StartTimer->stop();
     // Without a window manager (a bare X server) maximising does nothing, so
     // take the whole available screen first.

@@ -93,23 +93,18 @@ public:
     ExplorerTree& Explorer() { return *List; }
     // The save dialog's proposed file name (the file last chosen in the open dialog).
     const QString& ProposedFileName() const { return m_proposedFileName; }
-    // Per-run defaults offered when placing.
-    int defaultPadSize = 15;
-    int defaultTraceWidth = 5;
-    QString lastColour;
 
     // ---- undo snapshot -------------------------------------------------------
     void TakeSnapshot() { m_undo.Take(m_doc); }
     bool CanUndo() const { return m_undo.CanUndo(); }
-    void ClearSnapshot() { m_undo.Clear(); }
 
     // ---- commands ------------------------------------------------------------
-    void BtnNewClick();
-    void BtnOpenClick();
-    void BtnSaveClick();
-    void ProjectItems8Click();  // Save Project As
-    void BtnPropertiesClick();
-    void BtnUndoClick();
+    void NewProject();
+    void OpenProject();
+    void SaveProject();
+    void SaveProjectAs();
+    void EditBoardProperties();
+    void UndoLastChange();
     // The unsaved-changes question, when the modified flag is set; true: go on.
     bool AskDiscardChanges();
     // The close question; true lets the window close.
@@ -120,13 +115,11 @@ public:
     void FormResize();
     void CentreView();
     void ApplyBoardType();
-    // Renders the layout straight onto a painter of the window's size (screen mode).
-    void BoardPaint(QPainter& painter);
-    void StartTimerTimer();
+    void MaximiseAfterStart();
     void FormShow();
     void FormActivate();
-    void LeftSlideClick();
-    void RightSlideClick();
+    void ToggleToolbox();
+    void ToggleExplorer();
     // The banner chosen at start-up (0 ... 3).
     int Banner() const { return m_banner; }
 
@@ -137,7 +130,6 @@ public:
     // Connects the toolbox items (group and menu) to `handler`(catalogue index).
     void ConnectToolbox(std::function<void(int)> handler);
     QAction* ToolboxItem(int index) const { return m_toolboxItems[size_t(index)]; }
-    QAction* ToolboxMenuItem(int index) const { return m_toolboxMenuItems[size_t(index)]; }
     QAction* RenderPnpTask() const { return m_renderPnpTask; }
     // The Project menu's "Export Gerber...", shown like the Render PnP task (PCB layouts).
     QAction* ExportGerberItem() const { return m_exportGerberItem; }

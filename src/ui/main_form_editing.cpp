@@ -84,7 +84,7 @@ void MainFormEditing::ConnectCommands() {
     TMainForm& f = m_form;
     f.ConnectToolbox([this](int kind) { m_tool.StartKind(kind); });
     f.ConnectCommand(Command::CheckConnectivity, [this] { m_tool.StartConnectivity(); });
-    f.ConnectCommand(Command::SelectAll, [this] { SelectAllClick(); });
+    f.ConnectCommand(Command::SelectAll, [this] { SelectAllComponents(); });
     f.ConnectCommand(Command::Delete, [this] { DeleteSelection(*this); });
     f.ConnectCommand(Command::RotateLeft, [this] { RotateSelection(*this); });
     f.ConnectCommand(Command::MoveUp, [this] { MoveSelection(*this, MoveDirection::Up); });
@@ -151,7 +151,7 @@ void MainFormEditing::ListNodeContextMenu() {
     set(Command::Delete, state.deleteEnabled);
 }
 
-void MainFormEditing::SelectAllClick() {
+void MainFormEditing::SelectAllComponents() {
     if (ToggleSelectAll(m_explorer))
         m_form.List->setFocus();
     Repaint();

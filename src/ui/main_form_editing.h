@@ -37,7 +37,7 @@ public:
     bool ListKeyDown(QKeyEvent* event);
     // Prepares `CompPopup` for the explorer's current node.
     void ListNodeContextMenu();
-    void SelectAllClick();
+    void SelectAllComponents();
     // The document was replaced (New, Open, Undo).
     void DocumentReplaced() { m_tool.DocumentReplaced(); }
 

@@ -179,14 +179,14 @@ void TMainForm::BuildExplorerButtons(QWidget* parent) {
 }
 
 void TMainForm::ConnectOwnCommands() {
-    ConnectCommand(Command::NewProject, [this] { BtnNewClick(); });
-    ConnectCommand(Command::OpenProject, [this] { BtnOpenClick(); });
-    ConnectCommand(Command::SaveProject, [this] { BtnSaveClick(); });
-    ConnectCommand(Command::SaveProjectAs, [this] { ProjectItems8Click(); });
-    ConnectCommand(Command::BoardProperties, [this] { BtnPropertiesClick(); });
-    ConnectCommand(Command::Undo, [this] { BtnUndoClick(); });
+    ConnectCommand(Command::NewProject, [this] { NewProject(); });
+    ConnectCommand(Command::OpenProject, [this] { OpenProject(); });
+    ConnectCommand(Command::SaveProject, [this] { SaveProject(); });
+    ConnectCommand(Command::SaveProjectAs, [this] { SaveProjectAs(); });
+    ConnectCommand(Command::BoardProperties, [this] { EditBoardProperties(); });
+    ConnectCommand(Command::Undo, [this] { UndoLastChange(); });
     ConnectCommand(Command::Exit, [this] { close(); });
-    ConnectCommand(Command::Rename, [this] { List->Rename1Click(); });
+    ConnectCommand(Command::Rename, [this] { List->RenameSelected(); });
     ConnectOutputCommands(*this);
 }
 

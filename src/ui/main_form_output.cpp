@@ -20,12 +20,12 @@ void ConnectOutputCommands(TMainForm& form) {
                                         form.FormPaint();
                                     }, wait.get()};
     };
-    // RzGroup1Items3Click, RzGroup1Items4Click, ProjectItems7Click, ProjectItems5Click
+    // The pictures and the printed pages.
     form.ConnectCommand(Command::RenderImage, [context] { RenderImageCommand(context()); });
     form.ConnectCommand(Command::Print, [context] { PrintCommand(context()); });
     form.ConnectCommand(Command::RenderPnp, [context] { RenderPnpCommand(context()); });
     form.ConnectCommand(Command::PrintPnp, [context] { PrintPnpCommand(context()); });
-    // ExportBillofMaterials1Click: the save dialog, then the list.
+    // The save dialog, then the list.
     form.ConnectCommand(Command::ExportBom,
                         [&form] { ExportBillOfMaterials(form.Document(), form.Dialogs()); });
     form.ConnectCommand(Command::ExportGerber,

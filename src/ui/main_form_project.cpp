@@ -61,7 +61,7 @@ void TMainForm::AdoptNewDocument() {
     CentreView();
 }
 
-void TMainForm::BtnNewClick() {
+void TMainForm::NewProject() {
     if (!AskDiscardChanges())
         return;
     const LayoutProperties defaults{QStringLiteral("Stripboard"), 20, 10, {}, {}, false};
@@ -74,7 +74,7 @@ void TMainForm::BtnNewClick() {
     AdoptNewDocument();
 }
 
-void TMainForm::BtnOpenClick() {
+void TMainForm::OpenProject() {
     if (!AskDiscardChanges())
         return;
     const std::optional<QString> path =
@@ -105,15 +105,15 @@ bool TMainForm::WriteLayout(const QString& path) {
     return true;
 }
 
-void TMainForm::BtnSaveClick() {
+void TMainForm::SaveProject() {
     if (m_fileName.isEmpty()) {
-        ProjectItems8Click();
+        SaveProjectAs();
         return;
     }
     WriteLayout(m_fileName);
 }
 
-void TMainForm::ProjectItems8Click() {
+void TMainForm::SaveProjectAs() {
     const std::optional<QString> path =
         m_dialogs->SaveFile(LayoutFileRequest(QStringLiteral("Save Project As")));
     if (!path)
@@ -127,7 +127,7 @@ void TMainForm::ProjectItems8Click() {
         SetCurrentFile(previous);
 }
 
-void TMainForm::BtnPropertiesClick() {
+void TMainForm::EditBoardProperties() {
     const std::optional<LayoutProperties> chosen =
         m_dialogs->EditLayoutProperties(PropertiesOf(m_doc));
     if (!chosen)
@@ -149,7 +149,7 @@ void TMainForm::BtnPropertiesClick() {
     ApplyBoardType();
 }
 
-void TMainForm::BtnUndoClick() {
+void TMainForm::UndoLastChange() {
     if (!m_undo.CanUndo()) {
         m_dialogs->ShowInformation(QStringLiteral("Can not undo!"));
         return;

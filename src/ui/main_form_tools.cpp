@@ -23,16 +23,16 @@ ToolWindows::ToolWindows(TMainForm& form)
       m_aboutForm(new TAboutForm(form.Dialogs(), QString(), &form)),
       m_waitForm(std::make_unique<TWaitForm>(&form)) {
     DialogService& dialogs = form.Dialogs();
-    form.ConnectCommand(Command::Tutorials, [this] { m_tutorialForm->Tutorials1Click(); });
-    form.ConnectCommand(Command::LayoutsOnline, [&dialogs] { LayoutsOnline1Click(dialogs); });
-    form.ConnectCommand(Command::SubmitLayout, [&dialogs] { SubmitLayout1Click(dialogs); });
+    form.ConnectCommand(Command::Tutorials, [this] { m_tutorialForm->ShowTutorials(); });
+    form.ConnectCommand(Command::LayoutsOnline, [&dialogs] { OpenLayoutsOnline(dialogs); });
+    form.ConnectCommand(Command::SubmitLayout, [&dialogs] { SubmitLayout(dialogs); });
     form.ConnectCommand(Command::CheckForUpdate, [this, &dialogs] {
-        CheckforUpdate1Click(dialogs, *m_waitForm, *m_updateForm);
+        CheckForUpdate(dialogs, *m_waitForm, *m_updateForm);
     });
-    form.ConnectCommand(Command::Forum, [&dialogs] { Forum1Click(dialogs); });
+    form.ConnectCommand(Command::Forum, [&dialogs] { OpenForum(dialogs); });
     form.ConnectCommand(Command::ResistorCalculator, [this] { m_calculator->ShowCalculator(); });
-    form.ConnectCommand(Command::About, [this] { m_aboutForm->About1Click(); });
-    form.ConnectCommand(Command::Donate, [&dialogs] { MakeaDonation1Click(dialogs); });
+    form.ConnectCommand(Command::About, [this] { m_aboutForm->ShowAbout(); });
+    form.ConnectCommand(Command::Donate, [&dialogs] { OpenDonationPage(dialogs); });
 
     if (form.AdPanel) form.AdPanel->installEventFilter(this);
     for (QLabel* ad : form.Ad)
@@ -49,7 +49,7 @@ bool ToolWindows::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         // The banner shown was chosen at start-up; each has its own page.
-        Ad3Click(m_form.Dialogs(), m_form.Banner());
+        OpenBanner(m_form.Dialogs(), m_form.Banner());
         return true;
     }
     return QObject::eventFilter(watched, event);

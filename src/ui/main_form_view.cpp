@@ -126,18 +126,6 @@ void TMainForm::FormPaint() {
     Board->update();
 }
 
-void TMainForm::BoardPaint(QPainter& painter) {
-    if (!m_paintingEnabled || m_closing || !m_pick)
-        return;
-    QImage raster = MakeRaster(width(), height());
-    Canvas canvas(raster);
-    RenderOptions options;
-    options.reveal = m_reveal;
-    options.isSelected = [this](pugi::xml_node element) { return List->IsSelected(element); };
-    RenderLayout(m_doc, canvas, *m_pick, raster.width(), raster.height(), options);
-    painter.drawImage(0, 0, raster);
-}
-
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FormResize();
@@ -180,7 +168,7 @@ void TMainForm::SetReveal(bool on) {
     FormPaint();
 }
 
-void TMainForm::LeftSlideClick() {
+void TMainForm::ToggleToolbox() {
     const bool hide = LeftSlide->text() == QLatin1String("<<");
     MainBar->setVisible(!hide);
     LeftLine->setVisible(!hide);
@@ -188,7 +176,7 @@ void TMainForm::LeftSlideClick() {
     CentreView();
 }
 
-void TMainForm::RightSlideClick() {
+void TMainForm::ToggleExplorer() {
     const bool hide = RightSlide->text() == QLatin1String(">>");
     ListBar->setVisible(!hide);
     RightLine->setVisible(!hide);
@@ -200,11 +188,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == LeftSlide) {
-            LeftSlideClick();
+            ToggleToolbox();
             return true;
         }
         if (watched == RightSlide) {
-            RightSlideClick();
+            ToggleExplorer();
             return true;
         }
         if (watched == RevealPane) {

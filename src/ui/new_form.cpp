@@ -57,7 +57,7 @@ TNewForm::TNewForm(QWidget* parent) : QDialog(parent) {
     }
     connect(m_types, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
-            TypeGroupClick();
+            ShowChosenBoardType();
     });
 
     auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
@@ -112,7 +112,7 @@ TNewForm::TNewForm(QWidget* parent) : QDialog(parent) {
     SetProperties(LayoutProperties{QStringLiteral("Stripboard"), 20, 10, {}, {}, false});
 }
 
-void TNewForm::TypeGroupClick() {
+void TNewForm::ShowChosenBoardType() {
     const int index = TypeIndex();
     Vero->setVisible(index == 0);
     Perf->setVisible(index == 1);
@@ -131,7 +131,7 @@ void TNewForm::SetTypeIndex(int index) {
             b->setChecked(false);
         m_types->setExclusive(true);
     }
-    TypeGroupClick();
+    ShowChosenBoardType();
 }
 
 void TNewForm::SetProperties(const LayoutProperties& properties) {

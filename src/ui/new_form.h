@@ -46,7 +46,7 @@ public:
     QLineEdit* CreditsEdit = nullptr;
 
 private:
-    void TypeGroupClick();
+    void ShowChosenBoardType();
     QButtonGroup* m_types = nullptr;
     QString m_givenType;
 };

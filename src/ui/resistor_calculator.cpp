@@ -105,29 +105,29 @@ void TResistorCalculator::BuildControls() {
 void TResistorCalculator::ConnectControls() {
     connect(m_four, &QRadioButton::toggled, this, [this](bool on) {
         if (!on) return;
-        m_model.BandsClick(BandMode::Four);
+        m_model.SetBandCount(BandMode::Four);
         ShowState();
     });
     connect(m_five, &QRadioButton::toggled, this, [this](bool on) {
         if (!on) return;
-        m_model.BandsClick(BandMode::Five);
+        m_model.SetBandCount(BandMode::Five);
         ShowState();
     });
     for (int band = 0; band < kMaxBands; ++band)
         connect(m_band[band], &QComboBox::currentIndexChanged, this, [this, band](int code) {
-            m_model.Band1Change(band, code);
+            m_model.SetBand(band, code);
             ShowState();
         });
     connect(m_valueEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_model.ValueEditChange(text);
+        m_model.SetValueText(text);
         ShowState();
     });
     connect(m_unitBox, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_model.UnitChange(index);
+        m_model.SetUnit(index);
         ShowState();
     });
     connect(m_toleranceBox, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_model.ToleranceChange(index);
+        m_model.SetTolerance(index);
         ShowState();
     });
 }

@@ -22,14 +22,14 @@ QString ResistorCalculatorModel::Tolerance() const {
                : QString();
 }
 
-void ResistorCalculatorModel::FormCreate() { ModeChange(); }
+void ResistorCalculatorModel::FormCreate() { ApplyMode(); }
 
-void ResistorCalculatorModel::BandsClick(BandMode mode) {
+void ResistorCalculatorModel::SetBandCount(BandMode mode) {
     m_mode = mode;
-    ModeChange();
+    ApplyMode();
 }
 
-void ResistorCalculatorModel::ModeChange() {
+void ResistorCalculatorModel::ApplyMode() {
     m_toleranceItems = ToleranceItems(m_mode);
     m_toleranceIndex = -1;
     DrawPicture();
@@ -38,7 +38,7 @@ void ResistorCalculatorModel::ModeChange() {
     BandsToValue();
 }
 
-void ResistorCalculatorModel::Band1Change(int band, int code) {
+void ResistorCalculatorModel::SetBand(int band, int code) {
     if (band < 0 || band >= kMaxBands) return;
     const int count = band < 2 ? kDigitColourCount : kColourCount;
     if (code < 0 || code >= count) return;
@@ -50,18 +50,18 @@ void ResistorCalculatorModel::Band1Change(int band, int code) {
     m_busy = false;
 }
 
-void ResistorCalculatorModel::ValueEditChange(const QString& text) {
+void ResistorCalculatorModel::SetValueText(const QString& text) {
     m_valueText = text;
     OnValueChanged();
 }
 
-void ResistorCalculatorModel::UnitChange(int unitIndex) {
+void ResistorCalculatorModel::SetUnit(int unitIndex) {
     if (unitIndex < 0 || unitIndex >= Units().size()) return;
     m_unitIndex = unitIndex;
     OnValueChanged();
 }
 
-void ResistorCalculatorModel::ToleranceChange(int toleranceIndex) {
+void ResistorCalculatorModel::SetTolerance(int toleranceIndex) {
     if (toleranceIndex < -1 || toleranceIndex >= m_toleranceItems.size()) return;
     m_toleranceIndex = toleranceIndex;
     OnValueChanged();

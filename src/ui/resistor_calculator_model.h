@@ -18,11 +18,11 @@ public:
     // Window created: one mode change.
     void FormCreate();
     // The user's changes, one per control.
-    void BandsClick(BandMode mode);
-    void Band1Change(int band, int code);  // any of the five band lists (0-based)
-    void ValueEditChange(const QString& text);
-    void UnitChange(int unitIndex);
-    void ToleranceChange(int toleranceIndex);
+    void SetBandCount(BandMode mode);
+    void SetBand(int band, int code);  // any of the five band lists (0-based)
+    void SetValueText(const QString& text);
+    void SetUnit(int unitIndex);
+    void SetTolerance(int toleranceIndex);
 
     BandMode Mode() const { return m_mode; }
     const BandCodes& Bands() const { return m_bands; }
@@ -39,7 +39,7 @@ public:
     static QStringList Units();
 
 private:
-    void ModeChange();
+    void ApplyMode();
     void BandsToValue();
     void ValueToBands();
     void DrawPicture();

@@ -78,7 +78,7 @@ void TTutorialForm::FollowLink(const QUrl& link) {
     }
 }
 
-void TTutorialForm::Tutorials1Click() {
+void TTutorialForm::ShowTutorials() {
     if (!isVisible())
         CentreWindowIn(*this, CentringArea(nullptr));
     show();

@@ -29,7 +29,7 @@ public:
                            QWidget* parent = nullptr);
 
     // Help and Quick Tasks "Tutorials": shows the window, not modally.
-    void Tutorials1Click();
+    void ShowTutorials();
 
     QTextBrowser* Browser() const { return m_browser; }
     // The page shown, or an empty path when the pages were not found.

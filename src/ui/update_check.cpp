@@ -41,7 +41,7 @@ std::optional<QByteArray> FetchText(const QUrl& url, int timeoutMs) {
     return reply->readAll();
 }
 
-UpdateOutcome CheckforUpdate1Click(DialogService& dialogs, TWaitForm& wait,
+UpdateOutcome CheckForUpdate(DialogService& dialogs, TWaitForm& wait,
                                    TUpdateForm& updateForm, int timeoutMs) {
     // The windows stay live while the feed is fetched, so the menu item can be
     // chosen again meanwhile.

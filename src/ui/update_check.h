@@ -29,7 +29,7 @@ std::optional<QByteArray> FetchText(const QUrl& url, int timeoutMs);
 // update window, "Your software is up to date!", or the connection error. The
 // wait window is hidden in every case. A second check started while one waits
 // is ignored.
-UpdateOutcome CheckforUpdate1Click(DialogService& dialogs, TWaitForm& wait,
+UpdateOutcome CheckForUpdate(DialogService& dialogs, TWaitForm& wait,
                                    TUpdateForm& updateForm, int timeoutMs = 20000);
 
 }  // namespace sw

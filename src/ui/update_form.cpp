@@ -55,8 +55,8 @@ TUpdateForm::TUpdateForm(DialogService& dialogs, QWidget* owner)
     layout->addLayout(buttons);
     resize(420, 300);
 
-    connect(m_download, &QPushButton::clicked, this, &TUpdateForm::Button2Click);
-    connect(m_close, &QPushButton::clicked, this, &TUpdateForm::Button1Click);
+    connect(m_download, &QPushButton::clicked, this, &TUpdateForm::DownloadNewVersion);
+    connect(m_close, &QPushButton::clicked, this, &TUpdateForm::CloseUpdateWindow);
 }
 
 QStringList TUpdateForm::Lines() const {
@@ -75,12 +75,12 @@ void TUpdateForm::ShowRelease(const QString& date, const QStringList& lines) {
     raise();
 }
 
-void TUpdateForm::Button2Click() {
+void TUpdateForm::DownloadNewVersion() {
     // A browser that fails to start is not reported.
     m_dialogs.ShellOpen(web::Download());
     close();
 }
 
-void TUpdateForm::Button1Click() { close(); }
+void TUpdateForm::CloseUpdateWindow() { close(); }
 
 }  // namespace sw

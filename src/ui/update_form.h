@@ -27,9 +27,9 @@ public:
     QPushButton* CloseButton() const { return m_close; }
 
     // "Download new version!": open the download in the browser and close.
-    void Button2Click();
+    void DownloadNewVersion();
     // "Close".
-    void Button1Click();
+    void CloseUpdateWindow();
 
 private:
     DialogService& m_dialogs;

@@ -8,11 +8,11 @@ namespace sw {
 // Failures of the desktop to open an address are not reported: the user sees
 // that no browser came up, and there is nothing the program could do about it.
 
-void LayoutsOnline1Click(DialogService& dialogs) { dialogs.ShellOpen(web::LayoutsOnline()); }
+void OpenLayoutsOnline(DialogService& dialogs) { dialogs.ShellOpen(web::LayoutsOnline()); }
 
-void SubmitLayout1Click(DialogService& dialogs) { dialogs.ShellOpen(web::LayoutsOnline()); }
+void SubmitLayout(DialogService& dialogs) { dialogs.ShellOpen(web::LayoutsOnline()); }
 
-void Forum1Click(DialogService& dialogs) { dialogs.ShellOpen(web::Forum()); }
+void OpenForum(DialogService& dialogs) { dialogs.ShellOpen(web::Forum()); }
 
 QString DonationText() {
     return QStringLiteral(
@@ -23,12 +23,12 @@ QString DonationText() {
         "Donations of parts are also welcome!");
 }
 
-void MakeaDonation1Click(DialogService& dialogs) {
+void OpenDonationPage(DialogService& dialogs) {
     if (dialogs.Message(MessageKind::Information, DonationText(), MessageButtons::OkCancel) ==
         MessageAnswer::Ok)
         dialogs.ShellOpen(web::Donation());
 }
 
-void Ad3Click(DialogService& dialogs, int banner) { dialogs.ShellOpen(web::Banner(banner)); }
+void OpenBanner(DialogService& dialogs, int banner) { dialogs.ShellOpen(web::Banner(banner)); }
 
 }  // namespace sw

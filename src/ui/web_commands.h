@@ -10,15 +10,15 @@ namespace sw {
 class DialogService;
 
 // Help "Layouts Online" and the quick task of the same caption.
-void LayoutsOnline1Click(DialogService& dialogs);
+void OpenLayoutsOnline(DialogService& dialogs);
 // Help "Submit Layout": layouts are submitted on the same page.
-void SubmitLayout1Click(DialogService& dialogs);
+void SubmitLayout(DialogService& dialogs);
 // Help: the hobbyist forum.
-void Forum1Click(DialogService& dialogs);
+void OpenForum(DialogService& dialogs);
 // "Make a Donation": asks first; OK opens the donation page, Cancel nothing.
-void MakeaDonation1Click(DialogService& dialogs);
+void OpenDonationPage(DialogService& dialogs);
 // A click on the banner strip or banner `banner` (0 to 3) opens that banner's page.
-void Ad3Click(DialogService& dialogs, int banner);
+void OpenBanner(DialogService& dialogs, int banner);
 
 // The donation question's text.
 QString DonationText();

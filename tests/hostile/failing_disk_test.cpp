@@ -289,7 +289,7 @@ protected:
     }
     void ExpectSaveFailed(const QString& path, const QByteArray& before) {
         dialogs.AnswerMessage(MessageAnswer::Ok);
-        form->BtnSaveClick();
+        form->SaveProject();
         const auto messages = dialogs.CallsOf(test::ScriptedDialogs::Type::Message);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_TRUE(messages[0].text.contains(QFileInfo(path).fileName())) << messages[0].text.toStdString();
@@ -340,7 +340,7 @@ TEST_F(FailingSave, SaveAsIntoAMissingFolderKeepsTheChangesUnsaved) {
     const QString missing = dir.filePath(QStringLiteral("gone/board.swb"));
     dialogs.AnswerSaveFile(missing);
     dialogs.AnswerMessage(MessageAnswer::Ok);
-    form->ProjectItems8Click();
+    form->SaveProjectAs();
     const auto messages = dialogs.CallsOf(test::ScriptedDialogs::Type::Message);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.contains(missing));
@@ -350,7 +350,7 @@ TEST_F(FailingSave, SaveAsIntoAMissingFolderKeepsTheChangesUnsaved) {
     // The layout still belongs to the file it came from: Save writes there.
     EXPECT_EQ(form->FileName(), path);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright - ") + path);
-    form->BtnSaveClick();
+    form->SaveProject();
     EXPECT_FALSE(form->Modified());
     EXPECT_NE(Read(path), QByteArray(kLayout));
 }

@@ -33,7 +33,7 @@ class HostileWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         form = std::make_unique<TMainForm>(test::TestFormOptions(dialogs));
-        form->StartTimerTimer();
+        form->MaximiseAfterStart();
     }
     // Opens `path` through the Open command and states what must follow.
     void OpenAndCheck(const QString& path) {
@@ -46,7 +46,7 @@ protected:
         dialogs.AnswerOpenFile(path);
         if (!load.ok)
             dialogs.AnswerMessage(MessageAnswer::Ok);
-        form->BtnOpenClick();
+        form->OpenProject();
         const auto messages = dialogs.CallsOf(ScriptedDialogs::Type::Message);
         if (!load.ok) {
             ASSERT_EQ(messages.size(), messagesBefore + 1);
@@ -109,7 +109,7 @@ TEST_F(HostileWindow, ADeepFileIsSnapshotAndSavedInProportion) {
     OpenAndCheck(path);
     form->TakeSnapshot();
     EXPECT_TRUE(form->CanUndo());
-    form->BtnSaveClick();
+    form->SaveProject();
     EXPECT_LT(QFileInfo(path).size(), bytes.size() * 2);
     LayoutDocument reopened;
     EXPECT_TRUE(reopened.LoadFile(path).ok);

@@ -245,7 +245,7 @@ TEST_F(ExplorerTest, TheRenameEditorSitsOverTheLabel) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(tree.get()));
     QTreeWidgetItem* r1 = Entry("R1");
     tree->setCurrentItem(r1);
-    tree->Rename1Click();
+    tree->RenameSelected();
     QApplication::processEvents();
     auto* editor = tree->viewport()->findChild<QLineEdit*>();
     ASSERT_TRUE(editor);

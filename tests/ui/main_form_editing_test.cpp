@@ -190,7 +190,7 @@ TEST_F(MainFormEditingTest, MovesRotationAndUndoThroughTheExplorerButtons) {
     EXPECT_EQ(IntAttr(r1, "X1"), 4);
     EXPECT_EQ(IntAttr(r1, "Y1"), 0);
     EXPECT_EQ(IntAttr(r1, "Y2"), 4);
-    form->BtnUndoClick();
+    form->UndoLastChange();
     r1 = Named("R1");
     EXPECT_EQ(IntAttr(r1, "Y1"), 2);
     EXPECT_EQ(IntAttr(r1, "X2"), 6);
@@ -203,7 +203,7 @@ TEST_F(MainFormEditingTest, UndoUnderAWaitingReplacePlacesANewComponent) {
     form->ComponentMenu->hide();
     Action(Command::Replace)->trigger();
     ASSERT_TRUE(editing().Tool().ReplaceTarget());
-    form->BtnUndoClick();
+    form->UndoLastChange();
     EXPECT_FALSE(editing().Tool().ReplaceTarget());
     EXPECT_EQ(editing().Tool().ActiveKind(), kind::Resistor);
     dialogs.AnswerEditValue(ValueEditorResult{"R2", "1", "M", {}});

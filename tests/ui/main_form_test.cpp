@@ -71,7 +71,7 @@ protected:
     // Opens `path` through the Open command.
     void Open(const QString& path) {
         dialogs.AnswerOpenFile(path);
-        form->BtnOpenClick();
+        form->OpenProject();
     }
     void Touch() { form->SetModified(true); }
 
@@ -103,7 +103,7 @@ TEST_F(MainFormTest, StartsWithTheLayoutNamedOnTheCommandLine) {
     EXPECT_FALSE(form->Modified());
     // Painting waits for the start timer when a file was given.
     EXPECT_FALSE(form->PaintingEnabled());
-    form->StartTimerTimer();
+    form->MaximiseAfterStart();
     EXPECT_TRUE(form->PaintingEnabled());
     EXPECT_EQ(form->List->CategoryItem(FindKind("Resistor")->index)->text(0),
               QStringLiteral("[Resistors] (1)"));
@@ -143,7 +143,7 @@ TEST_F(MainFormTest, PaintRequestsBeforePaintingIsEnabledDoNothing) {
     const QImage before = form->BoardImage();
     form->FormPaint();
     EXPECT_EQ(form->BoardImage(), before);
-    form->StartTimerTimer();
+    form->MaximiseAfterStart();
     EXPECT_NE(form->BoardImage(), before);
 }
 
@@ -152,7 +152,7 @@ TEST_F(MainFormTest, PaintRequestsBeforePaintingIsEnabledDoNothing) {
 TEST_F(MainFormTest, NewWithoutChangesOpensTheDialogAtOnceWithItsDefaults) {
     Start();
     dialogs.AcceptLayoutProperties();
-    form->BtnNewClick();
+    form->NewProject();
     ASSERT_EQ(dialogs.Calls().size(), 1u);
     const LayoutProperties shown = dialogs.Calls()[0].properties;
     EXPECT_EQ(shown.type, QStringLiteral("Stripboard"));
@@ -171,7 +171,7 @@ TEST_F(MainFormTest, NewWithChangesAsksFirst) {
     const QString before = RootText();
 
     dialogs.AnswerMessage(MessageAnswer::No);
-    form->BtnNewClick();
+    form->NewProject();
     EXPECT_EQ(Messages(), std::vector<QString>{kDiscard});
     EXPECT_EQ(RootText(), before);
     EXPECT_TRUE(form->Modified());
@@ -180,7 +180,7 @@ TEST_F(MainFormTest, NewWithChangesAsksFirst) {
     dialogs.AnswerMessage(MessageAnswer::Yes);
     dialogs.AnswerLayoutProperties(LayoutProperties{QStringLiteral("PCB"), 0, -3,
                                                     QStringLiteral("Amp"), {}, true});
-    form->BtnNewClick();
+    form->NewProject();
     EXPECT_EQ(RootText(), QStringLiteral("<Layout Type=\"PCB\" Width=\"0\" Height=\"-3\" "
                                          "Project=\"Amp\" Credits=\"\" HideList=\"True\" />\n"));
     EXPECT_EQ(form->FileName(), QString());
@@ -195,7 +195,7 @@ TEST_F(MainFormTest, CancelledNewChangesNothing) {
     dialogs.AnswerMessage(MessageAnswer::Yes);
     dialogs.AnswerLayoutProperties(std::nullopt);
     const QString before = RootText();
-    form->BtnNewClick();
+    form->NewProject();
     EXPECT_EQ(RootText(), before);
     EXPECT_TRUE(form->Modified());
 }
@@ -221,7 +221,7 @@ TEST_F(MainFormTest, OpenSetsTitleFileAndClearsUndo) {
     EXPECT_TRUE(ItemShown(form->ToolboxItem(FindKind("Resistor")->index)));
 
     dialogs.AnswerMessage(MessageAnswer::Ok);
-    form->BtnUndoClick();
+    form->UndoLastChange();
     EXPECT_EQ(Messages(), std::vector<QString>{QStringLiteral("Can not undo!")});
     EXPECT_EQ(dialogs.CallsOf(Type::Message)[0].kind, MessageKind::Information);
 }
@@ -255,14 +255,14 @@ TEST_F(MainFormTest, AFailedOpenKeepsDocumentFileAndTitle) {
     }
     EXPECT_TRUE(dialogs.ScriptUsedUp());
     // The next save goes to the file that was open, with the shown layout.
-    form->BtnSaveClick();
+    form->SaveProject();
     EXPECT_EQ(QString::fromUtf8(Read(good)), before);
 }
 
 TEST_F(MainFormTest, CancelledOpenChangesNothing) {
     Start();
     dialogs.AnswerOpenFile(std::nullopt);
-    form->BtnOpenClick();
+    form->OpenProject();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright"));
     EXPECT_FALSE(form->Modified());
 }
@@ -273,7 +273,7 @@ TEST_F(MainFormTest, SaveOfANeverSavedLayoutAsksForAFileAndCancelKeepsItModified
     Start();
     Touch();
     dialogs.AnswerSaveFile(std::nullopt);
-    form->BtnSaveClick();
+    form->SaveProject();
     ASSERT_EQ(dialogs.CallsOf(Type::SaveFile).size(), 1u);
     EXPECT_TRUE(form->Modified());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright"));
@@ -289,14 +289,14 @@ TEST_F(MainFormTest, SaveAsWritesTheFileSetsTheTitleAndKeepsUndo) {
     form->TakeSnapshot();
     const QString path = dir.filePath(QStringLiteral("out.swb"));
     dialogs.AnswerSaveFile(path);
-    form->ProjectItems8Click();
+    form->SaveProjectAs();
     EXPECT_EQ(QString::fromUtf8(Read(path)), RootText());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Stripwright - ") + path);
     EXPECT_FALSE(form->Modified());
     EXPECT_TRUE(form->CanUndo());
     // Save now writes to that file without asking.
     Touch();
-    form->BtnSaveClick();
+    form->SaveProject();
     EXPECT_EQ(dialogs.CallsOf(Type::SaveFile).size(), 1u);
     EXPECT_FALSE(form->Modified());
 }
@@ -310,7 +310,7 @@ TEST_F(MainFormTest, ASaveThatCannotBeWrittenKeepsTheOldFileAndTheModifiedFlag) 
     ASSERT_TRUE(QDir().mkpath(blocked));
     dialogs.AnswerSaveFile(blocked);
     dialogs.AnswerMessage(MessageAnswer::Ok);
-    form->ProjectItems8Click();
+    form->SaveProjectAs();
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(dialogs.CallsOf(Type::Message)[0].kind, MessageKind::Error);
     EXPECT_TRUE(form->Modified());
@@ -325,7 +325,7 @@ TEST_F(MainFormTest, BoardPropertiesWritesTheRootAndCountsAsAnUnsavedChangeWitho
     dialogs.AnswerLayoutProperties(LayoutProperties{QStringLiteral("PCB"), 30, 12,
                                                     QStringLiteral("Amp"), QStringLiteral("by me"),
                                                     false});
-    form->BtnPropertiesClick();
+    form->EditBoardProperties();
     const LayoutProperties shown = dialogs.Calls().at(0).properties;
     EXPECT_EQ(shown.type, QStringLiteral("Stripboard"));
     EXPECT_EQ(shown.project, QStringLiteral("New Project"));
@@ -346,7 +346,7 @@ TEST_F(MainFormTest, BoardPropertiesWritesTheRootAndCountsAsAnUnsavedChangeWitho
 TEST_F(MainFormTest, BoardPropertiesConfirmedUnchangedLeavesTheLayoutUnmodified) {
     Start();
     dialogs.AcceptLayoutProperties();
-    form->BtnPropertiesClick();
+    form->EditBoardProperties();
     EXPECT_FALSE(form->Modified());
 }
 
@@ -356,7 +356,7 @@ TEST_F(MainFormTest, BoardPropertiesKeepsAnUnknownTypeConfirmedAsShown) {
         "<Layout Width=\"20\" Height=\"10\" Type=\"Gadget\" Project=\"P\" Credits=\"C\"/>");
     Start({path});
     dialogs.AcceptLayoutProperties();
-    form->BtnPropertiesClick();
+    form->EditBoardProperties();
     EXPECT_EQ(dialogs.Calls().at(0).properties.type, QStringLiteral("Gadget"));
     EXPECT_EQ(form->Document().BoardType(), QStringLiteral("Gadget"));
 }
@@ -375,7 +375,7 @@ TEST_F(MainFormTest, UndoRestoresTheSnapshotOnceAndCountsAsAChange) {
     EXPECT_TRUE(form->Modified());  // a new name is an unsaved change
     form->SetModified(false);
 
-    form->BtnUndoClick();
+    form->UndoLastChange();
     EXPECT_EQ(RootText(), before);
     EXPECT_EQ(form->List->CategoryItem(FindKind("Resistor")->index)->child(0)->text(0),
               QStringLiteral("R1"));
@@ -383,7 +383,7 @@ TEST_F(MainFormTest, UndoRestoresTheSnapshotOnceAndCountsAsAChange) {
     EXPECT_EQ(form->FileName(), path);
 
     dialogs.AnswerMessage(MessageAnswer::Ok);
-    form->BtnUndoClick();
+    form->UndoLastChange();
     EXPECT_EQ(Messages(), std::vector<QString>{QStringLiteral("Can not undo!")});
 }
 
@@ -455,7 +455,7 @@ TEST_F(MainFormTest, ClosingOrDestroyingTheWindowDuringARenameDropsIt) {
         form->show();
         const auto r1 = form->Document().Root().child("Resistor");
         form->List->setCurrentItem(form->List->EntryOf(r1));
-        form->List->Rename1Click();
+        form->List->RenameSelected();
         QApplication::processEvents();  // the editor takes the focus
         ASSERT_TRUE(form->List->Editing());
         if (!destroy) {
@@ -529,16 +529,16 @@ TEST_F(MainFormTest, CategoryCaptionsFitBesideTheScrollBar) {
 TEST_F(MainFormTest, SlideLabelsHideAndRestoreTheSidePanels) {
     Start();
     form->show();
-    form->LeftSlideClick();
+    form->ToggleToolbox();
     EXPECT_FALSE(form->MainBar->isVisible());
     EXPECT_EQ(form->LeftSlide->text(), QStringLiteral(">>"));
-    form->LeftSlideClick();
+    form->ToggleToolbox();
     EXPECT_TRUE(form->MainBar->isVisible());
     EXPECT_EQ(form->LeftSlide->text(), QStringLiteral("<<"));
-    form->RightSlideClick();
+    form->ToggleExplorer();
     EXPECT_FALSE(form->ListBar->isVisible());
     EXPECT_EQ(form->RightSlide->text(), QStringLiteral("<<"));
-    form->RightSlideClick();
+    form->ToggleExplorer();
     EXPECT_TRUE(form->ListBar->isVisible());
     EXPECT_EQ(form->RightSlide->text(), QStringLiteral(">>"));
 }

@@ -15,7 +15,7 @@ int Code(const char* name) { return BandColourNames(2).indexOf(QString::fromLati
 
 void SetBands(ResistorCalculatorModel& m, std::initializer_list<const char*> names) {
     int band = 0;
-    for (const char* n : names) m.Band1Change(band++, Code(n));
+    for (const char* n : names) m.SetBand(band++, Code(n));
 }
 
 struct Calculator : ::testing::Test {
@@ -46,28 +46,28 @@ TEST_F(Calculator, BandsUpdateTheValueWithoutEchoingBack) {
 }
 
 TEST_F(Calculator, TypingAValueSetsTheBands) {
-    m.UnitChange(1);
-    m.ToleranceChange(1);  // ±5%
-    m.ValueEditChange(QStringLiteral("4.7"));
+    m.SetUnit(1);
+    m.SetTolerance(1);  // ±5%
+    m.SetValueText(QStringLiteral("4.7"));
     EXPECT_EQ(BandNames(m), QStringList({"Yellow", "Violet", "Red", "Gold"}));
     EXPECT_EQ(m.ValueText(), QStringLiteral("4.7"));  // the field keeps what was typed
     EXPECT_EQ(m.Result().pixel(80, 20), qRgb(255, 0, 0));
 
-    m.UnitChange(0);
+    m.SetUnit(0);
     EXPECT_EQ(BandNames(m), QStringList({"Yellow", "Violet", "Gold", "Gold"}));
 }
 
 TEST_F(Calculator, TypingNothingUsableChangesNoBand) {
     SetBands(m, {"Red", "Red", "Orange", "Silver"});
     for (const char* text : {"0", "abc", "", "-3"}) {
-        m.ValueEditChange(QString::fromLatin1(text));
+        m.SetValueText(QString::fromLatin1(text));
         EXPECT_EQ(BandNames(m), QStringList({"Red", "Red", "Orange", "Silver"})) << text;
     }
 }
 
 TEST_F(Calculator, SwitchingModesReadsTheBandsInTheNewLayout) {
     SetBands(m, {"Yellow", "Violet", "Red", "Gold"});
-    m.BandsClick(BandMode::Five);
+    m.SetBandCount(BandMode::Five);
     EXPECT_TRUE(m.Band5Enabled());
     EXPECT_EQ(m.ToleranceList().size(), 5);
     EXPECT_EQ(m.ValueText(), QStringLiteral("47.2"));
@@ -77,13 +77,13 @@ TEST_F(Calculator, SwitchingModesReadsTheBandsInTheNewLayout) {
     EXPECT_EQ(BandNames(m), QStringList({"Yellow", "Violet", "Red", "Gold", "Black"}));
     EXPECT_EQ(m.Result().pixel(98, 30), qRgb(255, 204, 0));
 
-    m.ToleranceChange(2);  // ±0.25%
+    m.SetTolerance(2);  // ±0.25%
     EXPECT_EQ(m.Bands()[4], Code("Blue"));
-    m.ValueEditChange(QStringLiteral("4.7"));
-    m.UnitChange(1);
+    m.SetValueText(QStringLiteral("4.7"));
+    m.SetUnit(1);
     EXPECT_EQ(BandNames(m), QStringList({"Yellow", "Violet", "Black", "Brown", "Blue"}));
 
-    m.BandsClick(BandMode::Four);
+    m.SetBandCount(BandMode::Four);
     EXPECT_FALSE(m.Band5Enabled());
     EXPECT_EQ(m.ValueText(), QStringLiteral("47.0"));
     EXPECT_EQ(m.Unit(), QStringLiteral("R"));
@@ -92,7 +92,7 @@ TEST_F(Calculator, SwitchingModesReadsTheBandsInTheNewLayout) {
 }
 
 TEST_F(Calculator, FiveBandsReadWithTheirTolerance) {
-    m.BandsClick(BandMode::Five);
+    m.SetBandCount(BandMode::Five);
     SetBands(m, {"Brown", "Black", "Black", "Brown", "Blue"});
     EXPECT_EQ(m.ValueText(), QStringLiteral("1.0"));
     EXPECT_EQ(m.Unit(), QStringLiteral("K"));
@@ -101,8 +101,8 @@ TEST_F(Calculator, FiveBandsReadWithTheirTolerance) {
 
 TEST_F(Calculator, NotApplicableLeavesTheToleranceBand) {
     SetBands(m, {"Brown", "Black", "Red", "Silver"});
-    m.ToleranceChange(3);  // n/a
-    m.ValueEditChange(QStringLiteral("2.2"));
+    m.SetTolerance(3);  // n/a
+    m.SetValueText(QStringLiteral("2.2"));
     EXPECT_EQ(BandNames(m), QStringList({"Red", "Red", "Red", "Silver"}));
 }
 

@@ -75,7 +75,7 @@ protected:
         QTimer probe;
         QObject::connect(&probe, &QTimer::timeout, [&] { waitShownDuringFetch |= wait.isVisible(); });
         probe.start(0);
-        const UpdateOutcome outcome = CheckforUpdate1Click(dialogs, wait, form, 5000);
+        const UpdateOutcome outcome = CheckForUpdate(dialogs, wait, form, 5000);
         EXPECT_TRUE(waitShownDuringFetch);
         EXPECT_FALSE(wait.isVisible());
         return outcome;
@@ -165,7 +165,7 @@ TEST_F(UpdateCheck, AServerThatNeverAnswersTimesOut) {
     ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
     qputenv("STRIPWRIGHT_UPDATE_URL",
             QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort()).toUtf8());
-    EXPECT_EQ(CheckforUpdate1Click(dialogs, wait, form, 300), UpdateOutcome::Failed);
+    EXPECT_EQ(CheckForUpdate(dialogs, wait, form, 300), UpdateOutcome::Failed);
     EXPECT_FALSE(wait.isVisible());
     EXPECT_EQ(Messages().size(), 1);
 }

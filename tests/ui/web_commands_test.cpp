@@ -22,9 +22,9 @@ QStringList Opened(const ScriptedDialogs& dialogs) {
 
 TEST(WebCommandsTest, PagesOpenOnTheirHosts) {
     ScriptedDialogs dialogs;
-    LayoutsOnline1Click(dialogs);
-    SubmitLayout1Click(dialogs);
-    Forum1Click(dialogs);
+    OpenLayoutsOnline(dialogs);
+    SubmitLayout(dialogs);
+    OpenForum(dialogs);
     const QStringList opened = Opened(dialogs);
     ASSERT_EQ(opened.size(), 3);
     const QUrl layouts(opened[0]);
@@ -62,9 +62,9 @@ TEST(WebCommandsTest, ShellTargetsBecomeUrlsOfTheirScheme) {
 TEST(WebCommandsTest, DonationAsksFirst) {
     ScriptedDialogs dialogs;
     dialogs.AnswerMessage(MessageAnswer::Cancel).AnswerMessage(MessageAnswer::Ok);
-    MakeaDonation1Click(dialogs);
+    OpenDonationPage(dialogs);
     EXPECT_TRUE(Opened(dialogs).isEmpty());
-    MakeaDonation1Click(dialogs);
+    OpenDonationPage(dialogs);
     EXPECT_EQ(Opened(dialogs), QStringList{web::Donation()});
 
     const auto asked = dialogs.CallsOf(ScriptedDialogs::Type::Message);
@@ -78,7 +78,7 @@ TEST(WebCommandsTest, DonationAsksFirst) {
 
 TEST(WebCommandsTest, EachBannerHasItsOwnPage) {
     ScriptedDialogs dialogs;
-    for (int banner = 0; banner < 4; ++banner) Ad3Click(dialogs, banner);
+    for (int banner = 0; banner < 4; ++banner) OpenBanner(dialogs, banner);
     const QStringList opened = Opened(dialogs);
     ASSERT_EQ(opened.size(), 4);
     EXPECT_EQ(QSet<QString>(opened.begin(), opened.end()).size(), 4);
