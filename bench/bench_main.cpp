@@ -1,6 +1,9 @@
 // Shared entry point of the benchmarks: drawing text needs a Qt application and the
 // explorer's tree is a widget, so one widgets application (offscreen unless a display
-// is asked for) with the program's fonts serves every benchmark.
+// is asked for) with the program's fonts serves every benchmark. The tools of
+// bench_tools.h run instead of the benchmarks when asked for.
+
+#include "bench_tools.h"
 
 #include "render/fonts.h"
 
@@ -12,6 +15,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     sw::RegisterFonts();
+    if (const int status = sw::RunBenchTool(argc, argv); status >= 0)
+        return status;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

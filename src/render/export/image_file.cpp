@@ -3,6 +3,7 @@
 #include "model/atomic_file.h"
 #include "render/export/gif_encoder.h"
 #include "render/export/jpeg_encoder.h"
+#include "render/export/png_encoder.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -59,7 +60,7 @@ WriteResult WriteImageFile(const QImage& image, const QString& path, ImageFileFo
     case ImageFileFormat::Gif: encoded = EncodeGif(rgb, bytes, &error); break;
     case ImageFileFormat::Jpeg: encoded = EncodeJpeg(rgb, kJpegQuality, bytes, &error); break;
     case ImageFileFormat::Bmp: encoded = EncodeWithQt(rgb, "BMP", bytes, &error); break;
-    case ImageFileFormat::Png: encoded = EncodeWithQt(rgb, "PNG", bytes, &error); break;
+    case ImageFileFormat::Png: encoded = EncodePng(rgb, bytes, &error); break;
     }
     if (!encoded) {
         result.message = QStringLiteral("Cannot write \"%1\": %2").arg(path, error);

@@ -1,0 +1,20 @@
+#pragma once
+// Tools that the benchmark program runs instead of the benchmarks, to prepare and
+// check what the benchmarks and whole-process timings use:
+//   --write-stress-layout=FILE [--parts=N --width=W --height=H]
+//       writes the fixed-seed stress layout as a layout file;
+//   --dump-render=LAYOUT --out=PREFIX
+//       renders LAYOUT on the editor's board image and writes the raw pixels of
+//       the picture and of the pick map (PREFIX.board, PREFIX.pick), then the same
+//       with every third component selected and reveal mode on (PREFIX.sel.board,
+//       PREFIX.sel.pick), so two builds can be compared with cmp.
+
+namespace sw {
+
+// The value of `--name=VALUE` among the arguments, or nullptr.
+const char* BenchOption(int argc, char** argv, const char* name);
+
+// Runs the tool asked for and gives its exit status, or -1 when no tool is asked for.
+int RunBenchTool(int argc, char** argv);
+
+}  // namespace sw
