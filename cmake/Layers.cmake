@@ -16,7 +16,7 @@ set(SW_LAYERS
 # What each folder needs from outside the project.
 set(SW_LAYER_PACKAGES_model Qt6::Core pugixml::pugixml)
 set(SW_LAYER_PACKAGES_render Qt6::Gui Qt6::PrintSupport GIF::GIF JPEG::JPEG PkgConfig::IMAGEQUANT
-  PkgConfig::DEFLATE)
+  PkgConfig::DEFLATE Threads::Threads)
 set(SW_LAYER_PACKAGES_analysis)
 set(SW_LAYER_PACKAGES_edit Qt6::Gui)
 set(SW_LAYER_PACKAGES_ui Qt6::Widgets Qt6::PrintSupport Qt6::Network)

@@ -160,74 +160,99 @@ void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QI
     }
 }
 
-KeyedImage::KeyedImage(const QImage& image, Rgb key)
-    : m_image(image.isNull() || image.format() == QImage::Format_RGB32
-                  ? image
-                  : image.convertToFormat(QImage::Format_RGB32)),
-      m_key(key) {
-    const int height = m_image.isNull() ? 0 : m_image.height();
-    const int width = m_image.isNull() ? 0 : m_image.width();
-    m_rowStart.reserve(std::size_t(height) + 1);
+KeyedImage::KeyedImage(const QImage& source, Rgb key) {
+    if (source.isNull())
+        return;
+    const QImage image =
+        source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    m_width = image.width();
+    m_height = image.height();
+    m_rowStart.reserve(std::size_t(m_height) + 1);
+    m_pixelStart.reserve(std::size_t(m_height));
     m_rowStart.push_back(0);
-    for (int j = 0; j < height; ++j) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(m_image.constScanLine(j));
+    for (int j = 0; j < m_height; ++j) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(image.constScanLine(j));
+        m_pixelStart.push_back(m_pixels.size());
         int i = 0;
-        while (i < width) {
-            while (i < width && (from[i] & 0xFFFFFFu) == key)
+        while (i < m_width) {
+            while (i < m_width && (from[i] & 0xFFFFFFu) == key)
                 ++i;
-            if (i == width)
+            if (i == m_width)
                 break;
             const int start = i;
-            while (i < width && (from[i] & 0xFFFFFFu) != key)
+            while (i < m_width && (from[i] & 0xFFFFFFu) != key)
                 ++i;
             m_runs.push_back(start);
             m_runs.push_back(i);
+            m_pixels.insert(m_pixels.end(), from + start, from + i);
         }
         m_rowStart.push_back(int(m_runs.size()));
     }
+    m_runs.shrink_to_fit();
+    m_pixels.shrink_to_fit();
 }
 
 std::size_t KeyedImage::Bytes() const {
-    return std::size_t(m_image.isNull() ? 0 : m_image.sizeInBytes()) +
-           (m_rowStart.size() + m_runs.size()) * sizeof(int) + sizeof(*this);
+    return m_pixels.capacity() * sizeof(QRgb) + (m_rowStart.capacity() + m_runs.capacity()) * sizeof(int) +
+           m_pixelStart.capacity() * sizeof(std::size_t) + sizeof(*this);
 }
 
-void DrawKeyedImageBlended(Canvas& canvas, PickMap& pick, int left, int top,
-                           const KeyedImage& image, unsigned identity, bool exempt, int opacity,
-                           bool reveal) {
-    const QImage& src = image.Image();
-    if (src.isNull())
-        return;
-    const int effective = (reveal && !exempt) ? opacity * 3 / 8 : opacity;
-    QImage& target = canvas.Image();
+BlendTarget BlendTargetOf(Canvas& canvas, PickMap& pick) {
+    QImage& image = canvas.Image();
     QImage& keys = pick.Draw().Image();
+    return {reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / qsizetype(sizeof(QRgb)),
+            image.width(), image.height(),
+            reinterpret_cast<QRgb*>(keys.bits()), keys.bytesPerLine() / qsizetype(sizeof(QRgb)),
+            keys.width(), keys.height()};
+}
+
+int EffectiveOpacity(int opacity, bool exempt, bool reveal) {
+    return (reveal && !exempt) ? opacity * 3 / 8 : opacity;
+}
+
+void BlendKeyedImageRows(const BlendTarget& target, int left, int top, const KeyedImage& image,
+                         unsigned identity, int opacity, int rowBegin, int rowEnd) {
+    const int width = image.Width(), height = image.Height();
+    if (width == 0 || height == 0)
+        return;
+    // Image columns [first, canvasEnd) reach the canvas and [first, pickEnd) the
+    // pick map (they may differ in size); image rows [rowFirst, rowLast) reach
+    // the band of rows.
+    auto columnsOn = [&](int rasterWidth) {
+        return int(std::clamp<long long>((long long)rasterWidth - left, 0, width));
+    };
+    const int first = int(std::clamp<long long>(-(long long)left, 0, width));
+    const int canvasEnd = columnsOn(target.canvasWidth);
+    const int pickEnd = columnsOn(target.pickWidth);
+    const int rowFirst = int(std::clamp<long long>((long long)rowBegin - top, 0, height));
+    const int rowLast = int(std::clamp<long long>((long long)rowEnd - top, 0, height));
     const QRgb keyValue = 0xFF000000u | identity;
-    const auto [first, canvasEnd, pickEnd, rowFirst] = ClipOf(src, target, keys, left, top);
-    const unsigned opacity8 = unsigned(effective);
+    const unsigned opacity8 = unsigned(opacity);
     const unsigned keep = 255u - opacity8;
-    for (int j = rowFirst; j < src.height(); ++j) {
+    for (int j = rowFirst; j < rowLast; ++j) {
         const int* run = image.RunsBegin(j);
         const int* runsEnd = image.RunsEnd(j);
         if (run == runsEnd)
             continue;
-        const long long y = (long long)top + j;
-        const bool rowOnCanvas = y < target.height();
-        const bool rowOnPick = y < keys.height();
-        if (!rowOnCanvas && !rowOnPick)
-            break;
-        const QRgb* __restrict from = reinterpret_cast<const QRgb*>(src.constScanLine(j));
-        const int blendEnd = rowOnCanvas ? canvasEnd : first;
-        const int idEnd = rowOnPick ? pickEnd : first;
+        const int y = top + j;
+        const int blendEnd = y < target.canvasHeight ? canvasEnd : first;
+        const int idEnd = y < target.pickHeight ? pickEnd : first;
+        if (blendEnd <= first && idEnd <= first)
+            continue;
+        const QRgb* __restrict from = image.RowPixels(j);
         if (blendEnd > first) {
-            QRgb* __restrict out = reinterpret_cast<QRgb*>(target.scanLine(int(y)));
+            QRgb* __restrict out = target.canvas + qsizetype(y) * target.canvasStride;
+            const QRgb* pixels = from;
             for (const int* r = run; r != runsEnd; r += 2) {
                 const int a = std::max(r[0], first);
                 const int b = std::min(r[1], blendEnd);
-                BlendRun(from + a, out + (left + a), b - a, opacity8, keep);
+                if (a < b)
+                    BlendRun(pixels + (a - r[0]), out + (left + a), b - a, opacity8, keep);
+                pixels += r[1] - r[0];
             }
         }
         if (idEnd > first) {
-            QRgb* __restrict ids = reinterpret_cast<QRgb*>(keys.scanLine(int(y)));
+            QRgb* __restrict ids = target.pick + qsizetype(y) * target.pickStride;
             for (const int* r = run; r != runsEnd; r += 2) {
                 const int a = std::max(r[0], first);
                 const int b = std::min(r[1], idEnd);
@@ -236,6 +261,14 @@ void DrawKeyedImageBlended(Canvas& canvas, PickMap& pick, int left, int top,
             }
         }
     }
+}
+
+void DrawKeyedImageBlended(Canvas& canvas, PickMap& pick, int left, int top,
+                           const KeyedImage& image, unsigned identity, bool exempt, int opacity,
+                           bool reveal) {
+    const BlendTarget target = BlendTargetOf(canvas, pick);
+    BlendKeyedImageRows(target, left, top, image, identity, EffectiveOpacity(opacity, exempt, reveal),
+                        0, std::max(target.canvasHeight, target.pickHeight));
 }
 
 }  // namespace sw

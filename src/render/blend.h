@@ -28,28 +28,56 @@ Rgb BlendColour(Rgb source, Rgb destination, int opacity);
 void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QImage& image,
                       Rgb key, unsigned identity, bool exempt, int opacity, bool reveal);
 
-// A component image in Format_RGB32 with, per row, the runs of pixels that are
-// not the key colour, found once so that compositing it again and again
-// touches only the drawn pixels.
+// A component image kept for compositing again and again: per row, the runs of
+// pixels that are not the key colour, and those drawn pixels alone, packed row
+// after row in run order. The key-coloured surround (most of a body image) is
+// neither kept in memory nor touched when compositing.
 class KeyedImage {
 public:
     KeyedImage(const QImage& image, Rgb key);
-    const QImage& Image() const { return m_image; }
-    Rgb Key() const { return m_key; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
     // Row `row`'s runs as [start, end) column pairs: Runs(row)[0 ... 2 n).
     const int* RunsBegin(int row) const { return m_runs.data() + m_rowStart[row]; }
     const int* RunsEnd(int row) const { return m_runs.data() + m_rowStart[row + 1]; }
+    // The drawn pixels of row `row`'s runs, one run after the other.
+    const QRgb* RowPixels(int row) const { return m_pixels.data() + m_pixelStart[row]; }
     std::size_t Bytes() const;
 
 private:
-    QImage m_image;
-    Rgb m_key;
-    std::vector<int> m_rowStart;  // height + 1 offsets into m_runs
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<int> m_rowStart;    // height + 1 offsets into m_runs
     std::vector<int> m_runs;
+    std::vector<std::size_t> m_pixelStart;  // height offsets into m_pixels
+    std::vector<QRgb> m_pixels;
 };
 
-// DrawImageBlended of `image` with its own key colour: the same pixels, the
-// same pick keys.
+// The canvas and the pick map as bare scan lines, taken once before
+// compositing many images (and safe to share between threads that write
+// different rows).
+struct BlendTarget {
+    QRgb* canvas;
+    qsizetype canvasStride;  // in pixels
+    int canvasWidth, canvasHeight;
+    QRgb* pick;
+    qsizetype pickStride;
+    int pickWidth, pickHeight;
+};
+BlendTarget BlendTargetOf(Canvas& canvas, PickMap& pick);
+
+// The opacity a body is composited at: three eighths of `opacity` when `reveal`
+// is on and the call is not `exempt`.
+int EffectiveOpacity(int opacity, bool exempt, bool reveal);
+
+// Composites `image` with its top-left at (left, top) at `opacity` (the
+// effective one), writing `identity` into the pick map, on the target's rows
+// [rowBegin, rowEnd) only.
+void BlendKeyedImageRows(const BlendTarget& target, int left, int top, const KeyedImage& image,
+                         unsigned identity, int opacity, int rowBegin, int rowEnd);
+
+// DrawImageBlended of the image `image` was made from, with its own key
+// colour: the same pixels, the same pick keys.
 void DrawKeyedImageBlended(Canvas& canvas, PickMap& pick, int left, int top,
                            const KeyedImage& image, unsigned identity, bool exempt, int opacity,
                            bool reveal);

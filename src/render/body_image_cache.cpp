@@ -19,16 +19,19 @@ struct Entry {
 // Most recently used at the front.
 class Cache {
 public:
+    std::shared_ptr<const KeyedImage> Find(const std::string& key) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto it = m_index.find(key);
+        if (it == m_index.end())
+            return nullptr;
+        m_order.splice(m_order.begin(), m_order, it->second);
+        return it->second->image;
+    }
+
     std::shared_ptr<const KeyedImage> Get(const std::string& key,
                                           const std::function<QImage()>& build) {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            auto it = m_index.find(key);
-            if (it != m_index.end()) {
-                m_order.splice(m_order.begin(), m_order, it->second);
-                return it->second->image;
-            }
-        }
+        if (auto found = Find(key))
+            return found;
         // Built outside the lock: another thread may build the same image
         // meanwhile, which only costs time, as both results are the same.
         auto image = std::make_shared<const KeyedImage>(build(), kKeyColour);
@@ -87,6 +90,10 @@ Cache& TheCache() {
 std::shared_ptr<const KeyedImage> CachedBodyImage(const std::string& key,
                                                   const std::function<QImage()>& build) {
     return TheCache().Get(key, build);
+}
+
+std::shared_ptr<const KeyedImage> FindBodyImage(const std::string& key) {
+    return TheCache().Find(key);
 }
 
 void SetBodyImageCacheLimit(std::size_t bytes) { TheCache().SetLimit(bytes); }

@@ -24,6 +24,9 @@ namespace sw {
 std::shared_ptr<const KeyedImage> CachedBodyImage(const std::string& key,
                                                   const std::function<QImage()>& build);
 
+// The image stored under `key` (now the most recently used), or null.
+std::shared_ptr<const KeyedImage> FindBodyImage(const std::string& key);
+
 // Default bound on the bytes of image data kept: 64 MiB.
 constexpr std::size_t kDefaultBodyCacheBytes = std::size_t(64) << 20;
 

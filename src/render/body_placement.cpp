@@ -6,6 +6,7 @@
 #include "render/body_image_cache.h"
 #include "render/images/component_images.h"
 #include "render/images/image_toolkit.h"
+#include "render/parallel_for.h"
 #include "render/render_context.h"
 
 #include <algorithm>
@@ -16,6 +17,11 @@ namespace sw {
 namespace {
 
 constexpr int kBodyOpacity = 200;
+// Compositing goes to several threads only when there are enough bodies for
+// it to pay for starting them; the bands are more than the cores, so a core
+// slowed by another program takes fewer of them.
+constexpr std::size_t kBodiesWorthBands = 64;
+constexpr int kCompositingBands = 12;
 
 // Hole centres in 64 bits: x0 + 20 X, 190 + 20 Y.
 struct Pixel {
@@ -265,20 +271,53 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
     return placed;
 }
 
-void DrawBody(RenderContext& ctx, pugi::xml_node node, unsigned key) {
-    const std::optional<BodyPlacement> placed = PlaceBody(ctx, node);
-    if (!placed)
-        return;
+void DrawBodies(RenderContext& ctx, const std::vector<BodyElement>& elements) {
+    struct Placed {
+        BodyPlacement placement;
+        unsigned key;
+        std::shared_ptr<const KeyedImage> image;
+    };
+    std::vector<Placed> placed;
+    placed.reserve(elements.size());
     // Bodies entirely off the canvas and the pick map are not built: their
     // coordinates may be far outside what the compositing arithmetic holds.
     const long long areaWidth = std::max(ctx.canvas.Width(), ctx.pick.Width());
     const long long areaHeight = std::max(ctx.canvas.Height(), ctx.pick.Height());
-    if (placed->left + placed->width <= 0 || placed->top + placed->height <= 0 ||
-        placed->left >= areaWidth || placed->top >= areaHeight)
-        return;
-    const std::shared_ptr<const KeyedImage> image = CachedBodyImage(placed->key, placed->build);
-    DrawKeyedImageBlended(ctx.canvas, ctx.pick, int(placed->left), int(placed->top), *image, key,
-                          ctx.options.forImage, kBodyOpacity, ctx.options.reveal);
+    std::vector<int> missing;
+    for (const BodyElement& element : elements) {
+        std::optional<BodyPlacement> placement = PlaceBody(ctx, element.node);
+        if (!placement || placement->left + placement->width <= 0 ||
+            placement->top + placement->height <= 0 || placement->left >= areaWidth ||
+            placement->top >= areaHeight)
+            continue;
+        std::shared_ptr<const KeyedImage> image = FindBodyImage(placement->key);
+        if (!image)
+            missing.push_back(int(placed.size()));
+        placed.push_back({std::move(*placement), element.key, std::move(image)});
+    }
+    // The images the cache lacks are independent of each other: built on every core.
+    ParallelFor(int(missing.size()), [&](int i) {
+        Placed& body = placed[std::size_t(missing[std::size_t(i)])];
+        body.image = CachedBodyImage(body.placement.key, body.placement.build);
+    });
+
+    // Composited in document order, so a later body covers an earlier one; the
+    // rows are shared out in bands, each band drawing every body that reaches it.
+    const BlendTarget target = BlendTargetOf(ctx.canvas, ctx.pick);
+    const int opacity = EffectiveOpacity(kBodyOpacity, ctx.options.forImage, ctx.options.reveal);
+    const int rows = std::max(target.canvasHeight, target.pickHeight);
+    const int bands = placed.size() >= kBodiesWorthBands ? kCompositingBands : 1;
+    ParallelFor(bands, [&](int band) {
+        const int rowBegin = int((long long)rows * band / bands);
+        const int rowEnd = int((long long)rows * (band + 1) / bands);
+        for (const Placed& body : placed) {
+            const long long top = body.placement.top;
+            if (top >= rowEnd || top + body.placement.height <= rowBegin)
+                continue;
+            BlendKeyedImageRows(target, int(body.placement.left), int(top), *body.image, body.key,
+                                opacity, rowBegin, rowEnd);
+        }
+    });
 }
 
 }  // namespace sw

@@ -8,6 +8,7 @@
 #include <optional>
 #include <pugixml.hpp>
 #include <string>
+#include <vector>
 
 namespace sw {
 
@@ -32,11 +33,18 @@ struct BodyPlacement {
 // image we build.
 std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node node);
 
-// Builds the body (only when it can touch the canvas or the pick map, and
-// only when the body image cache does not already hold it) and
-// composites it at opacity 200 with the element's identity key, dimmed in
-// reveal mode on screen only.
-void DrawBody(RenderContext& ctx, pugi::xml_node node, unsigned key);
+// An element whose body may be drawn, with its identity key.
+struct BodyElement {
+    pugi::xml_node node;
+    unsigned key;
+};
+
+// Draws the bodies of `elements`, given in document order: each is built only
+// when it can touch the canvas or the pick map and the body image cache does
+// not already hold it (the missing ones built on every core), and composited
+// at opacity 200 with its identity key, dimmed in reveal mode on screen only,
+// a later body over an earlier one (bands of rows shared among the cores).
+void DrawBodies(RenderContext& ctx, const std::vector<BodyElement>& elements);
 
 // A trimmer's footprint from the offset of hole 2 to hole 1 (wiper): shape 1
 // diagonal neighbour, 2 or 4 two or four away and one across, 5 direct

@@ -17,10 +17,12 @@ constexpr kind::Index kBodyKinds[] = {
 // One walk over all these kinds together, so a later element covers an earlier
 // one whatever their kinds, on the canvas and in the pick map.
 void DrawBodyLayer(RenderContext& ctx) {
+    std::vector<BodyElement> elements;
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
         if (IsAnyKind(node, kBodyKinds))
-            DrawBody(ctx, node, key);
+            elements.push_back({node, key});
     });
+    DrawBodies(ctx, elements);
 }
 
 }  // namespace sw

@@ -8,10 +8,12 @@ namespace sw {
 // Switches and tube sockets are panel parts: they lie under the jumpers, wires
 // and every other body.
 void DrawSwitchTubeLayer(RenderContext& ctx) {
+    std::vector<BodyElement> elements;
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
         if (IsKind(node, kind::Switch) || IsKind(node, kind::TubeSocket))
-            DrawBody(ctx, node, key);
+            elements.push_back({node, key});
     });
+    DrawBodies(ctx, elements);
 }
 
 }  // namespace sw
