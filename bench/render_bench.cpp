@@ -11,6 +11,7 @@
 #include "render/canvas.h"
 #include "render/pick_map.h"
 #include "render/render_layout.h"
+#include "render/wire_span_cache.h"
 
 #include <benchmark/benchmark.h>
 #include <QString>
@@ -91,12 +92,19 @@ void BM_RenderExampleSelectedReveal(benchmark::State& state, const char* name) {
 
 void BM_RenderStress(benchmark::State& state) { RenderOnBoardImage(state, Stress(), RenderOptions{}); }
 
-// Every body image built again on each repaint, as on the first paint of a
-// layout: the body image cache kept off.
+// Every body image and wire stroke worked out again on each repaint, as on the
+// first paint of a layout: the caches emptied before each repaint.
 void BM_RenderStressCold(benchmark::State& state) {
-    SetBodyImageCacheLimit(0);
-    RenderOnBoardImage(state, Stress(), RenderOptions{});
-    SetBodyImageCacheLimit(kDefaultBodyCacheBytes);
+    const LayoutDocument& doc = Stress();
+    QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
+    Canvas canvas(image);
+    PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    for (auto _ : state) {
+        ClearBodyImageCache();
+        ClearWireStrokeCache();
+        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, RenderOptions{});
+        benchmark::DoNotOptimize(image.constBits());
+    }
 }
 
 void BM_RenderStressFrame(benchmark::State& state) {

@@ -122,6 +122,10 @@ void Canvas::Polyline(const std::vector<QPoint>& points) {
         Segment(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y(), phase);
 }
 
+void Canvas::FillSpans(const std::vector<RowSpan>& spans) {
+    raster::FillSpans(Raster(), spans, m_penColour);
+}
+
 void Canvas::PolyBezier(const std::vector<QPoint>& points) {
     if (points.size() < 4)
         return;

@@ -49,6 +49,11 @@ enum class BrushStyle { Solid, Clear };
 using Rgb = unsigned;  // 0xRRGGBB
 constexpr Rgb MakeRgb(int r, int g, int b) { return Rgb((r << 16) | (g << 8) | b); }
 
+// Pixels x1 ... x2 (inclusive) of row y.
+struct RowSpan {
+    int y, x1, x2;
+};
+
 class Canvas {
 public:
     // Draws on `image`, which must outlive the canvas and be Format_RGB32.
@@ -85,6 +90,9 @@ public:
     void Dot(int x, int y, int diameter);
     // Connected lines through the points with the current pen.
     void Polyline(const std::vector<QPoint>& points);
+    // Sets the pixels of the row spans to the pen colour (raster::WidePolylineSpans
+    // works out once which pixels a wide polyline covers).
+    void FillSpans(const std::vector<RowSpan>& spans);
     // Cubic Bezier segments: points[0] is the start, then three points per segment.
     void PolyBezier(const std::vector<QPoint>& points);
     void Rectangle(int l, int t, int r, int b);

@@ -143,7 +143,12 @@ bool ClipFar(int& x1, int& y1, int& x2, int& y2) {
     return true;
 }
 
-void Capsule(QImage& image, int x1, int y1, int x2, int y2, int width, Rgb colour) {
+namespace {
+
+// Calls span(j, first, last) for every row j of a w x h raster that the
+// capsule reaches, with its covered pixels first ... last of that row.
+template <typename Span>
+void ForEachCapsuleSpan(int w, int h, int x1, int y1, int x2, int y2, int width, const Span& span) {
     width = std::clamp(width, 1, kWidestPen);
     const auto far = [](int v) { return v < -kFar || v > kFar; };
     if ((far(x1) || far(y1) || far(x2) || far(y2)) && !ClipFar(x1, y1, x2, y2))
@@ -151,12 +156,10 @@ void Capsule(QImage& image, int x1, int y1, int x2, int y2, int width, Rgb colou
     const i64 shift = (width % 2 == 0) ? 1 : 0;
     const DoubledSegment s{2 * i64(x1) - shift, 2 * i64(y1) - shift, 2 * i64(x2) - shift,
                            2 * i64(y2) - shift, width};
-    const int w = image.width(), h = image.height();
     const i64 top = (std::min(s.ay, s.by) - s.radius) / 2 - 1;
     const i64 bottom = (std::max(s.ay, s.by) + s.radius) / 2 + 1;
     const int firstRow = int(std::max<i64>(top, 0));
     const int lastRow = int(std::min<i64>(bottom, h - 1));
-    const QRgb value = 0xFF000000u | colour;
     for (int j = firstRow; j <= lastRow; ++j) {
         double lo, hi;
         if (!ApproxRowRange(s, 2.0 * j, lo, hi))
@@ -167,10 +170,55 @@ void Capsule(QImage& image, int x1, int y1, int x2, int y2, int width, Rgb colou
             ++first;
         while (last >= first && !s.Covers(2 * last, 2 * i64(j)))
             --last;
-        if (first > last)
+        if (first <= last)
+            span(j, int(first), int(last));
+    }
+}
+
+}  // namespace
+
+void Capsule(QImage& image, int x1, int y1, int x2, int y2, int width, Rgb colour) {
+    const QRgb value = 0xFF000000u | colour;
+    ForEachCapsuleSpan(image.width(), image.height(), x1, y1, x2, y2, width,
+                       [&](int j, int first, int last) {
+                           QRgb* row = Row(image, j);
+                           std::fill(row + first, row + last + 1, value);
+                       });
+}
+
+std::vector<RowSpan> WidePolylineSpans(int w, int h, const std::vector<QPoint>& points, int width) {
+    std::vector<RowSpan> spans;
+    for (std::size_t i = 1; i < points.size(); ++i)
+        ForEachCapsuleSpan(w, h, points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y(),
+                           width, [&](int j, int first, int last) { spans.push_back({j, first, last}); });
+    // One colour: the union of the capsules is what drawing them one by one leaves.
+    std::sort(spans.begin(), spans.end(), [](const RowSpan& a, const RowSpan& b) {
+        return a.y != b.y ? a.y < b.y : a.x1 < b.x1;
+    });
+    std::vector<RowSpan> merged;
+    for (const RowSpan& span : spans) {
+        if (!merged.empty() && merged.back().y == span.y && span.x1 <= merged.back().x2 + 1)
+            merged.back().x2 = std::max(merged.back().x2, span.x2);
+        else
+            merged.push_back(span);
+    }
+    return merged;
+}
+
+void FillSpans(QImage& image, const std::vector<RowSpan>& spans, Rgb colour) {
+    const QRgb value = 0xFF000000u | colour;
+    const int w = image.width(), h = image.height();
+    if (w == 0 || h == 0)
+        return;
+    QRgb* const base = reinterpret_cast<QRgb*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    for (const RowSpan& span : spans) {
+        if (span.y < 0 || span.y >= h)
             continue;
-        QRgb* row = Row(image, j);
-        std::fill(row + first, row + last + 1, value);
+        const int first = std::max(span.x1, 0), last = std::min(span.x2, w - 1);
+        if (first <= last)
+            std::fill(base + qsizetype(span.y) * stride + first, base + qsizetype(span.y) * stride + last + 1,
+                      value);
     }
 }
 

@@ -20,6 +20,14 @@ void FillSpan(QImage& image, int y, int x1, int x2, Rgb colour);
 // across. With both points equal this is a disc (a "dot").
 void Capsule(QImage& image, int x1, int y1, int x2, int y2, int width, Rgb colour);
 
+// The pixels that a polyline through `points` drawn with a pen `width` pixels
+// wide (Capsule for each segment) covers on a w x h raster, as row spans sorted
+// by row and column that neither overlap nor touch.
+std::vector<RowSpan> WidePolylineSpans(int w, int h, const std::vector<QPoint>& points, int width);
+
+// Sets the pixels of every span (clipped to the image) to `colour`.
+void FillSpans(QImage& image, const std::vector<RowSpan>& spans, Rgb colour);
+
 // A 1-pixel line from (x1, y1) up to but not including (x2, y2). `pattern`
 // lists on/off run lengths (empty: solid); `phase` is the position in the
 // pattern and moves on by the number of pixels stepped, so connected lines

@@ -1,6 +1,7 @@
 // The canvas's pixel conventions, pinned down by the extents of each primitive.
 
 #include "render/canvas.h"
+#include "render/raster_ops.h"
 
 #include <QRect>
 #include <gtest/gtest.h>
@@ -396,6 +397,38 @@ TEST(Canvas, FillRectAndTheWhitePageOfTheFrame) {
     canvas.SetBrush(kBrush);
     canvas.FillRect(5, 5, 8, 7);
     EXPECT_EQ(InkBox(image), QRect(5, 5, 3, 2));
+}
+
+}  // namespace
+}  // namespace sw
+
+namespace sw {
+namespace {
+
+// The spans worked out once for a wide polyline fill exactly the pixels that
+// drawing its segments one by one does: curves that turn back on themselves,
+// segments off the canvas and far away, even and odd pens.
+TEST(Canvas, WidePolylineSpansFillWhatThePolylineDraws) {
+    const std::vector<std::vector<QPoint>> lines = {
+        {{5, 5}, {40, 12}, {8, 18}, {45, 3}},
+        {{-30, 10}, {10, 10}, {10, -30}, {70, 25}},
+        {{20, 10}, {20, 10}},
+        {{-2000000, 7}, {25, 9}, {2000000, 11}},
+        {{100, 100}, {200, 150}},
+    };
+    for (const auto& points : lines)
+        for (int width = 2; width <= 7; ++width) {
+            QImage drawn = MakeRaster(50, 20), filled = MakeRaster(50, 20);
+            {
+                Canvas canvas(drawn);
+                canvas.SetPen(kPen, width);
+                canvas.Polyline(points);
+                Canvas spans(filled);
+                spans.SetPen(kPen, width);
+                spans.FillSpans(raster::WidePolylineSpans(50, 20, points, width));
+            }
+            EXPECT_TRUE(drawn == filled) << "width " << width << " from " << points[0].x();
+        }
 }
 
 }  // namespace

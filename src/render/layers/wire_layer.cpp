@@ -1,5 +1,5 @@
 // Layer 6: hook-up wires, a seeded Bezier curve stroked three times (dark rim,
-// body colour, light core).
+// body colour, light core); the strokes' pixels come from the wire stroke cache.
 
 #include "model/kinds.h"
 #include "model/layout_document.h"
@@ -7,6 +7,7 @@
 #include "render/layers.h"
 #include "render/render_context.h"
 #include "render/wire_shape.h"
+#include "render/wire_span_cache.h"
 
 namespace sw {
 
@@ -18,21 +19,24 @@ void DrawWireLayer(RenderContext& ctx) {
             return;
         const QPoint p1 = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));
         const QPoint p2 = ctx.Hole(IntAttr(node, "X2"), IntAttr(node, "Y2"));
-        // The curve is flattened once and stroked with the canvas's wide-line
-        // rasteriser, which is exact and much cheaper than a wide Bezier path.
+        // The curve is flattened and stroked with the canvas's wide-line
+        // rasteriser, which is exact and much cheaper than a wide Bezier path;
+        // the pixels of each stroke are kept for the next repaint.
         // A selected wire would be dotted, but the dot pattern only shows on
         // 1-pixel lines and every stroke here is wider, so it is drawn solid.
-        const std::vector<QPoint> points = FlattenWire(WireControlPoints(p1, p2, WireSeed(node)));
+        const std::shared_ptr<const WireStrokes> strokes =
+            CachedWireStrokes(p1, p2, WireSeed(node), QSize(canvas.Width(), canvas.Height()),
+                              QSize(pick.Width(), pick.Height()));
         // An absent `Color` reads as empty text, which is white.
         const Rgb colour = MyTextToColor(TextAttr(node, "Color"));
         canvas.SetPen(BlendColour(colour, 0x000000, 220), 4, PenStyle::Solid);
-        canvas.Polyline(points);
+        canvas.FillSpans(strokes->rim);
         canvas.SetPen(colour, 3, PenStyle::Solid);
-        canvas.Polyline(points);
+        canvas.FillSpans(strokes->body);
         canvas.SetPen(BlendColour(colour, 0xFFFFFF, 128), 2, PenStyle::Solid);
-        canvas.Polyline(points);
+        canvas.FillSpans(strokes->core);
         pick.SetPen(key, 6, PenStyle::Solid);
-        pick.Polyline(points);
+        pick.FillSpans(strokes->pick);
     });
 }
 

@@ -1,0 +1,36 @@
+#pragma once
+// The strokes of hook-up wires, worked out once and kept across repaints. A
+// wire is a flattened curve stroked with three pens and a wider pick shape;
+// working out which pixels each stroke covers costs far more than filling
+// them, and does not change while the wire stays where it is. The key holds
+// everything the strokes depend on (ends, seed, raster sizes), so nothing ever
+// needs invalidating; the least recently used are dropped past a byte bound.
+
+#include "render/canvas.h"
+
+#include <QPoint>
+#include <QSize>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace sw {
+
+// The pixels of a wire's strokes: on the canvas the rim, body and core pens (4,
+// 3 and 2 pixels), on the pick map the 6-pixel pick shape.
+struct WireStrokes {
+    std::vector<RowSpan> rim, body, core, pick;
+    std::size_t Bytes() const;
+};
+
+// The strokes of the wire from hole centre p1 to p2 with `seed`, on a canvas
+// and a pick map of the given sizes.
+std::shared_ptr<const WireStrokes> CachedWireStrokes(QPoint p1, QPoint p2, std::uint32_t seed,
+                                                     QSize canvas, QSize pick);
+
+// Default bound on the bytes kept: 16 MiB.
+constexpr std::size_t kDefaultWireCacheBytes = std::size_t(16) << 20;
+void ClearWireStrokeCache();
+
+}  // namespace sw
