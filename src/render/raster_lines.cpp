@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <unordered_map>
+#include <vector>
 
 namespace sw::raster {
 namespace {
@@ -148,11 +150,7 @@ namespace {
 // Calls span(j, first, last) for every row j of a w x h raster that the
 // capsule reaches, with its covered pixels first ... last of that row.
 template <typename Span>
-void ForEachCapsuleSpan(int w, int h, int x1, int y1, int x2, int y2, int width, const Span& span) {
-    width = std::clamp(width, 1, kWidestPen);
-    const auto far = [](int v) { return v < -kFar || v > kFar; };
-    if ((far(x1) || far(y1) || far(x2) || far(y2)) && !ClipFar(x1, y1, x2, y2))
-        return;
+void ComputeCapsuleSpans(int w, int h, int x1, int y1, int x2, int y2, int width, const Span& span) {
     const i64 shift = (width % 2 == 0) ? 1 : 0;
     const DoubledSegment s{2 * i64(x1) - shift, 2 * i64(y1) - shift, 2 * i64(x2) - shift,
                            2 * i64(y2) - shift, width};
@@ -175,13 +173,76 @@ void ForEachCapsuleSpan(int w, int h, int x1, int y1, int x2, int y2, int width,
     }
 }
 
+// The covered pixels of a capsule depend only on the offset from its start to
+// its end and on the width: moved by whole pixels, the same pixels move with
+// it. Small capsules (leads, jumpers, dots, pads: most of a repaint's) keep
+// their spans relative to the start point, per thread, so each shape is worked
+// out once.
+constexpr int kLargestKeptOffset = 512;
+constexpr int kWidestKeptPen = 256;
+constexpr std::size_t kKeptShapes = 4096;
+
+struct RelativeSpan {
+    int dy, first, last;
+};
+
+const std::vector<RelativeSpan>& CapsuleShape(int dx, int dy, int width) {
+    thread_local std::unordered_map<std::uint64_t, std::vector<RelativeSpan>> shapes;
+    const std::uint64_t key = (std::uint64_t(std::uint16_t(dx)) << 32) |
+                              (std::uint64_t(std::uint16_t(dy)) << 16) | std::uint16_t(width);
+    auto it = shapes.find(key);
+    if (it != shapes.end())
+        return it->second;
+    if (shapes.size() >= kKeptShapes)
+        shapes.clear();
+    // Drawn on a raster just large enough, the start placed so nothing clips.
+    const int margin = width + 2;
+    const int ox = margin + std::max(0, -dx), oy = margin + std::max(0, -dy);
+    std::vector<RelativeSpan> spans;
+    ComputeCapsuleSpans(std::abs(dx) + 2 * margin + 1, std::abs(dy) + 2 * margin + 1, ox, oy,
+                        ox + dx, oy + dy, width, [&](int j, int first, int last) {
+                            spans.push_back({j - oy, first - ox, last - ox});
+                        });
+    return shapes.emplace(key, std::move(spans)).first->second;
+}
+
+template <typename Span>
+void ForEachCapsuleSpan(int w, int h, int x1, int y1, int x2, int y2, int width, const Span& span) {
+    width = std::clamp(width, 1, kWidestPen);
+    const auto far = [](int v) { return v < -kFar || v > kFar; };
+    if (far(x1) || far(y1) || far(x2) || far(y2)) {
+        if (ClipFar(x1, y1, x2, y2))
+            ComputeCapsuleSpans(w, h, x1, y1, x2, y2, width, span);
+        return;
+    }
+    const long long dx = (long long)x2 - x1, dy = (long long)y2 - y1;
+    if (std::llabs(dx) > kLargestKeptOffset || std::llabs(dy) > kLargestKeptOffset ||
+        width > kWidestKeptPen) {
+        ComputeCapsuleSpans(w, h, x1, y1, x2, y2, width, span);
+        return;
+    }
+    for (const RelativeSpan& r : CapsuleShape(int(dx), int(dy), width)) {
+        const long long j = (long long)y1 + r.dy;
+        if (j < 0 || j >= h)
+            continue;
+        const long long first = std::max<long long>((long long)x1 + r.first, 0);
+        const long long last = std::min<long long>((long long)x1 + r.last, w - 1);
+        if (first <= last)
+            span(int(j), int(first), int(last));
+    }
+}
+
 }  // namespace
 
 void Capsule(QImage& image, int x1, int y1, int x2, int y2, int width, Rgb colour) {
+    if (image.width() == 0 || image.height() == 0)
+        return;
     const QRgb value = 0xFF000000u | colour;
+    QRgb* const base = reinterpret_cast<QRgb*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
     ForEachCapsuleSpan(image.width(), image.height(), x1, y1, x2, y2, width,
                        [&](int j, int first, int last) {
-                           QRgb* row = Row(image, j);
+                           QRgb* row = base + qsizetype(j) * stride;
                            std::fill(row + first, row + last + 1, value);
                        });
 }

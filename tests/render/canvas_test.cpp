@@ -433,3 +433,53 @@ TEST(Canvas, WidePolylineSpansFillWhatThePolylineDraws) {
 
 }  // namespace
 }  // namespace sw
+
+namespace sw {
+namespace {
+
+// Brute force over every pixel: is its centre strictly closer than width / 2
+// to the segment (an even width shifted half a pixel up and left)? Exact in
+// doubled integer coordinates.
+bool CoveredByCapsule(int px, int py, int x1, int y1, int x2, int y2, int width) {
+    const long long shift = width % 2 == 0 ? 1 : 0;
+    const long long ax = 2LL * x1 - shift, ay = 2LL * y1 - shift, bx = 2LL * x2 - shift,
+                    by = 2LL * y2 - shift;
+    const long long qx = 2LL * px, qy = 2LL * py, r2 = (long long)width * width;
+    const long long dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
+    const long long along = (qx - ax) * dx + (qy - ay) * dy;
+    if (len2 == 0 || along <= 0)
+        return (qx - ax) * (qx - ax) + (qy - ay) * (qy - ay) < r2;
+    if (along >= len2)
+        return (qx - bx) * (qx - bx) + (qy - by) * (qy - by) < r2;
+    const long long cross = dx * (qy - ay) - dy * (qx - ax);
+    return (__int128)cross * cross < (__int128)r2 * len2;
+}
+
+// Wide lines are the same shape wherever they lie (each shape is worked out
+// once and moved): the same segment at many places, partly off the canvas,
+// covers exactly the pixels the brute force finds.
+TEST(Canvas, WideLinesCoverExactlyThePixelsCloserThanHalfTheirWidth) {
+    const struct {
+        int dx, dy, width;
+    } shapes[] = {{0, 0, 2}, {0, 0, 7}, {13, 4, 3}, {-9, 11, 4}, {25, -3, 6}, {0, -17, 5}, {600, 2, 3}};
+    const QPoint starts[] = {{10, 10}, {-3, 5}, {30, -2}, {45, 18}, {-590, 9}};
+    for (const auto& s : shapes)
+        for (const QPoint& at : starts) {
+            QImage image = MakeRaster(50, 20);
+            {
+                Canvas canvas(image);
+                canvas.SetPen(kPen, s.width);
+                canvas.Line(at.x(), at.y(), at.x() + s.dx, at.y() + s.dy);
+            }
+            int wrong = 0;
+            for (int y = 0; y < 20; ++y)
+                for (int x = 0; x < 50; ++x)
+                    wrong += (image.pixel(x, y) == (0xFF000000u | kPen)) !=
+                             CoveredByCapsule(x, y, at.x(), at.y(), at.x() + s.dx, at.y() + s.dy, s.width);
+            EXPECT_EQ(wrong, 0) << s.dx << "," << s.dy << " width " << s.width << " at " << at.x() << ","
+                                << at.y();
+        }
+}
+
+}  // namespace
+}  // namespace sw
