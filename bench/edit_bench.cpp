@@ -11,34 +11,13 @@
 #include "model/undo_snapshot.h"
 #include "edit/dialog_service.h"
 
+#include "bench_dialogs.h"
+
 #include <algorithm>
 #include <benchmark/benchmark.h>
 
 namespace sw {
 namespace {
-
-// Answers every value dialog with OK and its proposed name.
-class AcceptingDialogs : public DialogService {
-public:
-    MessageAnswer Message(MessageKind, const QString&, MessageButtons) override {
-        return MessageAnswer::Yes;
-    }
-    std::optional<QString> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> ChooseFolder(const QString&, const QString&) override { return {}; }
-    std::optional<QString> InputBox(const QString&, const QString&, const QString& i) override {
-        return i;
-    }
-    bool ShellOpen(const QString&) override { return false; }
-    bool HasPrinters() override { return false; }
-    bool PrintDialog(QPrinter&) override { return false; }
-    std::optional<ValueEditorResult> EditValue(const ValueEditorSetup& setup) override {
-        return ValueEditorResult{setup.name, QStringLiteral("10"), QStringLiteral("K"), {}};
-    }
-    std::optional<LayoutProperties> EditLayoutProperties(const LayoutProperties&) override {
-        return std::nullopt;
-    }
-};
 
 // The explorer as plain lists.
 class ListExplorer : public ExplorerPort {

@@ -1,0 +1,35 @@
+#pragma once
+// A dialog seam for benchmarks: every question answered yes, every value
+// dialog with OK and its proposed name, the Open dialog with `openFile`.
+
+#include "ui/dialog_service.h"
+
+#include <optional>
+
+namespace sw {
+
+class AcceptingDialogs : public DialogService {
+public:
+    std::optional<QString> openFile;
+
+    MessageAnswer Message(MessageKind, const QString&, MessageButtons) override {
+        return MessageAnswer::Yes;
+    }
+    std::optional<QString> OpenFile(const FileDialogRequest&) override { return openFile; }
+    std::optional<QString> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> ChooseFolder(const QString&, const QString&) override { return {}; }
+    std::optional<QString> InputBox(const QString&, const QString&, const QString& i) override {
+        return i;
+    }
+    bool ShellOpen(const QString&) override { return false; }
+    bool HasPrinters() override { return false; }
+    bool PrintDialog(QPrinter&) override { return false; }
+    std::optional<ValueEditorResult> EditValue(const ValueEditorSetup& setup) override {
+        return ValueEditorResult{setup.name, QStringLiteral("10"), QStringLiteral("K"), {}};
+    }
+    std::optional<LayoutProperties> EditLayoutProperties(const LayoutProperties&) override {
+        return std::nullopt;
+    }
+};
+
+}  // namespace sw

@@ -1,0 +1,109 @@
+// Opening the 2000-part stress layout in the editor: from the Open dialog's
+// answer to the board painted and the explorer filled, with the body image and
+// wire stroke caches empty as after start-up. Beside it the same steps one by
+// one, with the processor time of each (all threads) as a counter: where the
+// time of an open goes.
+
+#include "bench_dialogs.h"
+#include "stress_layout.h"
+
+#include "model/layout_document.h"
+#include "render/board_geometry.h"
+#include "render/body_image_cache.h"
+#include "render/canvas.h"
+#include "render/pick_map.h"
+#include "render/render_layout.h"
+#include "render/wire_span_cache.h"
+#include "ui/explorer.h"
+#include "ui/main_form.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <ctime>
+#include <cstdlib>
+
+namespace sw {
+namespace {
+
+// The stress layout as a file in a folder that lives as long as the benchmarks.
+const QString& StressLayoutFile() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = dir.filePath(QStringLiteral("stress.swb"));
+        QFile out(file);
+        const std::string text = StressLayoutXml();
+        if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), qint64(text.size())) != qint64(text.size()))
+            std::abort();
+        return file;
+    }();
+    return path;
+}
+
+void EmptyRenderCaches() {
+    ClearBodyImageCache();
+    ClearWireStrokeCache();
+}
+
+void BM_OpenStressLayout(benchmark::State& state) {
+    AcceptingDialogs dialogs;
+    dialogs.openFile = StressLayoutFile();
+    MainFormOptions options;
+    options.dialogs = &dialogs;
+    options.registerFileType = false;
+    options.hasWingdings = [] { return true; };
+    options.bannerSeed = 1;
+    TMainForm form(options);
+    for (auto _ : state) {
+        state.PauseTiming();
+        EmptyRenderCaches();
+        state.ResumeTiming();
+        form.BtnOpenClick();
+        benchmark::DoNotOptimize(form.BoardImage().constBits());
+    }
+    if (form.Explorer().SelectedElements().size() != 0 || form.FileName() != StressLayoutFile())
+        state.SkipWithError("the layout was not opened");
+}
+BENCHMARK(BM_OpenStressLayout)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// The steps of an open one by one: read and check the file, rebuild the
+// explorer, the first paint with empty caches.
+void BM_OpenStressLayoutSteps(benchmark::State& state) {
+    // Processor time of the whole process (every thread), as the machine is shared.
+    const auto now = [] {
+        timespec t{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+    };
+    ExplorerTree tree(ExplorerHooks{});
+    QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
+    Canvas canvas(image);
+    PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    double readMs = 0, explorerMs = 0, paintMs = 0;
+    const auto since = [&](double from) { return now() - from; };
+    for (auto _ : state) {
+        state.PauseTiming();
+        EmptyRenderCaches();
+        state.ResumeTiming();
+        LayoutDocument doc;
+        double t = now();
+        if (!doc.LoadFile(StressLayoutFile()).ok)
+            state.SkipWithError("the stress layout was refused");
+        readMs += since(t);
+        t = now();
+        tree.Rebuild(doc);
+        explorerMs += since(t);
+        t = now();
+        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, RenderOptions{});
+        paintMs += since(t);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    const double n = double(state.iterations());
+    state.counters["read_check_cpu_ms"] = readMs / n;
+    state.counters["explorer_cpu_ms"] = explorerMs / n;
+    state.counters["first_paint_cpu_ms"] = paintMs / n;
+}
+BENCHMARK(BM_OpenStressLayoutSteps)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+}  // namespace
+}  // namespace sw
