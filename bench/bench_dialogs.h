@@ -2,7 +2,7 @@
 // A dialog seam for benchmarks: every question answered yes, every value
 // dialog with OK and its proposed name, the Open dialog with `openFile`.
 
-#include "ui/dialog_service.h"
+#include "edit/dialog_service.h"
 
 #include <optional>
 

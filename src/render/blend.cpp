@@ -3,6 +3,7 @@
 #include "render/pick_map.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -160,6 +161,43 @@ void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QI
     }
 }
 
+namespace {
+
+// One bit per pixel of the row, set where the pixel is drawn (not the key
+// colour); with SSE2 four pixels are compared at a time.
+void DrawnMask(const QRgb* row, int width, Rgb key, std::vector<std::uint64_t>& bits) {
+    bits.assign(std::size_t(width + 63) / 64, 0);
+    int i = 0;
+#ifdef __SSE2__
+    const __m128i colour = _mm_set1_epi32(int(0x00FFFFFFu));
+    const __m128i keyed = _mm_set1_epi32(int(key));
+    for (; i + 4 <= width; i += 4) {
+        const __m128i p = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i)), colour);
+        const unsigned isKey = unsigned(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(p, keyed))));
+        bits[std::size_t(i) / 64] |= std::uint64_t(~isKey & 0xFu) << (i % 64);
+    }
+#endif
+    for (; i < width; ++i)
+        if ((row[i] & 0xFFFFFFu) != key)
+            bits[std::size_t(i) / 64] |= std::uint64_t(1) << (i % 64);
+}
+
+// The first pixel from `from` on whose bit is `set` (drawn or not), or `width`.
+int NextBit(const std::vector<std::uint64_t>& bits, int from, int width, bool set) {
+    std::size_t w = std::size_t(from) / 64;
+    if (w >= bits.size())
+        return width;
+    std::uint64_t word = (set ? bits[w] : ~bits[w]) & (~std::uint64_t(0) << (from % 64));
+    while (word == 0) {
+        if (++w == bits.size())
+            return width;
+        word = set ? bits[w] : ~bits[w];
+    }
+    return std::min(width, int(w * 64) + __builtin_ctzll(word));
+}
+
+}  // namespace
+
 KeyedImage::KeyedImage(const QImage& source, Rgb key) {
     if (source.isNull())
         return;
@@ -170,21 +208,17 @@ KeyedImage::KeyedImage(const QImage& source, Rgb key) {
     m_rowStart.reserve(std::size_t(m_height) + 1);
     m_pixelStart.reserve(std::size_t(m_height));
     m_rowStart.push_back(0);
+    std::vector<std::uint64_t> drawn;
     for (int j = 0; j < m_height; ++j) {
         const QRgb* from = reinterpret_cast<const QRgb*>(image.constScanLine(j));
         m_pixelStart.push_back(m_pixels.size());
-        int i = 0;
-        while (i < m_width) {
-            while (i < m_width && (from[i] & 0xFFFFFFu) == key)
-                ++i;
-            if (i == m_width)
-                break;
-            const int start = i;
-            while (i < m_width && (from[i] & 0xFFFFFFu) != key)
-                ++i;
-            m_runs.push_back(start);
+        DrawnMask(from, m_width, key, drawn);
+        for (int i = NextBit(drawn, 0, m_width, true); i < m_width;) {
+            const int end = NextBit(drawn, i, m_width, false);
             m_runs.push_back(i);
-            m_pixels.insert(m_pixels.end(), from + start, from + i);
+            m_runs.push_back(end);
+            m_pixels.insert(m_pixels.end(), from + i, from + end);
+            i = NextBit(drawn, end, m_width, true);
         }
         m_rowStart.push_back(int(m_runs.size()));
     }

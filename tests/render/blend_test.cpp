@@ -95,8 +95,8 @@ TEST(Blend, CompositingClipsCanvasAndPickMapSeparately) {
 // edge, on a pick map smaller than the canvas and the other way round, dimmed
 // or not. The image mixes key runs, single drawn pixels, alpha bits set on key
 // pixels and whole key rows.
-TEST(Blend, KeptRunsCompositeLikeTheWholeImage) {
-    QImage image = MakeRaster(37, 23, kKeyColour);
+void ExpectKeptRunsCompositeLikeTheWholeImage(int imageWidth) {
+    QImage image = MakeRaster(imageWidth, 23, kKeyColour);
     unsigned seed = 12345;
     auto next = [&] {
         seed = seed * 1103515245u + 12345u;
@@ -142,8 +142,30 @@ TEST(Blend, KeptRunsCompositeLikeTheWholeImage) {
                 }
                 EXPECT_TRUE(wholeCanvas == runCanvas);
                 EXPECT_TRUE(wholePick.Image() == runPick.Image());
+
+                // Composited in two bands of rows, as the cores share the work.
+                QImage bandCanvas = MakeRaster(r.canvasW, r.canvasH, MakeRgb(10, 200, 90));
+                PickMap bandPick(r.pickW, r.pickH);
+                bandPick.SetKey(1, 1, 77);
+                {
+                    Canvas bands(bandCanvas);
+                    const BlendTarget target = BlendTargetOf(bands, bandPick);
+                    const int rows = std::max(r.canvasH, r.pickH), opacity = EffectiveOpacity(200, false, reveal);
+                    BlendKeyedImageRows(target, at.x(), at.y(), kept, 42, opacity, rows / 3, rows);
+                    BlendKeyedImageRows(target, at.x(), at.y(), kept, 42, opacity, 0, rows / 3);
+                }
+                EXPECT_TRUE(wholeCanvas == bandCanvas);
+                EXPECT_TRUE(wholePick.Image() == bandPick.Image());
             }
         }
+    }
+}
+
+// 37 pixels wide: less than one word of the drawn-pixel mask; 150: runs across words.
+TEST(Blend, KeptRunsCompositeLikeTheWholeImage) {
+    for (const int imageWidth : {37, 150}) {
+        SCOPED_TRACE(imageWidth);
+        ExpectKeptRunsCompositeLikeTheWholeImage(imageWidth);
     }
 }
 
