@@ -58,7 +58,7 @@ void BM_OpenStressLayout(benchmark::State& state) {
         state.PauseTiming();
         EmptyRenderCaches();
         state.ResumeTiming();
-        form.BtnOpenClick();
+        form.OpenProject();
         benchmark::DoNotOptimize(form.BoardImage().constBits());
     }
     if (form.Explorer().SelectedElements().size() != 0 || form.FileName() != StressLayoutFile())
