@@ -6,6 +6,7 @@
 #include "model/text_bounds.h"
 
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -193,6 +194,40 @@ QString Canvas::Drawn(const QString& text) const {
 }
 
 void Canvas::TextOut(int x, int y, const QString& whole) {
+    TextOutAtBaseline(x, y + Metrics().ascent(), whole);
+}
+
+Canvas::FaceMetrics Canvas::OutlineMetrics() const {
+    // The face's own line (the OS/2 table's usWinAscent and usWinDescent in
+    // font units, else the hhea table's), scaled to the pixel size: what a
+    // classic screen device context reports as the text's ascent and descent.
+    const QFont& font = CurrentFont();
+    const QRawFont raw = QRawFont::fromFont(font);
+    const auto word = [](const QByteArray& table, int offset, bool isSigned) -> double {
+        const auto value = quint16((quint8(table[offset]) << 8) | quint8(table[offset + 1]));
+        return isSigned ? double(qint16(value)) : double(value);
+    };
+    const double unitsPerEm = raw.isValid() ? raw.unitsPerEm() : 0;
+    const QByteArray os2 = raw.isValid() ? raw.fontTable("OS/2") : QByteArray();
+    const QByteArray hhea = raw.isValid() ? raw.fontTable("hhea") : QByteArray();
+    double ascent = 0, descent = 0;
+    if (os2.size() >= 78) {
+        ascent = word(os2, 74, false);
+        descent = word(os2, 76, false);
+    } else if (hhea.size() >= 8) {
+        ascent = word(hhea, 4, true);
+        descent = -word(hhea, 6, true);
+    }
+    if (unitsPerEm <= 0 || ascent <= 0 || descent < 0) {
+        const QFontMetrics& metrics = Metrics();
+        return {metrics.ascent(), metrics.descent()};
+    }
+    const double pixels = font.pixelSize();
+    return {int(std::lround(ascent * pixels / unitsPerEm)),
+            int(std::lround(descent * pixels / unitsPerEm))};
+}
+
+void Canvas::TextOutAtBaseline(int x, int baseline, const QString& whole) {
     const QString text = Drawn(whole);
     if (text.isEmpty())
         return;
@@ -202,11 +237,12 @@ void Canvas::TextOut(int x, int y, const QString& whole) {
     // The box is filled through the painter too, so a run of labels is one
     // painting session.
     if (m_brushStyle == BrushStyle::Solid)
-        painter.fillRect(QRect(QPoint(x, y), TextExtent(text)), QColor(QRgb(0xFF000000u | m_brushColour)));
+        painter.fillRect(QRect(QPoint(x, baseline - metrics.ascent()), TextExtent(text)),
+                         QColor(QRgb(0xFF000000u | m_brushColour)));
     if (painter.font() != font)
         painter.setFont(font);
     painter.setPen(QColor(QRgb(0xFF000000u | m_fontColour)));
-    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    painter.drawText(QPoint(x, baseline), text);
 }
 
 QSize Canvas::TextExtent(const QString& whole) const {

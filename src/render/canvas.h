@@ -111,6 +111,16 @@ public:
     // (`DrawnText`, at most half the canvas width in characters).
     void TextOut(int x, int y, const QString& text);
     QSize TextExtent(const QString& text) const;
+    // The same text with its baseline at `baseline`.
+    void TextOutAtBaseline(int x, int baseline, const QString& text);
+    // The current font's ascent and descent in pixels as its outline face
+    // defines them. A face with bitmap strikes ("Tahoma" at 13 pixels) reports
+    // a shorter line for its strikes, which would set a centred text too high.
+    struct FaceMetrics {
+        int ascent = 0;
+        int descent = 0;
+    };
+    FaceMetrics OutlineMetrics() const;
 
     Rgb Pixel(int x, int y) const;          // 0 outside the canvas
     void SetPixel(int x, int y, Rgb colour);  // ignored outside the canvas

@@ -208,7 +208,7 @@ TEST(BodyPlacement, RevealDimsBodiesOnScreenOnly) {
         scene.options.reveal = c.reveal;
         scene.options.forImage = c.forImage;
         scene.Draw();
-        const QPoint middle = Hole(4, 3) + QPoint(0, 4);  // body fill, below the label
+        const QPoint middle = Hole(4, 3) + QPoint(-9, 0);  // body fill, left of the label
         EXPECT_EQ(scene.Colour(middle), BlendColour(fill, 0xFFFFFF, c.opacity));
         EXPECT_EQ(scene.Key(middle), 1u);
     }

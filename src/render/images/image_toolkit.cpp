@@ -81,12 +81,15 @@ void DrawNameLabel(Canvas& canvas, const QString& name, int points, Rgb colour, 
     canvas.SetFont(QStringLiteral("Tahoma"), points, true);
     canvas.SetFontColour(colour);
     canvas.SetBrushStyle(BrushStyle::Clear);
-    const QSize extent = canvas.TextExtent(name);
+    // The text height is the outline face's line, not the shorter one of the
+    // bitmap strike that draws it, so the label sits in the middle of its body.
+    const Canvas::FaceMetrics face = canvas.OutlineMetrics();
+    const QSize extent(canvas.TextExtent(name).width(), face.ascent + face.descent);
     // Integer division truncates toward zero, so a label wider than the image
     // starts left of it.
     const int left = (canvas.Width() - extent.width()) / 2 + offset.x();
     const int top = (canvas.Height() - extent.height()) / 2 + offset.y();
-    canvas.TextOut(left, top, name);
+    canvas.TextOutAtBaseline(left, top + face.ascent, name);
     canvas.SetBrushStyle(BrushStyle::Solid);
 }
 

@@ -91,5 +91,24 @@ TEST(NameLabel, CentredOnTheImageAndMovedByTheOffset) {
     EXPECT_TRUE(InkBox(empty, 0).isEmpty()) << "an empty name draws no label";
 }
 
+// "Tahoma" carries bitmap strikes whose line (13 pixels at 10 pt) is shorter
+// than the outline face's (16: ascent 13, descent 3); labels are centred with
+// the outline face's line, so they sit in the middle of their bodies.
+TEST(NameLabel, CentredWithTheOutlineFacesAscentAndDescent) {
+    struct Case { int points, ascent, descent; };
+    for (const Case c : {Case{8, 11, 2}, Case{10, 13, 3}, Case{12, 16, 3}}) {
+        QImage image = NewComponentImage(40, 40);
+        Canvas canvas(image);
+        canvas.SetFont(QStringLiteral("Tahoma"), c.points, true);
+        const Canvas::FaceMetrics face = canvas.OutlineMetrics();
+        EXPECT_EQ(face.ascent, c.ascent) << c.points;
+        EXPECT_EQ(face.descent, c.descent) << c.points;
+        DrawNameLabel(canvas, QStringLiteral("R1"), c.points, 0);
+        // "R1" has no descender: its ink ends on the row above the baseline.
+        const int baseline = (40 - (c.ascent + c.descent)) / 2 + c.ascent;
+        EXPECT_EQ(InkBox(image, 0).bottom(), baseline - 1) << c.points;
+    }
+}
+
 }  // namespace
 }  // namespace sw
