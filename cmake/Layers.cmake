@@ -8,16 +8,18 @@ set(SW_LAYERS
   "model:"
   "render:model"
   "analysis:model"
-  "edit:analysis render model"
-  "ui:edit analysis render model"
+  "session:model"
+  "edit:session analysis render model"
+  "ui:edit session analysis render model"
   "cli:analysis render model"
-  "app:ui cli edit analysis render model")
+  "app:ui cli edit session analysis render model")
 
 # What each folder needs from outside the project.
 set(SW_LAYER_PACKAGES_model Qt6::Core pugixml::pugixml)
 set(SW_LAYER_PACKAGES_render Qt6::Gui Qt6::PrintSupport GIF::GIF JPEG::JPEG PkgConfig::IMAGEQUANT
   PkgConfig::DEFLATE Threads::Threads)
 set(SW_LAYER_PACKAGES_analysis)
+set(SW_LAYER_PACKAGES_session)
 set(SW_LAYER_PACKAGES_edit Qt6::Gui)
 set(SW_LAYER_PACKAGES_ui Qt6::Widgets Qt6::PrintSupport Qt6::Network)
 set(SW_LAYER_PACKAGES_cli Qt6::PrintSupport)

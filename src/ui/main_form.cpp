@@ -27,6 +27,11 @@ TMainForm::TMainForm(MainFormOptions options, QWidget* parent)
     }
     m_boardImage = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     setWindowTitle(QStringLiteral("Stripwright"));
+    // The title names the session's file.
+    m_session.Observe([this](SessionChange change) {
+        if (change == SessionChange::FileName)
+            ShowFileNameInTitle();
+    });
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     // A change of the explorer's selection repaints the board once the event
     // that made it is handled; a repaint before then makes it unneeded.
@@ -69,9 +74,9 @@ void TMainForm::FormCreate(const QStringList& arguments) {
     // too big, damaged) is said so in the error box; the default layout follows.
     if (!arguments.isEmpty()) {
         const QString path = QFileInfo(arguments.first()).absoluteFilePath();
-        const LoadResult result = m_doc.LoadFile(path);
+        const LoadResult result = m_session.Document().LoadFile(path);
         if (result.ok) {
-            SetCurrentFile(path);
+            m_session.SetFileName(path);
             m_proposedFileName = path;
             opened = true;
         } else {
@@ -81,13 +86,13 @@ void TMainForm::FormCreate(const QStringList& arguments) {
         }
     }
     if (!opened) {
-        m_doc.SetDefault();
+        m_session.Document().SetDefault();
         m_paintingEnabled = true;
     }
 
     ApplyBoardType();
-    List->Rebuild(m_doc);
-    m_modified = false;
+    List->Rebuild(m_session.Document());
+    m_session.SetModified(false);
     m_pick = std::make_unique<PickMap>(kBoardImageWidth, kBoardImageHeight);
     CentreView();
 }
@@ -124,7 +129,7 @@ void TMainForm::FormClose() {
     // rename is dropped rather than written into it.
     List->DropRename();
     List->clear();
-    m_doc.Dom().reset();
+    m_session.Document().Dom().reset();
 }
 
 }  // namespace sw

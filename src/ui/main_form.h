@@ -14,10 +14,10 @@
 // but stay disabled until a handler is connected with ConnectCommand (or
 // ConnectToolbox for the toolbox items).
 
-#include "model/layout_document.h"
-#include "model/undo_snapshot.h"
-#include "render/pick_map.h"
 #include "edit/dialog_service.h"
+#include "model/layout_document.h"
+#include "render/pick_map.h"
+#include "session/editor_session.h"
 
 #include <QAction>
 #include <QImage>
@@ -73,10 +73,12 @@ public:
     ~TMainForm() override;
 
     // ---- state beside the document -------------------------------------------
-    LayoutDocument& Document() { return m_doc; }
-    const QString& FileName() const { return m_fileName; }
-    bool Modified() const { return m_modified; }
-    void SetModified(bool modified) { m_modified = modified; }
+    // The editor session: document, file name, modified flag, undo.
+    EditorSession& Session() { return m_session; }
+    LayoutDocument& Document() { return m_session.Document(); }
+    const QString& FileName() const { return m_session.FileName(); }
+    bool Modified() const { return m_session.Modified(); }
+    void SetModified(bool modified) { m_session.SetModified(modified); }
     bool PaintingEnabled() const { return m_paintingEnabled; }
     bool Closing() const { return m_closing; }
     bool Reveal() const { return m_reveal; }
@@ -95,8 +97,8 @@ public:
     const QString& ProposedFileName() const { return m_proposedFileName; }
 
     // ---- undo snapshot -------------------------------------------------------
-    void TakeSnapshot() { m_undo.Take(m_doc); }
-    bool CanUndo() const { return m_undo.CanUndo(); }
+    void TakeSnapshot() { m_session.TakeSnapshot(); }
+    bool CanUndo() const { return m_session.CanUndo(); }
 
     // ---- commands ------------------------------------------------------------
     void NewProject();
@@ -195,7 +197,7 @@ private:
     void ConnectOwnCommands();
     // main_form_project.cpp
     FileDialogRequest LayoutFileRequest(const QString& caption) const;
-    void SetCurrentFile(const QString& path);
+    void ShowFileNameInTitle();
     bool WriteLayout(const QString& path);
     // After the document was replaced: explorer, board type, view.
     void AdoptNewDocument();
@@ -203,11 +205,8 @@ private:
     MainFormOptions m_options;
     std::unique_ptr<DialogService> m_ownDialogs;
     DialogService* m_dialogs = nullptr;
-    LayoutDocument m_doc;
-    QString m_fileName;
+    EditorSession m_session;
     QString m_proposedFileName;
-    bool m_modified = false;
-    UndoSnapshot m_undo;
     QImage m_boardImage;
     std::unique_ptr<PickMap> m_pick;
     bool m_paintingEnabled = false;

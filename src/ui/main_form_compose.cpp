@@ -146,7 +146,7 @@ void TMainForm::ComposeExplorer() {
     layout->setSpacing(2);
 
     ExplorerHooks hooks;
-    hooks.setModified = [this] { m_modified = true; };
+    hooks.setModified = [this] { m_session.SetModified(true); };
     hooks.takeSnapshot = [this] { TakeSnapshot(); };
     hooks.redraw = [this] { FormPaint(); };
     hooks.selectionChanged = [this] { RepaintTimer->start(); };

@@ -38,13 +38,13 @@ FileDialogRequest TMainForm::LayoutFileRequest(const QString& caption) const {
     return request;
 }
 
-void TMainForm::SetCurrentFile(const QString& path) {
-    m_fileName = path;
+void TMainForm::ShowFileNameInTitle() {
+    const QString& path = m_session.FileName();
     setWindowTitle(path.isEmpty() ? kTitle : kTitle + QStringLiteral(" - ") + path);
 }
 
 bool TMainForm::AskDiscardChanges() {
-    if (!m_modified)
+    if (!m_session.Modified())
         return true;
     return m_dialogs->Confirm(kDiscardQuestion);
 }
@@ -53,11 +53,11 @@ void TMainForm::AdoptNewDocument() {
     // A Replace waiting for its holes cannot keep an element of the old document.
     if (m_editing)
         m_editing->DocumentReplaced();
-    m_undo.Clear();
+    m_session.ClearUndo();
     ApplyBoardType();
-    List->Rebuild(m_doc);
+    List->Rebuild(m_session.Document());
     FormPaint();
-    m_modified = false;
+    m_session.SetModified(false);
     CentreView();
 }
 
@@ -68,8 +68,8 @@ void TMainForm::NewProject() {
     const std::optional<LayoutProperties> chosen = m_dialogs->EditLayoutProperties(defaults);
     if (!chosen)
         return;
-    SetCurrentFile(QString());
-    m_doc.SetNew(chosen->type, chosen->width, chosen->height, chosen->project, chosen->credits,
+    m_session.SetFileName(QString());
+    m_session.Document().SetNew(chosen->type, chosen->width, chosen->height, chosen->project, chosen->credits,
                  chosen->hideList);
     AdoptNewDocument();
 }
@@ -84,33 +84,31 @@ void TMainForm::OpenProject() {
     // A file that cannot be read or is damaged leaves the shown layout, its file
     // name and the title as they were, so a later save cannot write this layout
     // over the file that failed.
-    const LoadResult result = m_doc.LoadFile(*path);
+    const LoadResult result = m_session.Document().LoadFile(*path);
     if (!result.ok) {
         m_dialogs->ShowError(result.message);
         return;
     }
-    SetCurrentFile(*path);
+    m_session.SetFileName(*path);
     m_proposedFileName = *path;
     AdoptNewDocument();
 }
 
 bool TMainForm::WriteLayout(const QString& path) {
-    const WriteResult result = m_doc.SaveFile(path);
-    if (!result.ok) {
-        // The old file is left whole and the changes still count as unsaved.
+    // A failed write leaves the old file whole, the file name as it was and
+    // the changes counted as unsaved.
+    const WriteResult result = m_session.SaveTo(path);
+    if (!result.ok)
         m_dialogs->ShowError(result.message);
-        return false;
-    }
-    m_modified = false;
-    return true;
+    return result.ok;
 }
 
 void TMainForm::SaveProject() {
-    if (m_fileName.isEmpty()) {
+    if (m_session.FileName().isEmpty()) {
         SaveProjectAs();
         return;
     }
-    WriteLayout(m_fileName);
+    WriteLayout(m_session.FileName());
 }
 
 void TMainForm::SaveProjectAs() {
@@ -120,25 +118,22 @@ void TMainForm::SaveProjectAs() {
         return;
     // A file that could not be written does not become the current file: the
     // title keeps naming the file the layout came from, and Save still goes there.
-    const QString previous = m_fileName;
-    SetCurrentFile(*path);
     m_proposedFileName = *path;
-    if (!WriteLayout(*path))
-        SetCurrentFile(previous);
+    WriteLayout(*path);
 }
 
 void TMainForm::EditBoardProperties() {
     const std::optional<LayoutProperties> chosen =
-        m_dialogs->EditLayoutProperties(PropertiesOf(m_doc));
+        m_dialogs->EditLayoutProperties(PropertiesOf(m_session.Document()));
     if (!chosen)
         return;
-    pugi::xml_node root = m_doc.Root();
+    pugi::xml_node root = m_session.Document().Root();
     if (!root)
         return;
     // Changed properties count as an unsaved change, so closing asks before
     // they are lost.
-    if (!(PropertiesOf(m_doc) == *chosen))
-        m_modified = true;
+    if (!(PropertiesOf(m_session.Document()) == *chosen))
+        m_session.SetModified(true);
     SetAttr(root, "Type", chosen->type);
     SetAttr(root, "Width", chosen->width);
     SetAttr(root, "Height", chosen->height);
@@ -150,7 +145,7 @@ void TMainForm::EditBoardProperties() {
 }
 
 void TMainForm::UndoLastChange() {
-    if (!m_undo.CanUndo()) {
+    if (!m_session.CanUndo()) {
         m_dialogs->ShowInformation(QStringLiteral("Can not undo!"));
         return;
     }
@@ -158,11 +153,10 @@ void TMainForm::UndoLastChange() {
     List->clear();
     if (m_editing)
         m_editing->DocumentReplaced();
-    const LoadResult result = m_undo.Restore(m_doc);
-    m_undo.Clear();
+    const LoadResult result = m_session.Undo();
     if (!result.ok)
         m_dialogs->ShowError(result.message);
-    List->Rebuild(m_doc);
+    List->Rebuild(m_session.Document());
     FormPaint();
 }
 

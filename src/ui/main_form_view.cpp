@@ -122,7 +122,7 @@ void TMainForm::FormPaint() {
     options.reveal = m_reveal;
     options.closing = m_closing;
     options.isSelected = [this](pugi::xml_node element) { return List->IsSelected(element); };
-    RenderLayout(m_doc, canvas, *m_pick, kBoardImageWidth, kBoardImageHeight, options);
+    RenderLayout(m_session.Document(), canvas, *m_pick, kBoardImageWidth, kBoardImageHeight, options);
     Board->update();
 }
 
@@ -152,7 +152,7 @@ void TMainForm::CentreView() {
 }
 
 void TMainForm::ApplyBoardType() {
-    const std::optional<BoardTools> tools = ToolsForBoardType(m_doc.BoardType());
+    const std::optional<BoardTools> tools = ToolsForBoardType(m_session.Document().BoardType());
     if (!tools)
         return;  // an unknown board type leaves the toolbox as it was
     m_toolboxItems[size_t(kind::CutTrack)]->setVisible(tools->cutTrack);
