@@ -164,9 +164,9 @@ void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QI
 namespace {
 
 // One bit per pixel of the row, set where the pixel is drawn (not the key
-// colour); with SSE2 four pixels are compared at a time.
-void DrawnMask(const QRgb* row, int width, Rgb key, std::vector<std::uint64_t>& bits) {
-    bits.assign(std::size_t(width + 63) / 64, 0);
+// colour), into `bits` (zeroed, (width + 63) / 64 words); with SSE2 four pixels
+// are compared at a time.
+void DrawnMask(const QRgb* row, int width, Rgb key, std::uint64_t* bits) {
     int i = 0;
 #ifdef __SSE2__
     const __m128i colour = _mm_set1_epi32(int(0x00FFFFFFu));
@@ -183,13 +183,13 @@ void DrawnMask(const QRgb* row, int width, Rgb key, std::vector<std::uint64_t>& 
 }
 
 // The first pixel from `from` on whose bit is `set` (drawn or not), or `width`.
-int NextBit(const std::vector<std::uint64_t>& bits, int from, int width, bool set) {
+int NextBit(const std::uint64_t* bits, std::size_t words, int from, int width, bool set) {
     std::size_t w = std::size_t(from) / 64;
-    if (w >= bits.size())
+    if (w >= words)
         return width;
     std::uint64_t word = (set ? bits[w] : ~bits[w]) & (~std::uint64_t(0) << (from % 64));
     while (word == 0) {
-        if (++w == bits.size())
+        if (++w == words)
             return width;
         word = set ? bits[w] : ~bits[w];
     }
@@ -205,25 +205,39 @@ KeyedImage::KeyedImage(const QImage& source, Rgb key) {
         source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
     m_width = image.width();
     m_height = image.height();
+    // Two passes: the masks of all rows first, counting runs and drawn pixels,
+    // so the runs and pixels are stored once at their exact size.
+    const std::size_t words = std::size_t(m_width + 63) / 64;
+    std::vector<std::uint64_t> drawn(words * std::size_t(m_height));
+    std::size_t runCount = 0, pixelCount = 0;
+    for (int j = 0; j < m_height; ++j) {
+        std::uint64_t* bits = drawn.data() + words * std::size_t(j);
+        DrawnMask(reinterpret_cast<const QRgb*>(image.constScanLine(j)), m_width, key, bits);
+        std::uint64_t carry = 0;  // whether the last pixel of the word before was drawn
+        for (std::size_t w = 0; w < words; ++w) {
+            pixelCount += std::size_t(__builtin_popcountll(bits[w]));
+            runCount += std::size_t(__builtin_popcountll(bits[w] & ~((bits[w] << 1) | carry)));
+            carry = bits[w] >> 63;
+        }
+    }
     m_rowStart.reserve(std::size_t(m_height) + 1);
     m_pixelStart.reserve(std::size_t(m_height));
+    m_runs.reserve(2 * runCount);
+    m_pixels.reserve(pixelCount);
     m_rowStart.push_back(0);
-    std::vector<std::uint64_t> drawn;
     for (int j = 0; j < m_height; ++j) {
         const QRgb* from = reinterpret_cast<const QRgb*>(image.constScanLine(j));
+        const std::uint64_t* bits = drawn.data() + words * std::size_t(j);
         m_pixelStart.push_back(m_pixels.size());
-        DrawnMask(from, m_width, key, drawn);
-        for (int i = NextBit(drawn, 0, m_width, true); i < m_width;) {
-            const int end = NextBit(drawn, i, m_width, false);
+        for (int i = NextBit(bits, words, 0, m_width, true); i < m_width;) {
+            const int end = NextBit(bits, words, i, m_width, false);
             m_runs.push_back(i);
             m_runs.push_back(end);
             m_pixels.insert(m_pixels.end(), from + i, from + end);
-            i = NextBit(drawn, end, m_width, true);
+            i = NextBit(bits, words, end, m_width, true);
         }
         m_rowStart.push_back(int(m_runs.size()));
     }
-    m_runs.shrink_to_fit();
-    m_pixels.shrink_to_fit();
 }
 
 std::size_t KeyedImage::Bytes() const {

@@ -1,10 +1,15 @@
 #include "render/images/image_toolkit.h"
 
 #include "render/blend.h"
+#include "render/cpu_features.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 namespace sw {
 
@@ -21,6 +26,70 @@ inline int RoundHalfEven(double x) {
     constexpr double kShift = 6755399441055744.0;
     return static_cast<int>((x + kShift) - kShift);
 }
+
+}  // namespace
+
+namespace {
+
+// One row of a slanted turn: out[i] takes the source pixel at the rounded
+// (sx, sy) of column i when that point lies strictly inside the bounds.
+struct TurnRow {
+    const double* colCos;  // (i - cx) cos, per column
+    const double* colSin;  // (i - cx) sin, per column
+    double cx, cy, rowSin, rowCos, maxX, maxY;
+    const QRgb* source;
+    qsizetype sourceStride;  // in pixels
+    int width;
+};
+
+inline void TurnPixel(const TurnRow& r, int i, QRgb* out) {
+    const double sx = r.cx + r.colCos[i] - r.rowSin;
+    const double sy = r.cy + r.rowCos + r.colSin[i];
+    if (sx > 1 && sx < r.maxX && sy > 1 && sy < r.maxY)
+        out[i] = r.source[RoundHalfEven(sy) * r.sourceStride + RoundHalfEven(sx)];
+}
+
+void TurnRowPlain(const TurnRow& r, QRgb* out) {
+    for (int i = 0; i < r.width; ++i)
+        TurnPixel(r, i, out);
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// Four columns at a time: the same additions in the same order on four
+// doubles (no fused multiply-add, so every coordinate is bit for bit the
+// scalar one), the same rounding, and a gather of the pixels inside the bounds;
+// the lanes outside keep what the row held.
+__attribute__((target("avx2"))) void TurnRowAvx2(const TurnRow& r, QRgb* out) {
+    const __m256d cx = _mm256_set1_pd(r.cx), cy = _mm256_set1_pd(r.cy);
+    const __m256d rowSin = _mm256_set1_pd(r.rowSin), rowCos = _mm256_set1_pd(r.rowCos);
+    const __m256d one = _mm256_set1_pd(1.0);
+    const __m256d maxX = _mm256_set1_pd(r.maxX), maxY = _mm256_set1_pd(r.maxY);
+    const __m256d shift = _mm256_set1_pd(6755399441055744.0);
+    const __m128i stride = _mm_set1_epi32(int(r.sourceStride));
+    const __m256i evenLanes = _mm256_setr_epi32(0, 2, 4, 6, 0, 2, 4, 6);
+    const int* source = reinterpret_cast<const int*>(r.source);
+    int i = 0;
+    for (; i + 4 <= r.width; i += 4) {
+        const __m256d sx = _mm256_sub_pd(_mm256_add_pd(cx, _mm256_loadu_pd(r.colCos + i)), rowSin);
+        const __m256d sy = _mm256_add_pd(_mm256_add_pd(cy, rowCos), _mm256_loadu_pd(r.colSin + i));
+        const __m256d inside = _mm256_and_pd(
+            _mm256_and_pd(_mm256_cmp_pd(sx, one, _CMP_GT_OQ), _mm256_cmp_pd(sx, maxX, _CMP_LT_OQ)),
+            _mm256_and_pd(_mm256_cmp_pd(sy, one, _CMP_GT_OQ), _mm256_cmp_pd(sy, maxY, _CMP_LT_OQ)));
+        if (_mm256_movemask_pd(inside) == 0)
+            continue;
+        // The 64-bit lane masks narrowed to four 32-bit ones.
+        const __m128i mask = _mm256_castsi256_si128(
+            _mm256_permutevar8x32_epi32(_mm256_castpd_si256(inside), evenLanes));
+        const __m128i x = _mm256_cvttpd_epi32(_mm256_sub_pd(_mm256_add_pd(sx, shift), shift));
+        const __m128i y = _mm256_cvttpd_epi32(_mm256_sub_pd(_mm256_add_pd(sy, shift), shift));
+        const __m128i index = _mm_add_epi32(_mm_mullo_epi32(y, stride), x);
+        __m128i* to = reinterpret_cast<__m128i*>(out + i);
+        _mm_storeu_si128(to, _mm_mask_i32gather_epi32(_mm_loadu_si128(to), source, index, mask, 4));
+    }
+    for (; i < r.width; ++i)
+        TurnPixel(r, i, out);
+}
+#endif
 
 }  // namespace
 
@@ -55,22 +124,21 @@ QImage RotateImage(const QImage& image, double angle) {
         colCos[i] = (i - cx) * c;
         colSin[i] = (i - cx) * s;
     }
-    std::vector<const QRgb*> rows(h);
-    for (int j = 0; j < h; ++j)
-        rows[j] = reinterpret_cast<const QRgb*>(src.constScanLine(j));
-    const double maxX = w - 1;
-    const double maxY = h - 1;
+    TurnRow row{colCos.data(), colSin.data(), double(cx), double(cy), 0, 0, double(w - 1),
+                double(h - 1), reinterpret_cast<const QRgb*>(src.constBits()),
+                src.bytesPerLine() / qsizetype(sizeof(QRgb)), w};
+    void (*turnRow)(const TurnRow&, QRgb*) = TurnRowPlain;
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    // The gather's indices are 32-bit: every image up to the largest body fits.
+    if (HasAvx2() && (long long)h * row.sourceStride < (1LL << 31))
+        turnRow = TurnRowAvx2;
+#endif
+    QRgb* lines = reinterpret_cast<QRgb*>(out.bits());
+    const qsizetype outStride = out.bytesPerLine() / qsizetype(sizeof(QRgb));
     for (int j = 0; j < h; ++j) {
-        const double rowSin = (j - cy) * s;
-        const double rowCos = (j - cy) * c;
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(j));
-        for (int i = 0; i < w; ++i) {
-            const double sx = cx + colCos[i] - rowSin;
-            const double sy = cy + rowCos + colSin[i];
-            if (!(sx > 1 && sx < maxX && sy > 1 && sy < maxY))
-                continue;
-            line[i] = rows[RoundHalfEven(sy)][RoundHalfEven(sx)];
-        }
+        row.rowSin = (j - cy) * s;
+        row.rowCos = (j - cy) * c;
+        turnRow(row, lines + j * outStride);
     }
     return out;
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace sw {
 namespace {
 
@@ -54,6 +56,31 @@ TEST(RotateImage, TurnsClockwiseOnScreenAboutTheHalvedCentre) {
                 marked += At(turned, x, y) == 0xFF0000 ? 1 : 0;
         EXPECT_EQ(marked, 1);
         EXPECT_EQ(At(turned, c.lands.x(), c.lands.y()), 0xFF0000u);
+    }
+}
+
+// Every pixel of a slanted turn is the source pixel at the rounded point the
+// turn formula gives, or the key colour where that point is not strictly
+// inside; widths that are not a multiple of four exercise the column tails.
+TEST(RotateImage, EveryPixelComesFromTheRoundedTurnedPoint) {
+    for (QSize size : {QSize(40, 40), QSize(61, 23), QSize(170, 170), QSize(5, 9), QSize(3, 3)}) {
+        const QImage source = Pattern(size.width(), size.height());
+        for (double angle : {0.588, -0.3, kPi / 2, kPi, 3 * kPi / 2, 2.2, 1e-9, -kPi / 4}) {
+            SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height() << " at " << angle);
+            const QImage turned = RotateImage(source, angle);
+            const int w = size.width(), h = size.height(), cx = w / 2, cy = h / 2;
+            const double c = std::cos(-angle), s = std::sin(-angle);
+            for (int j = 0; j < h; ++j) {
+                for (int i = 0; i < w; ++i) {
+                    const double sx = cx + (i - cx) * c - (j - cy) * s;
+                    const double sy = cy + (j - cy) * c + (i - cx) * s;
+                    const bool inside = sx > 1 && sx < w - 1 && sy > 1 && sy < h - 1;
+                    const Rgb want = inside ? At(source, int(std::nearbyint(sx)), int(std::nearbyint(sy)))
+                                            : kKeyColour;
+                    ASSERT_EQ(At(turned, i, j), want) << i << "," << j;
+                }
+            }
+        }
     }
 }
 
