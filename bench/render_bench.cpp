@@ -7,13 +7,16 @@
 
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
+#include "render/board_zoom.h"
 #include "render/body_image_cache.h"
 #include "render/canvas.h"
 #include "render/pick_map.h"
 #include "render/render_layout.h"
 #include "render/wire_span_cache.h"
+#include "render/zoomed_board.h"
 
 #include <benchmark/benchmark.h>
+#include <QPainter>
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
@@ -112,6 +115,35 @@ void BM_RenderStressFrame(benchmark::State& state) {
     RenderOnBoardImage(state, frame, RenderOptions{});
 }
 
+// A repaint as the zoomed board view shows it: the stress layout rendered at 20
+// pixels per pitch, then the part of it that a 1460 x 860 viewport (the centre
+// of a maximised 1600 x 1000 window) shows, scaled to the zoom, centred on the
+// board. The argument is the zoom in percent; 100 is the unzoomed repaint.
+void BM_RepaintStressZoomed(benchmark::State& state) {
+    const LayoutDocument& doc = Stress();
+    QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
+    Canvas canvas(image);
+    PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    BoardZoom zoom;
+    zoom.SetFactor(state.range(0) / 100.0);
+    const QSize viewportSize(1460, 860);
+    const QPoint scroll =
+        zoom.ScrollCentring(BoardAreaRect(doc.BoardWidth(), doc.BoardHeight()), viewportSize);
+    const QSize shown = zoom.ViewSize(image.size());
+    const QRect exposed = QRect(scroll, viewportSize)
+                              .intersected(QRect(QPoint(0, 0), shown));
+    QImage viewport(viewportSize, QImage::Format_RGB32);
+    ZoomedBoardPainter painter;
+    for (auto _ : state) {
+        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, RenderOptions{});
+        QPainter p(&viewport);
+        p.translate(-exposed.topLeft());
+        painter.Draw(p, image, zoom, exposed);
+        p.end();
+        benchmark::DoNotOptimize(viewport.constBits());
+    }
+}
+
 BENCHMARK_CAPTURE(BM_RenderExample, stripboard, "stripboard.swb")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_RenderExampleFrame, stripboard, "stripboard.swb")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_RenderExample, perfboard, "perfboard.swb")->Unit(benchmark::kMillisecond);
@@ -124,6 +156,10 @@ BENCHMARK_CAPTURE(BM_RenderExampleSelectedReveal, perfboard, "perfboard.swb")->U
 BENCHMARK(BM_RenderStress)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_RenderStressCold)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_RenderStressFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintStressZoomed)
+    ->ArgName("percent")
+    ->Arg(100)->Arg(25)->Arg(50)->Arg(75)->Arg(150)->Arg(200)->Arg(400)
+    ->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 }  // namespace
 }  // namespace sw

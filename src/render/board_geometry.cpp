@@ -83,6 +83,20 @@ TileRange VisibleTileRows(int layoutHeight, int canvasHeight) {
     return Visible(180, 1, layoutHeight, canvasHeight);
 }
 
+QRect BoardAreaRect(int layoutWidth, int layoutHeight) {
+    // Tiles: columns 0 ... Width from x0, rows 1 ... Height from 200; the row
+    // labels stand left of x0 and the column labels above row 1.
+    const long long x0 = BoardOriginX(kBoardImageWidth, layoutWidth);
+    const long long left = x0 - kHolePitch;
+    const long long right = x0 + kHolePitch * (std::max(layoutWidth, 0) + 2LL);
+    const long long top = 180;
+    const long long bottom = 200 + kHolePitch * (std::max(layoutHeight, 0) + 1LL);
+    const QRect image(0, 0, kBoardImageWidth, kBoardImageHeight);
+    const QRect area(QPoint(Saturate(left), Saturate(top)),
+                     QPoint(Saturate(right - 1), Saturate(bottom - 1)));
+    return area.intersected(image);
+}
+
 QString RowLabel(int row) {
     if (row < 1)
         return {};

@@ -3,6 +3,7 @@
 // a board origin that centres the board horizontally on the canvas.
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 namespace sw {
@@ -34,6 +35,11 @@ TileRange VisibleTileColumns(int x0, int layoutWidth, int canvasWidth);
 // The tile rows Y (1 ... layoutHeight) whose tile, top edge 180 + 20 Y, lies at
 // least partly on a canvas `canvasHeight` pixels high.
 TileRange VisibleTileRows(int layoutHeight, int canvasHeight);
+
+// The board with its rulers on the board image (the tiles, a hole pitch of
+// margin around them for the labels), clipped to the image: what Fit Board shows.
+// Empty when no part of the board lies on the image.
+QRect BoardAreaRect(int layoutWidth, int layoutHeight);
 
 // The label of a row: "a" ... "z" for rows 1 to 26, then the character with
 // code row + 38 ("A" for row 27). Empty for rows below 1 and codes that are no

@@ -16,6 +16,7 @@
 
 #include "edit/dialog_service.h"
 #include "model/layout_document.h"
+#include "render/board_zoom.h"
 #include "render/pick_map.h"
 #include "session/editor_session.h"
 
@@ -51,6 +52,7 @@ enum class Command {
     LayoutsOnline, SubmitLayout, CheckForUpdate, Forum, ResistorCalculator, About, Donate,
     RotateLeft, MoveUp, MoveLeft, MoveDown, MoveRight,
     Replace, ChangeValue, ChangeExtra, ChangeShape, Rename, Delete,
+    ZoomIn, ZoomOut, ActualSize, FitBoard,
 };
 
 struct MainFormOptions {
@@ -122,6 +124,17 @@ public:
     void FormActivate();
     void ToggleToolbox();
     void ToggleExplorer();
+    // The zoom of the board view (25 % ... 400 %); the board image itself is
+    // always rendered at 20 pixels per hole pitch.
+    const BoardZoom& Zoom() const { return m_zoom; }
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomToActualSize();
+    // The largest zoom that shows the whole board with its rulers, centred.
+    void FitBoard();
+    // Ctrl and the wheel: `steps` zoom steps in (negative: out) about the
+    // pointer at `viewportPosition` of the scroll box's viewport.
+    void ZoomWheel(int steps, QPointF viewportPosition);
     // The banner chosen at start-up (0 ... 3).
     int Banner() const { return m_banner; }
 
@@ -165,6 +178,7 @@ public:
     QLabel* StatusPane = nullptr;
     QLabel* RevealPane = nullptr;
     QLabel* PosPane = nullptr;
+    QLabel* ZoomPane = nullptr;
     QTimer* StartTimer = nullptr;
     QTimer* HintTimer = nullptr;
     QTimer* RepaintTimer = nullptr;  // the board follows the explorer's selection
@@ -201,6 +215,11 @@ private:
     bool WriteLayout(const QString& path);
     // After the document was replaced: explorer, board type, view.
     void AdoptNewDocument();
+    // main_form_view.cpp
+    // Applies `change` to the zoom, keeping the board point under the viewport
+    // position `anchor` where it is, and shows the new zoom.
+    void ChangeZoom(const std::function<bool(BoardZoom&)>& change, QPointF anchor);
+    QPointF ViewportCentre() const;
 
     MainFormOptions m_options;
     std::unique_ptr<DialogService> m_ownDialogs;
@@ -212,6 +231,7 @@ private:
     bool m_paintingEnabled = false;
     bool m_closing = false;
     bool m_reveal = false;
+    BoardZoom m_zoom;
     bool m_wingdingsWarned = false;
     int m_banner = 0;
     QMap<Command, QList<QAction*>> m_actions;

@@ -99,8 +99,13 @@ QWidget* TMainForm::ComposeCentre() {
     ScrollBox = new QScrollArea(centre);
     ScrollBox->setFrameShape(QFrame::NoFrame);
     ScrollBox->setWidgetResizable(false);
-    Board = new BoardView(m_boardImage, ScrollBox);
+    // A board zoomed smaller than the view sits in its middle.
+    ScrollBox->setAlignment(Qt::AlignCenter);
+    Board = new BoardView(m_boardImage, m_zoom, ScrollBox);
     ScrollBox->setWidget(Board);
+    connect(Board, &BoardView::BoardZoomWheel, this, [this](int steps, QPointF position) {
+        ZoomWheel(steps, Board->mapTo(ScrollBox->viewport(), position));
+    });
     layout->addWidget(ScrollBox, 1);
 
     // The toolbar under the board, with the slide labels at its two ends.
@@ -166,8 +171,9 @@ void TMainForm::ComposeStatusBar() {
     StatusPane = Pane(bar, 0);
     RevealPane = Pane(bar, 70);
     PosPane = Pane(bar, 70);
-    // The prompts, the reveal state and the hole read centred in their panes.
-    for (QLabel* pane : {StatusPane, RevealPane, PosPane})
+    ZoomPane = Pane(bar, 50);
+    // The prompts, the reveal state, the hole and the zoom read centred in their panes.
+    for (QLabel* pane : {StatusPane, RevealPane, PosPane, ZoomPane})
         pane->setAlignment(Qt::AlignCenter);
     RevealPane->setText(QStringLiteral("Reveal: OFF"));
     RevealPane->setCursor(Qt::PointingHandCursor);
@@ -176,6 +182,8 @@ void TMainForm::ComposeStatusBar() {
     bar->addWidget(StatusPane, 1);
     bar->addPermanentWidget(RevealPane);
     bar->addPermanentWidget(PosPane);
+    bar->addPermanentWidget(ZoomPane);
+    ZoomPane->setText(QStringLiteral("100%"));
 }
 
 }  // namespace sw

@@ -49,12 +49,13 @@ MainFormEditing::MainFormEditing(TMainForm& form)
     m_compIcon->setGeometry(3, 2, 16, 16);
     form.CompPane->setIndent(22);
 
+    // The handlers see board-image pixels whatever the zoom.
     connect(form.Board, &BoardView::BoardMouseDown, this, [this](QMouseEvent* event) {
-        const QPoint p = event->position().toPoint();
+        const QPoint p = m_form.Board->BoardPoint(event->position());
         BoardMouseDown(event->button(), p.x(), p.y(), event->globalPosition().toPoint());
     });
     connect(form.Board, &BoardView::BoardMouseMove, this, [this](QMouseEvent* event) {
-        const QPoint p = event->position().toPoint();
+        const QPoint p = m_form.Board->BoardPoint(event->position());
         BoardMouseMove(p.x(), p.y());
     });
     connect(form.List, &ExplorerTree::ListKeyDown, this, [this](QKeyEvent* event) {

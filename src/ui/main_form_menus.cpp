@@ -73,6 +73,13 @@ void TMainForm::BuildMenus() {
     add(EditMenu, Command::SelectAll, QStringLiteral("Select All"));
     EditMenu->addSeparator();
     add(EditMenu, Command::CheckConnectivity, QStringLiteral("Check Connectivity"));
+    EditMenu->addSeparator();
+    QAction* zoomIn = add(EditMenu, Command::ZoomIn, QStringLiteral("Zoom In"), QKeySequence::ZoomIn);
+    // Ctrl+= is the plus key without Shift on most keyboards.
+    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(QStringLiteral("Ctrl+="))});
+    add(EditMenu, Command::ZoomOut, QStringLiteral("Zoom Out"), QKeySequence::ZoomOut);
+    add(EditMenu, Command::ActualSize, QStringLiteral("Actual Size"), QKeySequence(QStringLiteral("Ctrl+0")));
+    add(EditMenu, Command::FitBoard, QStringLiteral("Fit Board"));
 
     add(HelpMenu, Command::Tutorials, QStringLiteral("Tutorials"));
     add(HelpMenu, Command::LayoutsOnline, QStringLiteral("Layouts Online"));
@@ -186,6 +193,10 @@ void TMainForm::ConnectOwnCommands() {
     ConnectCommand(Command::BoardProperties, [this] { EditBoardProperties(); });
     ConnectCommand(Command::Undo, [this] { UndoLastChange(); });
     ConnectCommand(Command::Exit, [this] { close(); });
+    ConnectCommand(Command::ZoomIn, [this] { ZoomIn(); });
+    ConnectCommand(Command::ZoomOut, [this] { ZoomOut(); });
+    ConnectCommand(Command::ActualSize, [this] { ZoomToActualSize(); });
+    ConnectCommand(Command::FitBoard, [this] { FitBoard(); });
     ConnectCommand(Command::Rename, [this] { List->RenameSelected(); });
     ConnectOutputCommands(*this);
 }

@@ -16,6 +16,7 @@
 
 #include <QDateTime>
 #include <algorithm>
+#include <cstdlib>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -146,9 +147,72 @@ void TMainForm::CentreView() {
         visible -= MainBar->width() + LeftLine->width();
     if (!ListBar->isHidden())
         visible -= ListBar->width() + RightLine->width();
-    ScrollBox->horizontalScrollBar()->setRange(0, std::max(0, kBoardImageWidth - visible));
-    ScrollBox->horizontalScrollBar()->setValue(kBoardImageWidth / 2 - visible / 2);
+    // At any zoom the middle of the scaled picture is centred.
+    const int shown = m_zoom.ViewSize(QSize(kBoardImageWidth, kBoardImageHeight)).width();
+    ScrollBox->horizontalScrollBar()->setRange(0, std::max(0, shown - visible));
+    ScrollBox->horizontalScrollBar()->setValue(shown / 2 - visible / 2);
     ScrollBox->verticalScrollBar()->setValue(0);
+}
+
+QPointF TMainForm::ViewportCentre() const {
+    const QSize viewport = ScrollBox->viewport()->size();
+    return {viewport.width() / 2.0, viewport.height() / 2.0};
+}
+
+void TMainForm::ChangeZoom(const std::function<bool(BoardZoom&)>& change, QPointF anchor) {
+    // The board point under the anchor, in board-image pixels, before the change.
+    const QPointF view = Board->mapFrom(ScrollBox->viewport(), anchor);
+    const QPointF board = view / m_zoom.Factor();
+    if (!change(m_zoom))
+        return;
+    Board->ZoomChanged();
+    // The scroll box may learn the new size only at its next layout; the ranges
+    // are set here so that the position below is not clamped to the old ones.
+    const QSize shown = m_zoom.ViewSize(m_boardImage.size());
+    const QSize viewport = ScrollBox->viewport()->size();
+    QScrollBar* horizontal = ScrollBox->horizontalScrollBar();
+    QScrollBar* vertical = ScrollBox->verticalScrollBar();
+    horizontal->setRange(0, std::max(0, shown.width() - viewport.width()));
+    vertical->setRange(0, std::max(0, shown.height() - viewport.height()));
+    const QPoint scroll = m_zoom.ScrollKeeping(board, anchor);
+    horizontal->setValue(scroll.x());
+    vertical->setValue(scroll.y());
+    ZoomPane->setText(QString::number(m_zoom.Percent()) + QLatin1Char('%'));
+}
+
+void TMainForm::ZoomIn() {
+    ChangeZoom([](BoardZoom& zoom) { return zoom.StepIn(); }, ViewportCentre());
+}
+
+void TMainForm::ZoomOut() {
+    ChangeZoom([](BoardZoom& zoom) { return zoom.StepOut(); }, ViewportCentre());
+}
+
+void TMainForm::ZoomToActualSize() {
+    ChangeZoom([](BoardZoom& zoom) { return zoom.SetFactor(1.0); }, ViewportCentre());
+}
+
+void TMainForm::ZoomWheel(int steps, QPointF viewportPosition) {
+    ChangeZoom(
+        [steps](BoardZoom& zoom) {
+            bool changed = false;
+            for (int n = 0; n < std::abs(steps); ++n)
+                changed = (steps > 0 ? zoom.StepIn() : zoom.StepOut()) || changed;
+            return changed;
+        },
+        viewportPosition);
+}
+
+void TMainForm::FitBoard() {
+    const QRect area = BoardAreaRect(Document().BoardWidth(), Document().BoardHeight());
+    const QSize viewport = ScrollBox->viewport()->size();
+    ChangeZoom([&](BoardZoom& zoom) { return zoom.SetFactor(BoardZoom::FitFactor(area, viewport)); },
+               ViewportCentre());
+    if (area.isEmpty())
+        return;
+    const QPoint scroll = m_zoom.ScrollCentring(area, viewport);
+    ScrollBox->horizontalScrollBar()->setValue(scroll.x());
+    ScrollBox->verticalScrollBar()->setValue(scroll.y());
 }
 
 void TMainForm::ApplyBoardType() {

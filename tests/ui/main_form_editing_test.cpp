@@ -20,7 +20,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollArea>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace sw {
@@ -225,6 +227,91 @@ TEST_F(MainFormEditingTest, CheckConnectivityPicksTwoHolesAndReports) {
     EXPECT_EQ(messages[0].text,
               "Selected holes are connected through at least one component chain:\r\r");
     EXPECT_EQ(form->StatusPane->text(), "Click on source hole...");
+}
+
+// ---- zoom ----------------------------------------------------------------------
+
+namespace zoomed {
+
+void Send(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButton button) {
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button,
+                      type == QEvent::MouseMove ? Qt::NoButton : button, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace zoomed
+
+// At every zoom a click on the picture of a hole takes that hole: the pointer is
+// mapped back to board-image pixels before the placement tool sees it.
+TEST_F(MainFormEditingTest, ZoomedClicksTakeTheHoleUnderThePointer) {
+    struct Step { std::vector<Command> commands; const char* pane; QSize board; };
+    const Step steps[] = {
+        {{Command::ZoomIn}, "150%", {3000, 1800}},
+        {{Command::ZoomIn}, "200%", {4000, 2400}},
+        {{Command::ZoomOut, Command::ZoomOut, Command::ZoomOut, Command::ZoomOut}, "50%", {1000, 600}},
+        {{Command::ZoomOut, Command::ZoomOut}, "25%", {500, 300}},  // the second stays at 25 %
+        {{Command::ActualSize}, "100%", {2000, 1200}},
+    };
+    for (int n = 0; n < int(std::size(steps)); ++n) {
+        for (Command command : steps[n].commands)
+            Action(command)->trigger();
+        EXPECT_EQ(form->ZoomPane->text(), steps[n].pane);
+        EXPECT_EQ(form->Board->size(), steps[n].board);
+        dialogs.AnswerEditValue(ValueEditorResult{QStringLiteral("R%1").arg(n + 1), "10", "K", {}});
+        form->ToolboxItem(kind::Resistor)->trigger();
+        for (QPoint hole : {Hole(3 + n, 2 + n), Hole(8 + n, 2 + n)}) {
+            // A little off the centre, as a hand clicks, at a whole pixel of the view.
+            const QPointF at = form->Zoom().ToView(QPointF(hole) + QPointF(3, -2)).toPoint();
+            zoomed::Send(form->Board, QEvent::MouseMove, at, Qt::NoButton);
+            zoomed::Send(form->Board, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        }
+        const pugi::xml_node placed = Named(qPrintable(QStringLiteral("R%1").arg(n + 1)));
+        ASSERT_TRUE(placed) << steps[n].pane;
+        EXPECT_EQ(placed.attribute("X1").as_int(), 3 + n);
+        EXPECT_EQ(placed.attribute("X2").as_int(), 8 + n);
+        EXPECT_EQ(placed.attribute("Y1").as_int(), 2 + n);
+        EXPECT_EQ(form->PosPane->text(), QStringLiteral("X: %1 Y: %2").arg(8 + n).arg(2 + n));
+    }
+    // Fit Board shows the whole board with its rulers in the viewport.
+    // The window as a user first sees it, at the size it keeps.
+    form->MaximiseAfterStart();
+    QApplication::processEvents();
+    Action(Command::FitBoard)->trigger();
+    QApplication::processEvents();
+    const QRect area = BoardAreaRect(20, 10);
+    const QWidget* viewport = form->ScrollBox->viewport();
+    const QPoint topLeft = form->Board->mapTo(viewport, form->Zoom().ToView(area.topLeft()).toPoint());
+    const QPoint bottomRight =
+        form->Board->mapTo(viewport, form->Zoom().ToView(area.bottomRight()).toPoint());
+    EXPECT_TRUE(viewport->rect().contains(topLeft)) << topLeft.x() << "," << topLeft.y();
+    EXPECT_TRUE(viewport->rect().contains(bottomRight)) << bottomRight.x() << "," << bottomRight.y();
+    EXPECT_GT(form->Zoom().Factor(), 1.0);
+    EXPECT_EQ(form->ZoomPane->text(), QStringLiteral("%1%").arg(form->Zoom().Percent()));
+}
+
+TEST_F(MainFormEditingTest, CtrlWheelZoomsAboutThePointerAndPlainWheelScrolls) {
+    // The window as a user first sees it, at the size it keeps.
+    form->MaximiseAfterStart();
+    QApplication::processEvents();
+    const QWidget* viewport = form->ScrollBox->viewport();
+    const QPoint pointer = viewport->rect().center() + QPoint(-100, 50);
+    const QPoint before = form->Board->BoardPoint(form->Board->mapFrom(viewport, QPointF(pointer)));
+    auto wheel = [&](Qt::KeyboardModifiers modifiers, int delta) {
+        const QPointF at = form->Board->mapFrom(viewport, QPointF(pointer));
+        QWheelEvent event(at, form->Board->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(form->Board, &event);
+    };
+    for (int notch : {120, 120, 60, 60, -120}) {
+        wheel(Qt::ControlModifier, notch);
+        const QPoint under = form->Board->BoardPoint(form->Board->mapFrom(viewport, QPointF(pointer)));
+        EXPECT_NEAR(under.x(), before.x(), 1) << form->Zoom().Percent();
+        EXPECT_NEAR(under.y(), before.y(), 1) << form->Zoom().Percent();
+    }
+    EXPECT_EQ(form->ZoomPane->text(), "200%");  // 150, 200, (half, half) 250, back to 200
+    const int percent = form->Zoom().Percent();
+    wheel(Qt::NoModifier, -120);
+    EXPECT_EQ(form->Zoom().Percent(), percent);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -87,6 +89,8 @@ struct Seen {
     int selected = 0;
     bool editing = false, closing = false, modified = false;
     int windows = 0;
+    int zoom = 0;
+    QPoint scroll;
     bool operator==(const Seen&) const = default;
 };
 
@@ -98,7 +102,10 @@ Seen Look(TMainForm& form, const CountingDialogs& dialogs) {
     const std::string document = form.Closing() ? std::string() : form.Document().ToText();
     return {dialogs.calls,          document,       form.StatusPane->text(),
             form.CompPane->text(),  int(form.List->selectedItems().size()), form.List->Editing(),
-            form.Closing(),         form.Modified(), windows};
+            form.Closing(),         form.Modified(), windows,
+            form.Zoom().Percent(),
+            QPoint(form.ScrollBox->horizontalScrollBar()->value(),
+                   form.ScrollBox->verticalScrollBar()->value())};
 }
 
 TEST(MainFormItems, EveryReachableItemIsConnectedAndDoesSomething) {
@@ -122,6 +129,8 @@ TEST(MainFormItems, EveryReachableItemIsConnectedAndDoesSomething) {
         options.hasWingdings = [] { return true; };
         TMainForm form(options);
         form.show();
+        // Off 100 %, so that Actual Size has something to do too.
+        form.ZoomIn();
         const QList<QAction*> items = ReachableItems(form);
         if (i >= items.size())
             break;
