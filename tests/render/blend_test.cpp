@@ -106,6 +106,11 @@ void ExpectKeptRunsCompositeLikeTheWholeImage(int imageWidth) {
         if (y == 5)
             continue;  // a row of key colour only
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        if (y == 7) {  // one long run, composited many pixels at a time
+            for (int x = 0; x < image.width(); ++x)
+                line[x] = 0xFF000000u | (next() & 0xFFFFFEu);  // blue even: never the key
+            continue;
+        }
         for (int x = 0; x < image.width(); ++x) {
             const unsigned r = next();
             if (r % 3 != 0)
@@ -127,8 +132,17 @@ void ExpectKeptRunsCompositeLikeTheWholeImage(int imageWidth) {
                 SCOPED_TRACE(testing::Message() << r.canvasW << "x" << r.canvasH << " pick "
                                                 << r.pickW << "x" << r.pickH << " at " << at.x()
                                                 << "," << at.y() << " reveal " << reveal);
-                QImage wholeCanvas = MakeRaster(r.canvasW, r.canvasH, MakeRgb(10, 200, 90));
-                QImage runCanvas = wholeCanvas.copy();
+                // A different colour in every pixel, so a pixel blended over
+                // the wrong one shows.
+                const auto patterned = [&r] {
+                    QImage canvas = MakeRaster(r.canvasW, r.canvasH);
+                    for (int y = 0; y < r.canvasH; ++y)
+                        for (int x = 0; x < r.canvasW; ++x)
+                            canvas.setPixel(x, y, 0xFF000000u | MakeRgb(4 * x, 6 * y, 90));
+                    return canvas;
+                };
+                QImage wholeCanvas = patterned();
+                QImage runCanvas = patterned();
                 PickMap wholePick(r.pickW, r.pickH), runPick(r.pickW, r.pickH);
                 wholePick.SetKey(1, 1, 77);
                 runPick.SetKey(1, 1, 77);
@@ -144,7 +158,7 @@ void ExpectKeptRunsCompositeLikeTheWholeImage(int imageWidth) {
                 EXPECT_TRUE(wholePick.Image() == runPick.Image());
 
                 // Composited in two bands of rows, as the cores share the work.
-                QImage bandCanvas = MakeRaster(r.canvasW, r.canvasH, MakeRgb(10, 200, 90));
+                QImage bandCanvas = patterned();
                 PickMap bandPick(r.pickW, r.pickH);
                 bandPick.SetKey(1, 1, 77);
                 {
