@@ -2,6 +2,7 @@
 // Undo cost in the tree.
 
 #include "model/layout_document.h"
+#include "session/editor_session.h"
 #include "stress_layout.h"
 #include "ui/explorer.h"
 #include "ui/explorer_order.h"
@@ -12,15 +13,32 @@ namespace sw {
 namespace {
 
 void BM_ExplorerRebuildStressLayout(benchmark::State& state) {
-    LayoutDocument doc;
-    FillStressLayout(doc);
-    ExplorerTree tree(ExplorerHooks{});
+    EditorSession session;
+    FillStressLayout(session.Document());
+    ExplorerTree tree(session, ExplorerHooks{});
     for (auto _ : state) {
-        tree.Rebuild(doc);
+        tree.Rebuild();
         benchmark::DoNotOptimize(tree.topLevelItemCount());
     }
 }
 BENCHMARK(BM_ExplorerRebuildStressLayout)->Unit(benchmark::kMillisecond);
+
+// A right click on the board selects another part: the tree follows the
+// session's selection over 2000 entries.
+void BM_ExplorerFollowsTheSelectionStressLayout(benchmark::State& state) {
+    EditorSession session;
+    FillStressLayout(session.Document());
+    ExplorerTree tree(session, ExplorerHooks{});
+    tree.Rebuild();
+    const pugi::xml_node first = session.Document().Root().first_child();
+    const pugi::xml_node last = session.Document().Root().last_child();
+    bool flip = false;
+    for (auto _ : state) {
+        session.SelectOnly((flip = !flip) ? first : last);
+        benchmark::DoNotOptimize(tree.currentItem());
+    }
+}
+BENCHMARK(BM_ExplorerFollowsTheSelectionStressLayout)->Unit(benchmark::kMillisecond);
 
 void BM_ListCompareNames(benchmark::State& state) {
     const QString a = QStringLiteral("R1234");

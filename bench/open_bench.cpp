@@ -14,11 +14,13 @@
 #include "render/pick_map.h"
 #include "render/render_layout.h"
 #include "render/wire_span_cache.h"
+#include "session/editor_session.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 #include <ctime>
 #include <cstdlib>
@@ -61,7 +63,7 @@ void BM_OpenStressLayout(benchmark::State& state) {
         form.OpenProject();
         benchmark::DoNotOptimize(form.BoardImage().constBits());
     }
-    if (form.Explorer().SelectedElements().size() != 0 || form.FileName() != StressLayoutFile())
+    if (!form.Session().Selection().Empty() || form.FileName() != StressLayoutFile())
         state.SkipWithError("the layout was not opened");
 }
 BENCHMARK(BM_OpenStressLayout)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
@@ -75,7 +77,8 @@ void BM_OpenStressLayoutSteps(benchmark::State& state) {
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
         return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
     };
-    ExplorerTree tree(ExplorerHooks{});
+    EditorSession session;
+    ExplorerTree tree(session, ExplorerHooks{});
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
@@ -85,13 +88,14 @@ void BM_OpenStressLayoutSteps(benchmark::State& state) {
         state.PauseTiming();
         EmptyRenderCaches();
         state.ResumeTiming();
-        LayoutDocument doc;
+        LayoutDocument& doc = session.Document();
+        doc.SetDefault();
         double t = now();
         if (!doc.LoadFile(StressLayoutFile()).ok)
             state.SkipWithError("the stress layout was refused");
         readMs += since(t);
         t = now();
-        tree.Rebuild(doc);
+        tree.Rebuild();
         explorerMs += since(t);
         t = now();
         RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, RenderOptions{});

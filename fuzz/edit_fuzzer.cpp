@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             sw::Broken("a refused file must say why", QString());
         return 0;
     }
-    if (!outcome.explorerInStep)
+    if (!outcome.selectionInStep)
         sw::Broken("every explorer entry must be an element of the document", QString());
     if (!outcome.reopened)
         sw::Broken("an edited layout, saved, must open again", outcome.reopenProblem);

@@ -3,14 +3,16 @@
 #include "edit/edit_commands.h"
 #include "edit/editor_host.h"
 #include "edit/placement_tool.h"
-#include "list_explorer.h"
+#include "edit/selection.h"
+#include "model/catalogue.h"
+#include "model/kinds.h"
 #include "model/layout_document.h"
-#include "model/undo_snapshot.h"
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 #include "render/pick_map.h"
 #include "render/render_layout.h"
 #include "edit/dialog_service.h"
+#include "session/editor_session.h"
 
 #include <QImage>
 #include <algorithm>
@@ -43,33 +45,11 @@ QString AnswerText(unsigned char b, const QString& proposed) {
     return QString::fromLatin1(kTexts[b % 11]);
 }
 
-// The editor's window without widgets: the document, the snapshot, a list
-// explorer, and dialogs that answer from the running command's bytes.
-class HeadlessEditor : public EditorHost, public DialogService {
+// Dialogs that answer from the running command's bytes.
+class ByteDialogs : public DialogService {
 public:
-    HeadlessEditor() : tool(*this) { tool.SetSeedSource([this] { return int(answer * 7919u); }); }
-
-    LayoutDocument doc;
-    UndoSnapshot undo;
-    ListExplorer explorer;
-    PlacementTool tool;
     unsigned char answer = 0;  // the byte the next dialog answers from
 
-    void Rebuild() { explorer.Rebuild(doc); }
-
-    // ---- EditorHost -----------------------------------------------------------------
-    LayoutDocument& Document() override { return doc; }
-    DialogService& Dialogs() override { return *this; }
-    ExplorerPort& Explorer() override { return explorer; }
-    void TakeSnapshot() override { undo.Take(doc); }
-    void SetModified() override {}
-    void Repaint() override {}
-    void HintsOff() override {}
-    void ShowPrompt(const QString&) override {}
-    void ShowActiveKind(int) override {}
-    void DrawMarkers(const std::vector<HoleMarker>&) override {}
-
-    // ---- DialogService ----------------------------------------------------------------
     MessageAnswer Message(MessageKind, const QString&, MessageButtons buttons) override {
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
@@ -104,14 +84,30 @@ public:
     }
 };
 
-// The entries as the tree lists them, flattened.
-std::vector<pugi::xml_node> Entries(const ListExplorer& explorer) {
+// The editor without a window: a session, the dialogs, the placement tool.
+struct HeadlessEditor {
+    HeadlessEditor() { tool.SetSeedSource([this] { return int(dialogs.answer * 7919u); }); }
+
+    EditorSession session;
+    ByteDialogs dialogs;
+    EditorHost host{session, dialogs};
+    PlacementTool tool{host};
+    LayoutDocument& doc = session.Document();
+};
+
+// The components as the explorer lists them, by category, flattened.
+std::vector<pugi::xml_node> Entries(const LayoutDocument& doc) {
+    std::vector<std::vector<pugi::xml_node>> byKind(kKindCount);
+    doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
+        if (const std::optional<kind::Index> kind = KindOf(element))
+            byKind[size_t(*kind)].push_back(element);
+    });
     std::vector<pugi::xml_node> out;
-    for (const ExplorerCategory& category : explorer.Categories())
-        for (const ExplorerEntry& entry : category.entries)
-            out.push_back(entry.element);
+    for (const std::vector<pugi::xml_node>& elements : byKind)
+        out.insert(out.end(), elements.begin(), elements.end());
     return out;
 }
+
 
 void ClickHole(HeadlessEditor& editor, unsigned char column, unsigned char row) {
     const QPoint pixel = ClickPixel(editor.doc, column, row);
@@ -129,40 +125,45 @@ void Draw(const LayoutDocument& doc) {
 }
 
 void Apply(HeadlessEditor& editor, const Command& c) {
-    editor.answer = c.arg[4];
+    editor.dialogs.answer = c.arg[4];
+    EditorSession& session = editor.session;
     switch (c.op % 13) {
     case 0: {  // click an entry, or add it to the selection
-        const std::vector<pugi::xml_node> entries = Entries(editor.explorer);
+        const std::vector<pugi::xml_node> entries = Entries(editor.doc);
         if (!entries.empty())
-            editor.explorer.Select(entries[(size_t(c.arg[0]) << 8 | c.arg[1]) % entries.size()],
-                                   c.arg[2] & 1);
+            ClickNode(session, {entries[(size_t(c.arg[0]) << 8 | c.arg[1]) % entries.size()], -1},
+                  c.arg[2] & 1);
         break;
     }
     case 1:
-        editor.explorer.SelectCategory(c.arg[0] % kKindCount, c.arg[1] & 1);
+        ClickNode(session, {{}, c.arg[0] % kKindCount}, c.arg[1] & 1);
         break;
-    case 2:
-        editor.explorer.SelectAllCategories();
+    case 2: {  // every category added to the selection
+        SelectionState selection = session.Selection();
+        for (int kind = 0; kind < kKindCount; ++kind)
+            selection.AddCategory(kind);
+        session.Select(std::move(selection));
         break;
+    }
     case 3:
-        MoveSelection(editor, MoveDirection(c.arg[0] % 4));
+        MoveSelection(editor.host, MoveDirection(c.arg[0] % 4));
         break;
     case 4:
-        RotateSelection(editor);
+        RotateSelection(editor.host);
         break;
     case 5:
-        DeleteSelection(editor);
+        DeleteSelection(editor.host);
         break;
     case 6:  // Replace, then the holes it asks for
-        ReplaceCurrent(editor, editor.tool);
+        ReplaceCurrent(editor.host, editor.tool);
         ClickHole(editor, c.arg[0], c.arg[1]);
         ClickHole(editor, c.arg[2], c.arg[3]);
         break;
     case 7:
-        ChangeValue(editor, editor.tool);
+        ChangeValue(editor.host, editor.tool);
         break;
     case 8:
-        ChangeShape(editor, int(unsigned(c.arg[0]) << 24 | unsigned(c.arg[1]) << 16 | c.arg[2]));
+        ChangeShape(editor.host, int(unsigned(c.arg[0]) << 24 | unsigned(c.arg[1]) << 16 | c.arg[2]));
         break;
     case 9:  // a toolbox item and its holes
         editor.tool.StartKind(c.arg[4] % kKindCount);
@@ -170,22 +171,17 @@ void Apply(HeadlessEditor& editor, const Command& c) {
         ClickHole(editor, c.arg[2], c.arg[3]);
         break;
     case 10:  // Undo, as the window does it
-        if (editor.undo.CanUndo()) {
-            editor.explorer.Clear();
+        if (session.CanUndo()) {
             editor.tool.DocumentReplaced();
-            editor.undo.Restore(editor.doc);
-            editor.undo.Clear();
-            editor.Rebuild();
+            session.Undo();
         }
         break;
     case 11: {  // save and open again
         LayoutDocument reopened;
         if (reopened.LoadText(editor.doc.ToText()).ok) {
-            editor.explorer.Clear();
             editor.tool.DocumentReplaced();
             editor.doc.Dom().reset(reopened.Dom());
-            editor.undo.Clear();
-            editor.Rebuild();
+            session.ClearUndo();
         }
         break;
     }
@@ -223,7 +219,6 @@ EditOutcome RunEditSequence(const QByteArray& bytes) {
         return outcome;
     }
     outcome.opened = true;
-    editor.Rebuild();
     for (qsizetype at = 0; at + kEditCommandBytes <= input.commands.size(); at += kEditCommandBytes) {
         Command c;
         c.op = static_cast<unsigned char>(input.commands[at]);
@@ -236,19 +231,20 @@ EditOutcome RunEditSequence(const QByteArray& bytes) {
     std::unordered_set<const void*> present;
     for (pugi::xml_node child = editor.doc.Root().first_child(); child; child = child.next_sibling())
         present.insert(child.internal_object());
-    for (pugi::xml_node element : Entries(editor.explorer))
-        if (element && !present.count(element.internal_object()))
-            outcome.explorerInStep = false;
+    const SelectionState& selection = editor.session.Selection();
+    for (pugi::xml_node element : selection.Elements())
+        if (!present.count(element.internal_object()))
+            outcome.selectionInStep = false;
+    if (const pugi::xml_node current = editor.session.Current().element)
+        outcome.selectionInStep = outcome.selectionInStep && present.count(current.internal_object());
     editor.doc.ForEachComponent([&](pugi::xml_node, unsigned) { ++outcome.components; });
 
     LayoutDocument reopened;
     const LoadResult again = reopened.LoadText(editor.doc.ToText());
     outcome.reopened = again.ok;
     outcome.reopenProblem = again.message;
-    if (editor.undo.CanUndo()) {
-        LayoutDocument restored;
-        outcome.undoRestores = editor.undo.Restore(restored).ok;
-    }
+    if (editor.session.CanUndo())
+        outcome.undoRestores = editor.session.Undo().ok;
     return outcome;
 }
 

@@ -25,7 +25,7 @@ struct EditOutcome {
     int components = 0;       // after the last command
     bool reopened = false;    // the final document, saved, opened again
     QString reopenProblem;
-    bool explorerInStep = true;  // every explorer entry is an element of the document
+    bool selectionInStep = true;  // every selected element is an element of the document
     bool undoRestores = true;    // a snapshot left at the end parses back
 };
 

@@ -2,88 +2,86 @@
 
 #include "edit/dialog_service.h"
 #include "edit/editor_host.h"
-#include "edit/explorer_port.h"
 #include "edit/placement_tool.h"
 #include "edit/value_editor_setup.h"
 #include "model/kinds.h"
 #include "model/layout_document.h"
+#include "session/editor_session.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <set>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace sw {
 namespace {
 
-using ElementSet = std::set<pugi::xml_node_struct*>;
+const QString kLongNameWarning = QStringLiteral(
+    "It is not recommended to use component names longer than 3 characters. Are you sure?");
 
-const ExplorerCategory* PadsCategory(const std::vector<ExplorerCategory>& categories) {
-    for (const ExplorerCategory& category : categories)
-        if (category.kind == kind::SolderPad)
-            return &category;
-    return nullptr;
-}
-
-void RemoveElement(LayoutDocument& doc, ExplorerPort& explorer, pugi::xml_node element) {
-    explorer.RemoveEntry(element);
-    doc.Root().remove_child(element);
-}
-
-// The entries of the pads category grouped by their `Parent`, in tree order, so
+// The pads of the document grouped by their `Parent`, in document order, so
 // that finding a component's pads does not walk every pad for every component.
 class PadIndex {
 public:
-    explicit PadIndex(const ExplorerCategory* pads) {
-        if (!pads)
-            return;
-        m_pads = pads->entries;
-        for (size_t i = 0; i < m_pads.size(); ++i)
-            if (m_pads[i].element)
-                m_byParent[TextAttr(m_pads[i].element, "Parent")].push_back(i);
+    explicit PadIndex(const LayoutDocument& doc) {
+        doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
+            if (IsKind(element, kind::SolderPad))
+                m_byParent[TextAttr(element, "Parent")].push_back(element);
+        });
     }
-    const std::vector<size_t>& Owned(const QString& owner) const {
-        static const std::vector<size_t> none;
+    const std::vector<pugi::xml_node>& Owned(const QString& owner) const {
+        static const std::vector<pugi::xml_node> none;
         const auto it = m_byParent.find(owner);
         return it == m_byParent.end() ? none : it->second;
     }
-    const ExplorerEntry& Pad(size_t i) const { return m_pads[i]; }
 
 private:
-    std::vector<ExplorerEntry> m_pads;
-    std::unordered_map<QString, std::vector<size_t>> m_byParent;
+    std::unordered_map<QString, std::vector<pugi::xml_node>> m_byParent;
 };
 
-void DeleteOwnedPadsOf(LayoutDocument& doc, ExplorerPort& explorer, const PadIndex& pads,
-                       const QString& name, ElementSet& removed) {
-    if (name.isEmpty())
-        return;
-    for (size_t i : pads.Owned(name)) {
-        const ExplorerEntry& pad = pads.Pad(i);
-        if (removed.count(pad.element.internal_object()))
-            continue;
-        // Marked first, so a pad owned (through others) by itself is visited once.
-        removed.insert(pad.element.internal_object());
-        DeleteOwnedPadsOf(doc, explorer, pads, TextAttr(pad.element, "Name"), removed);
-        RemoveElement(doc, explorer, pad.element);
+// Collects the elements to delete: what is in `seen` is collected already.
+class DeleteList {
+public:
+    bool Add(pugi::xml_node element) {
+        if (!m_seen.insert(element.internal_object()).second)
+            return false;
+        m_elements.push_back(element);
+        return true;
     }
-}
+    // The pads owned by `name`, each after the pads owned by its own name.
+    void AddOwnedPads(const PadIndex& pads, const QString& name) {
+        if (name.isEmpty())
+            return;
+        for (pugi::xml_node pad : pads.Owned(name)) {
+            // Marked first, so a pad owned (through others) by itself is visited once.
+            if (!m_seen.insert(pad.internal_object()).second)
+                continue;
+            AddOwnedPads(pads, TextAttr(pad, "Name"));
+            m_elements.push_back(pad);
+        }
+    }
+    const std::vector<pugi::xml_node>& Elements() const { return m_elements; }
+
+private:
+    std::unordered_set<const void*> m_seen;
+    std::vector<pugi::xml_node> m_elements;
+};
 
 // The points of an element: (X1, Y1) and, when it has X2, (X2, Y2).
 bool HasSecondPoint(pugi::xml_node element) { return bool(element.attribute("X2")); }
 
-// The pads that move or turn with the entry: those of the pads category whose
-// `Parent` is the entry's shown name, unless the pads category or the pad's own
-// entry is selected (a selected pad moves by itself, once).
-std::vector<pugi::xml_node> CarriedPads(const ExplorerCategory* padsCategory, const PadIndex& pads,
-                                        const QString& owner) {
+// The pads that move or turn with a component: those whose `Parent` is its
+// name, unless the pads category or the pad itself is selected (a selected pad
+// moves by itself, once).
+std::vector<pugi::xml_node> CarriedPads(const SelectionState& selection, const PadIndex& pads,
+                                        pugi::xml_node owner) {
     std::vector<pugi::xml_node> out;
-    if (!padsCategory || padsCategory->selected)
+    if (selection.CategorySelected(kind::SolderPad))
         return out;
-    for (size_t i : pads.Owned(owner))
-        if (!pads.Pad(i).selected)
-            out.push_back(pads.Pad(i).element);
+    for (pugi::xml_node pad : pads.Owned(TextAttr(owner, "Name")))
+        if (!selection.Contains(pad))
+            out.push_back(pad);
     return out;
 }
 
@@ -108,94 +106,83 @@ void Turn(pugi::xml_node element, const char* xName, const char* yName, int cx, 
     SetAttr(element, yName, ClampToInt(0LL + cy - cx + x));
 }
 
+// A command on the selection starts one undo step and a change to save;
+// false when nothing is selected (the command then does nothing).
+bool StartSelectionCommand(EditorSession& session) {
+    if (session.Selection().Empty())
+        return false;
+    session.TakeSnapshot();
+    session.SetModified(true);
+    return true;
+}
+
 }  // namespace
 
 int RotationCentre(int min, int max) {
     return int(std::nearbyint((double(min) + double(max)) / 2.0));
 }
 
-void DeleteOwnedPads(LayoutDocument& doc, ExplorerPort& explorer, const QString& name) {
-    const std::vector<ExplorerCategory> categories = explorer.Categories();
-    const ExplorerCategory* pads = PadsCategory(categories);
-    if (!pads)
-        return;
-    ElementSet removed;
-    DeleteOwnedPadsOf(doc, explorer, PadIndex(pads), name, removed);
+void DeleteOwnedPads(EditorSession& session, const QString& name) {
+    DeleteList doomed;
+    doomed.AddOwnedPads(PadIndex(session.Document()), name);
+    session.RemoveComponents(doomed.Elements());
 }
 
 void DeleteSelection(EditorHost& host) {
-    ExplorerPort& explorer = host.Explorer();
-    if (explorer.SelectedCount() == 0)
+    EditorSession& session = host.Session();
+    if (!StartSelectionCommand(session))
         return;
-    LayoutDocument& doc = host.Document();
-    host.TakeSnapshot();
-    host.SetModified();
-    const std::vector<ExplorerCategory> categories = explorer.Categories();
-    const PadIndex pads(PadsCategory(categories));
-    ElementSet removed;
-    for (const ExplorerCategory& category : categories) {
-        for (const ExplorerEntry& entry : category.entries) {
-            if (!(entry.selected || category.selected) || !entry.element ||
-                removed.count(entry.element.internal_object()))
-                continue;
-            removed.insert(entry.element.internal_object());
-            if (category.kind != kind::SolderPad)
-                DeleteOwnedPadsOf(doc, explorer, pads, entry.text, removed);
-            RemoveElement(doc, explorer, entry.element);
-        }
+    const PadIndex pads(session.Document());
+    DeleteList doomed;
+    for (pugi::xml_node element : session.AffectedComponents()) {
+        if (!doomed.Add(element))
+            continue;
+        if (!IsKind(element, kind::SolderPad))
+            doomed.AddOwnedPads(pads, TextAttr(element, "Name"));
     }
-    explorer.UpdateCounts();
+    session.RemoveComponents(doomed.Elements());
     host.Repaint();
-    explorer.SetSuppress(false);
 }
 
 void MoveSelection(EditorHost& host, MoveDirection direction) {
-    ExplorerPort& explorer = host.Explorer();
-    if (explorer.SelectedCount() == 0)
+    EditorSession& session = host.Session();
+    if (!StartSelectionCommand(session))
         return;
-    host.TakeSnapshot();
-    host.SetModified();
     const int dx = direction == MoveDirection::Left ? -1 : direction == MoveDirection::Right ? 1 : 0;
     const int dy = direction == MoveDirection::Up ? -1 : direction == MoveDirection::Down ? 1 : 0;
-    const std::vector<ExplorerCategory> categories = explorer.Categories();
-    const ExplorerCategory* padsCategory = PadsCategory(categories);
-    const PadIndex pads(padsCategory);
-    for (const AffectedEntry& entry : AffectedEntries(categories)) {
-        Shift(entry.element, dx, dy, HasSecondPoint(entry.element));
-        for (pugi::xml_node pad : CarriedPads(padsCategory, pads, entry.text))
+    const PadIndex pads(session.Document());
+    for (pugi::xml_node element : session.AffectedComponents()) {
+        Shift(element, dx, dy, HasSecondPoint(element));
+        for (pugi::xml_node pad : CarriedPads(session.Selection(), pads, element))
             Shift(pad, dx, dy, false);
     }
     host.Repaint();
 }
 
 void RotateSelection(EditorHost& host) {
-    ExplorerPort& explorer = host.Explorer();
-    if (explorer.SelectedCount() == 0)
+    EditorSession& session = host.Session();
+    if (!StartSelectionCommand(session))
         return;
-    const std::vector<ExplorerCategory> categories = explorer.Categories();
-    const std::vector<AffectedEntry> affected = AffectedEntries(categories);
-    host.TakeSnapshot();
-    host.SetModified();
+    const std::vector<pugi::xml_node> affected = session.AffectedComponents();
     if (!affected.empty()) {
         int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX, maxY = INT_MIN;
         auto take = [&](int x, int y) {
             minX = std::min(minX, x), maxX = std::max(maxX, x);
             minY = std::min(minY, y), maxY = std::max(maxY, y);
         };
-        for (const AffectedEntry& entry : affected) {
-            take(IntAttr(entry.element, "X1"), IntAttr(entry.element, "Y1"));
-            if (HasSecondPoint(entry.element))
-                take(IntAttr(entry.element, "X2"), IntAttr(entry.element, "Y2"));
+        for (pugi::xml_node element : affected) {
+            take(IntAttr(element, "X1"), IntAttr(element, "Y1"));
+            if (HasSecondPoint(element))
+                take(IntAttr(element, "X2"), IntAttr(element, "Y2"));
         }
         const int cx = RotationCentre(minX, maxX);
         const int cy = RotationCentre(minY, maxY);
-        const ExplorerCategory* padsCategory = PadsCategory(categories);
-        const PadIndex pads(padsCategory);
-        for (const AffectedEntry& entry : affected) {
-            Turn(entry.element, "X1", "Y1", cx, cy);
-            if (HasSecondPoint(entry.element))
-                Turn(entry.element, "X2", "Y2", cx, cy);
-            for (pugi::xml_node pad : CarriedPads(padsCategory, pads, entry.text))
+        const PadIndex pads(session.Document());
+        for (pugi::xml_node element : affected) {
+            Turn(element, "X1", "Y1", cx, cy);
+            if (HasSecondPoint(element))
+                Turn(element, "X2", "Y2", cx, cy);
+            for (pugi::xml_node pad : CarriedPads(session.Selection(), pads, element))
                 Turn(pad, "X1", "Y1", cx, cy);
         }
     }
@@ -203,18 +190,20 @@ void RotateSelection(EditorHost& host) {
 }
 
 void ReplaceCurrent(EditorHost& host, PlacementTool& tool) {
-    const ExplorerCurrent current = host.Explorer().Current();
-    if (!current.isComponent || !current.element)
+    const pugi::xml_node element = host.Session().Current().element;
+    const std::optional<kind::Index> kind = element ? KindOf(element) : std::nullopt;
+    if (!kind)
         return;
-    tool.StartKind(current.kind, current.element);
+    tool.StartKind(*kind, element);
     host.Repaint();
 }
 
 void ChangeValue(EditorHost& host, PlacementTool& tool) {
-    const ExplorerCurrent current = host.Explorer().Current();
-    if (!current.isComponent || !current.element)
+    EditorSession& session = host.Session();
+    const pugi::xml_node element = session.Current().element;
+    if (!element)
         return;
-    const QString old = TextAttr(current.element, "Value");
+    const QString old = TextAttr(element, "Value");
     const std::optional<QString> answer =
         host.Dialogs().InputBox(QStringLiteral("Change Value"), QStringLiteral("New value:"), old);
     if (!answer) {
@@ -223,24 +212,39 @@ void ChangeValue(EditorHost& host, PlacementTool& tool) {
         return;
     }
     // Taken before the value changes: the same state as before the question.
-    host.TakeSnapshot();
+    session.TakeSnapshot();
     const QString text = *answer;
-    SetAttr(current.element, "Value", text);
+    SetAttr(element, "Value", text);
     // A changed value is a change to save: closing asks before losing it.
     if (text != old)
-        host.SetModified();
-    if (const std::optional<kind::Index> kind = KindOf(current.element))
+        session.SetModified(true);
+    if (const std::optional<kind::Index> kind = KindOf(element))
         TakeValueAsDefault(tool.Defaults(), *kind, text);
     host.Repaint();
 }
 
 void ChangeShape(EditorHost& host, int seed) {
-    const ExplorerCurrent current = host.Explorer().Current();
-    if (!current.isComponent || !current.element || !IsKind(current.element, kind::Wire))
+    EditorSession& session = host.Session();
+    const pugi::xml_node element = session.Current().element;
+    if (!element || !IsKind(element, kind::Wire))
         return;
-    SetAttr(current.element, "Seed", seed);
+    SetAttr(element, "Seed", seed);
     // The wire's new bend is a change to save.
-    host.SetModified();
+    session.SetModified(true);
+    host.Repaint();
+}
+
+void RenameComponent(EditorHost& host, pugi::xml_node element, const QString& typed) {
+    EditorSession& session = host.Session();
+    if (!element)
+        return;
+    const QString name = typed.isEmpty() ? TextAttr(element, "Name") : typed;
+    if (name.size() >= 4 && host.Dialogs().Message(MessageKind::Warning, kLongNameWarning,
+                                                   MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    session.TakeSnapshot();
+    session.RenameComponent(element, name);
+    session.ClearSelection();
     host.Repaint();
 }
 

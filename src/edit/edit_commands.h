@@ -1,23 +1,22 @@
 #pragma once
 // The commands that change components already in the layout: Delete, the four
-// moves and Rotate act on the explorer's selection; Replace, Change Value and
-// Change Shape on its current node. Components carry the pads they own (pads
-// whose `Parent` is their name) when they move or rotate, and take them along
-// when they are deleted or replaced.
+// moves and Rotate act on the session's selection; Replace, Change Value and
+// Change Shape on its current node; Rename on the entry the explorer edited.
+// Components carry the pads they own (pads whose `Parent` is their name) when
+// they move or rotate, and take them along when they are deleted or replaced.
 
 #include <QString>
+#include <pugixml.hpp>
 
 namespace sw {
 
 class EditorHost;
-class ExplorerPort;
-class LayoutDocument;
+class EditorSession;
 class PlacementTool;
 
 // Removes the pads owned by `name`, each after the pads owned by its own name.
-// Only pads listed in the explorer's pads category are found. A chain of pads
-// that owns itself ends instead of recursing without end.
-void DeleteOwnedPads(LayoutDocument& doc, ExplorerPort& explorer, const QString& name);
+// A chain of pads that owns itself ends instead of recursing without end.
+void DeleteOwnedPads(EditorSession& session, const QString& name);
 
 void DeleteSelection(EditorHost& host);
 
@@ -35,6 +34,11 @@ void ReplaceCurrent(EditorHost& host, PlacementTool& tool);
 void ChangeValue(EditorHost& host, PlacementTool& tool);
 // Gives the current wire a new `Seed` (a new bend).
 void ChangeShape(EditorHost& host, int seed);
+
+// The end of renaming `element` in place with the typed text: an empty text
+// keeps the old name; a name of four or more characters is asked about first.
+// The rename is one undo step, leaves nothing selected and repaints.
+void RenameComponent(EditorHost& host, pugi::xml_node element, const QString& typed);
 
 // The centre coordinate of a rotation: the middle of min and max, a half going
 // to the even neighbour (2.5 -> 2, 3.5 -> 4).

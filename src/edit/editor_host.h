@@ -1,7 +1,10 @@
 #pragma once
-// What the placement tool and the editing commands need of the main window: the
-// document and the state beside it, the dialogs, the explorer, the status bar
-// and the board. The window implements it; tests use a fake that records.
+// What the placement tool and the editing commands work with: the editor
+// session (document, selection, undo, modified flag), the dialogs, and what a
+// window shows of their work (the board repainted, the status panes, the
+// markers). Without a window those show nothing: the editing tests, the
+// editing fuzzer and the benchmarks drive an EditorHost as it is; the main
+// window overrides what it shows.
 
 #include "analysis/connectivity.h"
 
@@ -12,7 +15,7 @@
 namespace sw {
 
 class DialogService;
-class ExplorerPort;
+class EditorSession;
 class LayoutDocument;
 
 // A dot drawn straight onto the visible board image at a hole's centre; it
@@ -25,26 +28,30 @@ struct HoleMarker {
 
 class EditorHost {
 public:
+    EditorHost(EditorSession& session, DialogService& dialogs)
+        : m_session(session), m_dialogs(dialogs) {}
     virtual ~EditorHost() = default;
+    EditorHost(const EditorHost&) = delete;
+    EditorHost& operator=(const EditorHost&) = delete;
 
-    virtual LayoutDocument& Document() = 0;
-    virtual DialogService& Dialogs() = 0;
-    virtual ExplorerPort& Explorer() = 0;
+    EditorSession& Session() { return m_session; }
+    LayoutDocument& Document();
+    DialogService& Dialogs() { return m_dialogs; }
 
-    // Replaces the undo snapshot by the document as it is now.
-    virtual void TakeSnapshot() = 0;
-    virtual void SetModified() = 0;
     // Renders the whole layout anew (FormPaint).
-    virtual void Repaint() = 0;
+    virtual void Repaint() {}
     // Switches the application's tooltips off.
-    virtual void HintsOff() = 0;
-
+    virtual void HintsOff() {}
     // `StatusPane`.
-    virtual void ShowPrompt(const QString& text) = 0;
+    virtual void ShowPrompt(const QString& text) { (void)text; }
     // `CompPane`: the active kind's picture and caption; -1 shows neither.
-    virtual void ShowActiveKind(int kindIndex) = 0;
+    virtual void ShowActiveKind(int kindIndex) { (void)kindIndex; }
     // Dots on the visible board image, in drawing order.
-    virtual void DrawMarkers(const std::vector<HoleMarker>& markers) = 0;
+    virtual void DrawMarkers(const std::vector<HoleMarker>& markers) { (void)markers; }
+
+private:
+    EditorSession& m_session;
+    DialogService& m_dialogs;
 };
 
 }  // namespace sw

@@ -3,13 +3,13 @@
 #include "edit/connectivity_check.h"
 #include "edit/automatic_pads.h"
 #include "edit/edit_commands.h"
-#include "edit/explorer_port.h"
 #include "model/kinds.h"
 #include "edit/placement_rules.h"
 #include "model/catalogue.h"
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
 #include "edit/dialog_service.h"
+#include "session/editor_session.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -103,8 +103,6 @@ void PlacementTool::LeftClick() {
     const CatalogueEntry* entry = FindKind(m_kind);
     if (!entry)
         return;  // no kind chosen yet
-    ExplorerPort& explorer = m_host.Explorer();
-    explorer.SetSuppress(true);
     if (m_awaitingFirst && OverHole() && !entry->oneClick)
         TakeFirstHole();
     else if (m_awaitingSecond && m_connectivity)
@@ -113,7 +111,6 @@ void PlacementTool::LeftClick() {
              (m_awaitingFirst && entry->oneClick && m_kind != kind::Text && OverHole()) ||
              (m_awaitingFirst && m_kind == kind::Text))
         Complete();
-    explorer.SetSuppress(false);
 }
 
 void PlacementTool::TakeFirstHole() {
@@ -183,7 +180,8 @@ void PlacementTool::Complete() {
         result.name = setup.name;
     }
 
-    m_host.TakeSnapshot();
+    EditorSession& session = m_host.Session();
+    session.TakeSnapshot();
 
     const QString oldName = replacing ? TextAttr(target, "Name") : QString();
     pugi::xml_node element = replacing ? target : doc.AppendComponent(entry.element);
@@ -202,7 +200,7 @@ void PlacementTool::Complete() {
         SetAttr(element, "Seed", m_seeds());
 
     if (replacing)
-        DeleteOwnedPads(doc, m_host.Explorer(), oldName);
+        DeleteOwnedPads(session, oldName);
 
     SetAttr(element, "X1", m_source.x);
     SetAttr(element, "Y1", m_source.y);
@@ -211,7 +209,7 @@ void PlacementTool::Complete() {
         SetAttr(element, "Y2", m_destination.y);
     }
     Write(element, "Name", result.name);
-    m_host.SetModified();
+    session.SetModified(true);
 
     if (doc.BoardType() == QLatin1String("PCB")) {
         CreateAutomaticPads(doc, m_kind, m_source, m_destination, result.name,
@@ -223,10 +221,11 @@ void PlacementTool::Complete() {
             doc.Root().append_move(element);
     }
 
-    ExplorerPort& explorer = m_host.Explorer();
-    if (m_kind != kind::SolderPad)
-        explorer.ReloadPads(doc);
-    explorer.AddOrUpdateEntry(element, replacing);
+    // The explorer lists the new component and its pads; a kind whose category
+    // starts expanded has its new component selected.
+    session.ComponentsChanged();
+    if (entry.startsExpanded)
+        session.SelectOnly(element);
 
     m_host.Repaint();
     Restart();

@@ -1,10 +1,10 @@
 #include "edit/selection.h"
 
-#include "edit/explorer_port.h"
-#include "model/kinds.h"
 #include "model/catalogue.h"
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "render/pick_map.h"
+#include "session/editor_session.h"
 
 namespace sw {
 
@@ -18,42 +18,67 @@ pugi::xml_node PickComponent(const LayoutDocument& doc, const PickMap& pick, int
     return node;
 }
 
-BoardPick BoardRightClick(const LayoutDocument& doc, const PickMap& pick, ExplorerPort& explorer,
-                          int x, int y) {
-    const pugi::xml_node element = PickComponent(doc, pick, x, y);
+void ClickNode(EditorSession& session, const CurrentNode& node, bool add) {
+    SelectionState selection = add ? session.Selection() : SelectionState();
+    if (node.element)
+        selection.Add(node.element);
+    else
+        selection.AddCategory(node.category);
+    selection.SetCurrent(node);
+    session.Select(std::move(selection));
+}
+
+BoardPick BoardRightClick(EditorSession& session, const PickMap& pick, int x, int y) {
+    const pugi::xml_node element = PickComponent(session.Document(), pick, x, y);
     if (!element)
         return BoardPick::Nothing;
-    bool listed = false;
-    for (const ExplorerCategory& category : explorer.Categories())
-        for (const ExplorerEntry& entry : category.entries)
-            listed = listed || entry.element == element;
-    if (!listed)
-        return BoardPick::Nothing;
-    const ExplorerCurrent current = explorer.Current();
-    if (current.isComponent && current.element == element)
+    if (session.Current().element == element)
         return BoardPick::OpenMenu;
-    explorer.SelectEntry(element);
+    ClickNode(session, {element, -1}, false);
     return BoardPick::Selected;
 }
 
-bool ToggleSelectAll(ExplorerPort& explorer) {
-    if (explorer.AllCategoriesSelected()) {
-        explorer.ClearSelection();
+namespace {
+
+// The selection with every category added; the current node stays.
+SelectionState WithEveryCategory(SelectionState selection) {
+    for (int kind = 0; kind < kKindCount; ++kind)
+        selection.AddCategory(kind);
+    return selection;
+}
+
+SelectionState KeepingCurrentOnly(const SelectionState& selection) {
+    SelectionState nothing;
+    nothing.SetCurrent(selection.Current());
+    return nothing;
+}
+
+}  // namespace
+
+bool ToggleSelectAll(EditorSession& session) {
+    const SelectionState& selection = session.Selection();
+    if (selection.AllCategoriesSelected()) {
+        session.Select(KeepingCurrentOnly(selection));
         return false;
     }
-    explorer.SetSuppress(true);
-    explorer.SelectAllCategories();
-    explorer.SetSuppress(false);
+    session.Select(WithEveryCategory(selection));
     return true;
 }
 
-ContextMenuState PrepareContextMenu(bool isComponent, int kindIndex, int selectedCount) {
+void SelectEveryCategory(EditorSession& session) {
+    session.Select(WithEveryCategory(KeepingCurrentOnly(session.Selection())));
+}
+
+ContextMenuState PrepareContextMenu(const EditorSession& session) {
+    const CurrentNode current = session.Current();
+    const std::optional<kind::Index> kind =
+        current.element ? KindOf(current.element) : std::nullopt;
     ContextMenuState state;
-    const bool single = isComponent && selectedCount == 1;
-    const CatalogueEntry* entry = FindKind(kindIndex);
+    const bool single = kind && session.Selection().Count() == 1;
+    const CatalogueEntry* entry = single ? FindKind(*kind) : nullptr;
     state.replaceEnabled = single;
     state.changeValueEnabled = single && entry && entry->changeValue;
-    state.changeShapeVisible = single && kindIndex == kind::Wire;
+    state.changeShapeVisible = single && *kind == kind::Wire;
     state.renameEnabled = single;
     return state;
 }

@@ -1,13 +1,14 @@
 #pragma once
-// Selection on the board and the component context menu. The selection itself
-// is the explorer's; the board finds the component under the pointer through
-// the pick map.
+// Selecting on the board, Select All, and the component context menu. The
+// selection itself is the session's; the board finds the component under the
+// pointer through the pick map.
 
 #include <pugixml.hpp>
 
 namespace sw {
 
-class ExplorerPort;
+class EditorSession;
+struct CurrentNode;
 class LayoutDocument;
 class PickMap;
 
@@ -15,18 +16,23 @@ class PickMap;
 // (nothing there, or a key that names no component of this document).
 pugi::xml_node PickComponent(const LayoutDocument& doc, const PickMap& pick, int x, int y);
 
+// A click on a node (a component element or a category): it alone is selected
+// and current; `add` (a Ctrl+click) adds it to the selection instead.
+void ClickNode(EditorSession& session, const CurrentNode& node, bool add);
+
 enum class BoardPick {
     Nothing,   // empty board: nothing happens
-    Selected,  // the component's entry became the selected node: repaint
+    Selected,  // the component became the selected, current node: repaint
     OpenMenu,  // it already was the current node: show the context menu
 };
 // A right-button press on the board at (x, y).
-BoardPick BoardRightClick(const LayoutDocument& doc, const PickMap& pick, ExplorerPort& explorer,
-                          int x, int y);
+BoardPick BoardRightClick(EditorSession& session, const PickMap& pick, int x, int y);
 
-// The Select All command: all category nodes, or nothing when they all are
-// selected already. True when it selected.
-bool ToggleSelectAll(ExplorerPort& explorer);
+// The Select All command: adds all categories to the selection, or selects
+// nothing when they all are selected already. True when it selected.
+bool ToggleSelectAll(EditorSession& session);
+// Ctrl+A: all categories and nothing else.
+void SelectEveryCategory(EditorSession& session);
 
 // The items of the component context menu `CompPopup` for a node.
 struct ContextMenuState {
@@ -38,8 +44,7 @@ struct ContextMenuState {
     bool deleteEnabled = true;
     friend bool operator==(const ContextMenuState&, const ContextMenuState&) = default;
 };
-// `isComponent`: the node is a component entry (level 1); `kindIndex`: its
-// picture's catalogue index; `selectedCount`: how many nodes are selected.
-ContextMenuState PrepareContextMenu(bool isComponent, int kindIndex, int selectedCount);
+// For the session's current node and the number of selected nodes.
+ContextMenuState PrepareContextMenu(const EditorSession& session);
 
 }  // namespace sw

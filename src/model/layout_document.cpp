@@ -59,6 +59,7 @@ int ElementDepth(const pugi::xml_document& doc) {
 LayoutDocument::LayoutDocument() { SetDefault(); }
 
 void LayoutDocument::SetDefault() {
+    ++m_generation;
     m_doc.reset();
     pugi::xml_node root = m_doc.append_child("Layout");
     root.append_attribute("Width") = "20";
@@ -70,6 +71,7 @@ void LayoutDocument::SetDefault() {
 
 void LayoutDocument::SetNew(const QString& type, int width, int height, const QString& project,
                             const QString& credits, bool hideList) {
+    ++m_generation;
     m_doc.reset();
     pugi::xml_node root = m_doc.append_child("Layout");
     SetAttr(root, "Type", type);
@@ -124,6 +126,7 @@ LoadResult LayoutDocument::Adopt(pugi::xml_document& parsed) {
     const QString problem = FindLayoutDamage(parsed);
     if (!problem.isEmpty())
         return {false, problem};
+    ++m_generation;
     m_doc = std::move(parsed);  // takes the parsed tree over without copying it
     // The document is written back as UTF-8, so a kept declaration must say so:
     // a file that declared ISO-8859-1 would otherwise be saved as UTF-8 bytes

@@ -45,8 +45,17 @@ public:
     // replaces it, so a failed save never leaves a half-written layout.
     WriteResult SaveFile(const QString& path) const;
 
-    pugi::xml_document& Dom() { return m_doc; }
+    // Raw access may replace the tree, so it counts as a new generation.
+    pugi::xml_document& Dom() {
+        ++m_generation;
+        return m_doc;
+    }
     const pugi::xml_document& Dom() const { return m_doc; }
+    // Counts the replacements of the whole tree (new, default, loaded, raw
+    // access): element handles taken under one generation are meaningless
+    // under the next, since their nodes are gone.
+    unsigned Generation() const { return m_generation; }
+
     // The `Layout` root, or a null node when the document has none.
     pugi::xml_node Root() const;
 
@@ -91,6 +100,7 @@ public:
 private:
     LoadResult Adopt(pugi::xml_document& parsed);
     pugi::xml_document m_doc;
+    unsigned m_generation = 0;
 };
 
 // Attribute readers. A text attribute that is absent reads as empty text.

@@ -1,5 +1,9 @@
 #include "session/editor_session.h"
 
+#include "model/kinds.h"
+
+#include <array>
+
 namespace sw {
 
 void EditorSession::Tell(SessionChange change) {
@@ -26,6 +30,83 @@ WriteResult EditorSession::SaveTo(const QString& path) {
     SetFileName(path);
     SetModified(false);
     return result;
+}
+
+const SelectionState& EditorSession::Selection() const {
+    static const SelectionState kNothing;
+    return m_selectionGeneration == m_doc.Generation() ? m_selection : kNothing;
+}
+
+void EditorSession::Select(SelectionState selection) {
+    const bool changed = !(Selection() == selection);
+    m_selection = std::move(selection);
+    m_selectionGeneration = m_doc.Generation();
+    if (changed)
+        Tell(SessionChange::Selection);
+}
+
+void EditorSession::SelectOnly(pugi::xml_node element) {
+    SelectionState only;
+    only.Add(element);
+    only.SetCurrent({element, -1});
+    Select(std::move(only));
+}
+
+CurrentNode EditorSession::Current() const {
+    const SelectionState& selection = Selection();
+    const CurrentNode& current = selection.Current();
+    if (current.element ? selection.Contains(current.element)
+                        : selection.CategorySelected(current.category))
+        return current;
+    return {};
+}
+
+std::vector<pugi::xml_node> EditorSession::AffectedComponents() const {
+    const SelectionState& selection = Selection();
+    std::vector<pugi::xml_node> out;
+    if (selection.Empty())
+        return out;
+    std::array<std::vector<pugi::xml_node>, kKindCount> byKind;
+    m_doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
+        const std::optional<kind::Index> kind = KindOf(element);
+        if (kind && (selection.CategorySelected(*kind) || selection.Contains(element)))
+            byKind[size_t(*kind)].push_back(element);
+    });
+    for (const std::vector<pugi::xml_node>& elements : byKind)
+        out.insert(out.end(), elements.begin(), elements.end());
+    return out;
+}
+
+void EditorSession::RemoveComponents(const std::vector<pugi::xml_node>& elements) {
+    if (elements.empty())
+        return;
+    std::unordered_set<const void*> gone;
+    pugi::xml_node root = m_doc.Root();
+    SelectionState selection = Selection();
+    for (pugi::xml_node element : elements)
+        gone.insert(element.internal_object());
+    selection.Remove(gone);
+    const bool selectionChanged = !(Selection() == selection);
+    // The selection lets go of the elements before they are freed.
+    m_selection = std::move(selection);
+    m_selectionGeneration = m_doc.Generation();
+    std::unordered_set<const void*> removed;
+    for (pugi::xml_node element : elements)
+        if (removed.insert(element.internal_object()).second && element.parent() == root)
+            root.remove_child(element);
+    Tell(SessionChange::Components);
+    if (selectionChanged)
+        Tell(SessionChange::Selection);
+}
+
+void EditorSession::RenameComponent(pugi::xml_node element, const QString& name) {
+    if (!element)
+        return;
+    // A new name is an unsaved change, so closing asks before it is lost.
+    if (name != TextAttr(element, "Name"))
+        SetModified(true);
+    SetAttr(element, "Name", name);
+    Tell(SessionChange::Components);
 }
 
 LoadResult EditorSession::Undo() {

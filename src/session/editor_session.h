@@ -1,12 +1,14 @@
 #pragma once
 // The editor session: the open layout and what lives beside it, without a
-// widget. It owns the document, the file it came from, the modified flag and
-// the undo history (one level), and tells its views what changed. The main
-// window is one view of it; the tests drive it directly.
+// widget. It owns the document, the file it came from, the modified flag, the
+// selection and the undo history (one level), and tells its views what
+// changed. The main window, the explorer and the board are views of it; the
+// tests drive it directly.
 
 #include "model/layout_document.h"
 #include "model/undo_snapshot.h"
 #include "model/write_result.h"
+#include "session/selection_state.h"
 
 #include <QString>
 #include <functional>
@@ -17,6 +19,8 @@ namespace sw {
 enum class SessionChange {
     FileName,  // the layout now belongs to another file (or to none)
     Modified,  // the modified flag was set or cleared
+    Selection,   // other nodes are selected, or another node is current
+    Components,  // components were added, removed or renamed
 };
 
 class EditorSession {
@@ -42,6 +46,32 @@ public:
     // stays the one the layout came from and the changes still count.
     WriteResult SaveTo(const QString& path);
 
+    // ---- selection ------------------------------------------------------------
+    // What is selected. Empty again once the document is replaced (New, Open,
+    // Undo), since the elements it named are gone.
+    const SelectionState& Selection() const;
+    // Replaces the selection; the views are told when it differs.
+    void Select(SelectionState selection);
+    // The element alone, as the current node.
+    void SelectOnly(pugi::xml_node element);
+    void ClearSelection() { Select({}); }
+    // The current node while it is selected (nothing otherwise): what Replace,
+    // Change Value, Change Shape and the context menu act on.
+    CurrentNode Current() const;
+    // The components a command on the selection acts on: each selected element
+    // and every component of a selected category, by category in catalogue
+    // order, in document order within one.
+    std::vector<pugi::xml_node> AffectedComponents() const;
+
+    // ---- component edits that keep the views in step ------------------------------
+    // Takes the elements out of the document and the selection.
+    void RemoveComponents(const std::vector<pugi::xml_node>& elements);
+    // Gives a component a new `Name`; a different name is a change to save.
+    void RenameComponent(pugi::xml_node element, const QString& name);
+    // Components were added or renamed by other code (placing): the views list
+    // them anew.
+    void ComponentsChanged() { Tell(SessionChange::Components); }
+
     // ---- undo ------------------------------------------------------------------
     // Keeps the document as it is now as the state Undo returns to.
     void TakeSnapshot() { m_undo.Take(m_doc); }
@@ -59,6 +89,8 @@ private:
     QString m_fileName;
     bool m_modified = false;
     UndoSnapshot m_undo;
+    SelectionState m_selection;
+    unsigned m_selectionGeneration = 0;  // the document's generation it belongs to
     std::vector<Observer> m_observers;
 };
 

@@ -1,10 +1,10 @@
 #include "ui/explorer.h"
 
-#include "edit/dialog_service.h"
 #include "model/catalogue.h"
 #include "model/kinds.h"
 #include "model/layout_document.h"
 #include "model/text_bounds.h"
+#include "session/editor_session.h"
 #include "ui/explorer_order.h"
 #include "ui/kind_pictures.h"
 
@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
+#include <unordered_map>
 
 namespace sw {
 namespace {
@@ -19,9 +21,6 @@ namespace {
 constexpr int kElementRole = Qt::UserRole;
 constexpr int kPictureRole = Qt::UserRole + 1;
 constexpr int kKindRole = Qt::UserRole + 2;
-
-const QString kLongNameWarning = QStringLiteral(
-    "It is not recommended to use component names longer than 3 characters. Are you sure?");
 
 // An entry that sorts by the explorer's rule.
 class ExplorerItem : public QTreeWidgetItem {
@@ -42,8 +41,8 @@ QString CategoryCaption(const CatalogueEntry& kind, int count) {
 
 }  // namespace
 
-ExplorerTree::ExplorerTree(ExplorerHooks hooks, QWidget* parent)
-    : QTreeWidget(parent), m_hooks(std::move(hooks)) {
+ExplorerTree::ExplorerTree(EditorSession& session, ExplorerHooks hooks, QWidget* parent)
+    : QTreeWidget(parent), m_session(session), m_hooks(std::move(hooks)) {
     setColumnCount(1);
     header()->hide();
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -67,10 +66,23 @@ ExplorerTree::ExplorerTree(ExplorerHooks hooks, QWidget* parent)
     connect(this, &QTreeWidget::currentItemChanged, viewport(), qOverload<>(&QWidget::update));
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
         viewport()->update();
-        RefreshSelectionCache();
-        if (m_hooks.selectionChanged)
-            m_hooks.selectionChanged();
+        SendSelection();
     });
+    connect(this, &QTreeWidget::currentItemChanged, this, [this] { SendSelection(); });
+    QPointer<ExplorerTree> self(this);
+    m_session.Observe([self](SessionChange change) {
+        if (!self)
+            return;
+        if (change == SessionChange::Components)
+            self->ShowComponents();
+        else if (change == SessionChange::Selection)
+            self->ShowSelection();
+    });
+}
+
+ExplorerTree::~ExplorerTree() {
+    // The items go after this; what that does to the selection is no gesture.
+    blockSignals(true);
 }
 
 QTreeWidgetItem* ExplorerTree::AddEntry(QTreeWidgetItem* category, pugi::xml_node element,
@@ -84,41 +96,138 @@ QTreeWidgetItem* ExplorerTree::AddEntry(QTreeWidgetItem* category, pugi::xml_nod
     return entry;
 }
 
-void ExplorerTree::Rebuild(const LayoutDocument& doc) {
+void ExplorerTree::Rebuild() {
+    const LayoutDocument& doc = m_session.Document();
     DropRename();  // its entry and element are about to go
     setUpdatesEnabled(false);
-    const QSignalBlocker blocker(this);
-    clear();
-    m_selected.clear();
-    std::vector<QTreeWidgetItem*> categories;
-    QList<QTreeWidgetItem*> top;
-    for (const CatalogueEntry& kind : Catalogue()) {
-        auto* category = new ExplorerItem;
-        category->setText(0, QLatin1String(kind.category));
-        category->setIcon(0, KindIcon(kind.picture));
-        category->setData(0, kPictureRole, kind.picture);
-        category->setData(0, kKindRole, kind.index);
-        category->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        categories.push_back(category);
-        top << category;
+    {
+        const QSignalBlocker blocker(this);
+        clear();
+        std::vector<QTreeWidgetItem*> categories;
+        QList<QTreeWidgetItem*> top;
+        for (const CatalogueEntry& kind : Catalogue()) {
+            auto* category = new ExplorerItem;
+            category->setText(0, QLatin1String(kind.category));
+            category->setIcon(0, KindIcon(kind.picture));
+            category->setData(0, kPictureRole, kind.picture);
+            category->setData(0, kKindRole, kind.index);
+            category->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            categories.push_back(category);
+            top << category;
+        }
+        addTopLevelItems(top);
+        doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
+            const CatalogueEntry* kind = FindKind(element.name());
+            if (!kind)
+                return;
+            QTreeWidgetItem* category = categories[size_t(kind->index)];
+            AddEntry(category, element, kind->picture);
+            if (kind->startsExpanded)
+                category->setExpanded(true);
+        });
+        UpdateCounts();
+        SortTree();
     }
-    addTopLevelItems(top);
-    if (m_hooks.setModified)
-        m_hooks.setModified();
-    m_suppress = true;
-    doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
-        const CatalogueEntry* kind = FindKind(element.name());
-        if (!kind)
-            return;
-        QTreeWidgetItem* category = categories[size_t(kind->index)];
-        AddEntry(category, element, kind->picture);
-        if (kind->startsExpanded)
-            category->setExpanded(true);
-    });
-    UpdateCounts();
-    SortTree();
-    m_suppress = false;
+    ShowSelection();
     setUpdatesEnabled(true);
+}
+
+void ExplorerTree::ShowComponents() {
+    const LayoutDocument& doc = m_session.Document();
+    std::unordered_map<const void*, QTreeWidgetItem*> listed;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        for (int j = 0; j < topLevelItem(i)->childCount(); ++j)
+            listed[ElementOf(topLevelItem(i)->child(j)).internal_object()] = topLevelItem(i)->child(j);
+    bool added = false;
+    m_showing = true;
+    {
+        const QSignalBlocker blocker(this);
+        doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
+            const CatalogueEntry* kind = FindKind(element.name());
+            QTreeWidgetItem* category = kind ? CategoryItem(kind->index) : nullptr;
+            if (!category)
+                return;
+            const auto it = listed.find(element.internal_object());
+            // An entry whose element left the document may name a new element
+            // made in its place: it stays only under the right category.
+            if (it != listed.end() && it->second->parent() == category) {
+                const QString name = QString::fromUtf8(element.attribute("Name").value());
+                if (it->second->text(0) != name)
+                    it->second->setText(0, name);
+                listed.erase(it);
+            } else {
+                AddEntry(category, element, kind->picture);
+                added = true;
+            }
+        });
+        for (const auto& [element, entry] : listed)
+            delete entry;
+        UpdateCounts();
+        if (added)
+            SortTree();
+    }
+    m_showing = false;
+    ShowSelection();
+}
+
+SelectionState ExplorerTree::SelectionOfTree() const {
+    SelectionState selection;
+    for (QTreeWidgetItem* item : selectedItems()) {
+        if (item->parent())
+            selection.Add(ElementOf(item));
+        else
+            selection.AddCategory(item->data(0, kKindRole).toInt());
+    }
+    if (QTreeWidgetItem* item = currentItem())
+        selection.SetCurrent(item->parent() ? CurrentNode{ElementOf(item), -1}
+                                            : CurrentNode{{}, item->data(0, kKindRole).toInt()});
+    return selection;
+}
+
+void ExplorerTree::SendSelection() {
+    if (!m_showing)
+        m_session.Select(SelectionOfTree());
+}
+
+void ExplorerTree::ShowSelection() {
+    const SelectionState& selection = m_session.Selection();
+    if (SelectionOfTree() == selection)
+        return;
+    m_showing = true;
+    // Runs of neighbouring entries become one range each.
+    QItemSelection wanted;
+    auto takeRuns = [&](QTreeWidgetItem* parent, auto isSelected) {
+        const int count = parent ? parent->childCount() : topLevelItemCount();
+        auto itemAt = [&](int row) { return parent ? parent->child(row) : topLevelItem(row); };
+        for (int row = 0; row < count;) {
+            if (!isSelected(itemAt(row))) {
+                ++row;
+                continue;
+            }
+            const int first = row;
+            while (row < count && isSelected(itemAt(row)))
+                ++row;
+            wanted.select(indexFromItem(itemAt(first)), indexFromItem(itemAt(row - 1)));
+        }
+    };
+    takeRuns(nullptr, [&](QTreeWidgetItem* category) {
+        return selection.CategorySelected(category->data(0, kKindRole).toInt());
+    });
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        takeRuns(topLevelItem(i),
+                 [&](QTreeWidgetItem* entry) { return selection.Contains(ElementOf(entry)); });
+    selectionModel()->select(wanted, QItemSelectionModel::ClearAndSelect);
+    const CurrentNode& current = selection.Current();
+    QTreeWidgetItem* item = current.element       ? EntryOf(current.element)
+                            : current.category >= 0 ? CategoryItem(current.category)
+                                                    : nullptr;
+    if (item && item != currentItem()) {
+        if (item->parent())
+            item->parent()->setExpanded(true);
+        setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+        scrollToItem(item);
+    }
+    m_showing = false;
 }
 
 void ExplorerTree::UpdateCounts() {
@@ -156,61 +265,6 @@ QTreeWidgetItem* ExplorerTree::EntryOf(pugi::xml_node element) const {
     return nullptr;
 }
 
-void ExplorerTree::ReloadPads(const LayoutDocument& doc) {
-    const CatalogueEntry* pad = FindKind(kind::SolderPad);
-    QTreeWidgetItem* category = CategoryItem(pad->index);
-    if (!category)
-        return;
-    qDeleteAll(category->takeChildren());
-    doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
-        if (IsKind(element, kind::SolderPad))
-            AddEntry(category, element, pad->picture);
-    });
-    RefreshSelectionCache();
-}
-
-void ExplorerTree::AddOrUpdateEntry(pugi::xml_node element, bool replaced) {
-    const CatalogueEntry* kind = FindKind(element.name());
-    if (!kind)
-        return;
-    QTreeWidgetItem* entry = replaced ? EntryOf(element) : nullptr;
-    if (entry) {
-        entry->setText(0, QString::fromUtf8(element.attribute("Name").value()));
-    } else {
-        entry = AddEntry(CategoryItem(kind->index), element, kind->picture);
-    }
-    if (kind->startsExpanded) {
-        entry->parent()->setExpanded(true);
-        clearSelection();
-        entry->setSelected(true);
-        setCurrentItem(entry);
-    }
-    SortTree();
-    UpdateCounts();
-}
-
-std::vector<pugi::xml_node> ExplorerTree::SelectedElements() const {
-    std::vector<pugi::xml_node> elements;
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        QTreeWidgetItem* category = topLevelItem(i);
-        for (int j = 0; j < category->childCount(); ++j)
-            if (category->child(j)->isSelected())
-                elements.push_back(ElementOf(category->child(j)));
-    }
-    return elements;
-}
-
-bool ExplorerTree::IsSelected(pugi::xml_node element) const {
-    return !m_selected.isEmpty() && m_selected.contains(element.internal_object());
-}
-
-void ExplorerTree::RefreshSelectionCache() {
-    m_selected.clear();
-    for (QTreeWidgetItem* item : selectedItems())
-        if (item->parent())
-            m_selected.insert(ElementOf(item).internal_object());
-}
-
 bool ExplorerTree::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     // Only component entries are renamed; categories are not.
     if (trigger != QAbstractItemView::NoEditTriggers && trigger != QAbstractItemView::CurrentChanged) {
@@ -229,30 +283,10 @@ void ExplorerTree::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHi
 }
 
 void ExplorerTree::ListEdited(QTreeWidgetItem* item, const QString& newText) {
-    pugi::xml_node element = ElementOf(item);
-    if (!element) {
-        m_editing = false;
-        return;
-    }
-    const QString oldText = item->text(0);
-    const QString name = newText.isEmpty() ? oldText : newText;
-    if (name.size() >= 4 && m_hooks.dialogs &&
-        m_hooks.dialogs().Message(MessageKind::Warning, kLongNameWarning,
-                                  MessageButtons::YesNo) != MessageAnswer::Yes) {
-        m_editing = false;
-        return;
-    }
-    if (m_hooks.takeSnapshot)
-        m_hooks.takeSnapshot();
-    // A new name is an unsaved change, so closing asks before it is lost.
-    if (name != TextAttr(element, "Name") && m_hooks.setModified)
-        m_hooks.setModified();
-    SetAttr(element, "Name", name);
-    item->setText(0, name);
-    clearSelection();
-    if (m_hooks.redraw)
-        m_hooks.redraw();
     m_editing = false;
+    const pugi::xml_node element = ElementOf(item);
+    if (element && m_hooks.rename)
+        m_hooks.rename(element, newText);
 }
 
 void ExplorerTree::RenameSelected() {
@@ -291,7 +325,7 @@ void ExplorerTree::mousePressEvent(QMouseEvent* event) {
             m_hooks.redraw();
         return;
     }
-    if (!m_suppress && m_hooks.redraw)
+    if (m_hooks.redraw)
         m_hooks.redraw();
 }
 

@@ -1,10 +1,13 @@
 #pragma once
-// The explorer: the tree `List` on the right of the main window. Level 0 holds
-// the twenty-one categories in catalogue order with their counts, level 1 one
-// entry per component element, holding that element. Its selection is the
-// program's selection; entries are renamed in place.
+// The explorer: the tree `List` on the right of the main window, a view of the
+// editor session. Level 0 holds the twenty-one categories in catalogue order
+// with their counts, level 1 one entry per component element, holding that
+// element. It shows the session's components and selection and hands the
+// user's selecting to the session; entries are renamed in place, the rename
+// itself done by the window's editing.
 
-#include <QSet>
+#include "session/selection_state.h"
+
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <functional>
@@ -13,47 +16,44 @@
 
 namespace sw {
 
-class DialogService;
+class EditorSession;
 class LayoutDocument;
 
 // What the explorer asks of its window.
 struct ExplorerHooks {
-    std::function<void()> setModified;   // a rebuild counts as a change
-    std::function<void()> takeSnapshot;  // before a rename changes the document
-    std::function<void()> redraw;        // FormPaint
-    // Any change of the selection (click, key, menu, command): the board must
-    // show it too.
-    std::function<void()> selectionChanged;
-    std::function<DialogService&()> dialogs;
+    std::function<void()> redraw;  // FormPaint
+    // In-place editing ended with this text for the entry's element.
+    std::function<void(pugi::xml_node, const QString&)> rename;
 };
 
 class ExplorerTree : public QTreeWidget {
     Q_OBJECT
 public:
-    ExplorerTree(ExplorerHooks hooks, QWidget* parent = nullptr);
+    // Shows `session`, which must outlive the tree's signals (the window blocks
+    // them before its session goes).
+    ExplorerTree(EditorSession& session, ExplorerHooks hooks, QWidget* parent = nullptr);
+    ~ExplorerTree() override;
 
-    // Recreates all categories and one entry per component of `doc`, sorted,
-    // with nothing selected.
-    void Rebuild(const LayoutDocument& doc);
+    // Recreates all categories and one entry per component of the session's
+    // document, sorted, showing the session's selection (nothing, after a
+    // new document). Changes nothing in the session.
+    void Rebuild();
+    // Brings the entries in step with the document: entries of components that
+    // left it go, new components get entries (then all is sorted), renamed ones
+    // show their new names; counts are rewritten.
+    void ShowComponents();
+    // Selects what the session has selected and puts the cursor on its current
+    // node (opening the category of a component made current).
+    void ShowSelection();
     // Rewrites every category caption from its number of entries.
     void UpdateCounts();
-    // Replaces the entries of "[Solder Pads]" by one per `Pad` of `doc`.
-    void ReloadPads(const LayoutDocument& doc);
-    // After placing (`replaced` false) or replacing a component: adds its entry
-    // or renames the existing one, selects it (except in the categories that
-    // start collapsed), sorts and updates the counts.
-    void AddOrUpdateEntry(pugi::xml_node element, bool replaced);
 
     // The category entry of a catalogue index, the entry holding an element.
     QTreeWidgetItem* CategoryItem(int kindIndex) const;
     QTreeWidgetItem* EntryOf(pugi::xml_node element) const;
     static pugi::xml_node ElementOf(const QTreeWidgetItem* item);
 
-    // The selection: the elements of the selected level-1 entries, in tree order.
-    std::vector<pugi::xml_node> SelectedElements() const;
-    bool IsSelected(pugi::xml_node element) const;
-
-    // End of in-place editing with the typed text: the rename rules.
+    // End of in-place editing with the typed text: handed to the rename hook.
     void ListEdited(QTreeWidgetItem* item, const QString& newText);
     // The Rename menu item: edit the selected entry in place.
     void RenameSelected();
@@ -64,7 +64,6 @@ public:
 
     QTreeWidgetItem* ItemFromIndex(const QModelIndex& index) const { return itemFromIndex(index); }
 
-    void SetSuppress(bool on) { m_suppress = on; }
     bool Editing() const { return m_editing; }
 
 signals:
@@ -79,12 +78,15 @@ protected:
 
 private:
     QTreeWidgetItem* AddEntry(QTreeWidgetItem* category, pugi::xml_node element, int picture);
-    void RefreshSelectionCache();
+    // The tree's selection and cursor as the session keeps them.
+    SelectionState SelectionOfTree() const;
+    // A selecting gesture of the user: the session takes the tree's selection.
+    void SendSelection();
 
+    EditorSession& m_session;
     ExplorerHooks m_hooks;
-    bool m_suppress = false;
     bool m_editing = false;
-    QSet<const void*> m_selected;
+    bool m_showing = false;  // the tree is being set from the session
 };
 
 // In-place editing of an entry ends in ExplorerTree::ListEdited instead of

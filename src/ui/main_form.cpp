@@ -31,10 +31,13 @@ TMainForm::TMainForm(MainFormOptions options, QWidget* parent)
     m_session.Observe([this](SessionChange change) {
         if (change == SessionChange::FileName)
             ShowFileNameInTitle();
+        // The board shows the selection too, once the event that changed it is handled.
+        else if (change == SessionChange::Selection && RepaintTimer)
+            RepaintTimer->start();
     });
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    // A change of the explorer's selection repaints the board once the event
-    // that made it is handled; a repaint before then makes it unneeded.
+    // A change of the selection repaints the board once the event that made it
+    // is handled; a repaint before then makes it unneeded.
     RepaintTimer = new QTimer(this);
     RepaintTimer->setSingleShot(true);
     RepaintTimer->setInterval(0);
@@ -91,7 +94,7 @@ void TMainForm::FormCreate(const QStringList& arguments) {
     }
 
     ApplyBoardType();
-    List->Rebuild(m_session.Document());
+    List->Rebuild();
     m_session.SetModified(false);
     m_pick = std::make_unique<PickMap>(kBoardImageWidth, kBoardImageHeight);
     CentreView();

@@ -3,6 +3,9 @@
 #include "ui/main_form.h"
 #include "ui/main_form_tools.h"
 
+#include "edit/edit_commands.h"
+#include "ui/main_form_editing.h"
+
 #include "ui/board_view.h"
 #include "ui/explorer.h"
 #include "ui/group_bar.h"
@@ -151,12 +154,12 @@ void TMainForm::ComposeExplorer() {
     layout->setSpacing(2);
 
     ExplorerHooks hooks;
-    hooks.setModified = [this] { m_session.SetModified(true); };
-    hooks.takeSnapshot = [this] { TakeSnapshot(); };
     hooks.redraw = [this] { FormPaint(); };
-    hooks.selectionChanged = [this] { RepaintTimer->start(); };
-    hooks.dialogs = [this]() -> DialogService& { return *m_dialogs; };
-    List = new ExplorerTree(std::move(hooks), body);
+    hooks.rename = [this](pugi::xml_node element, const QString& typed) {
+        if (m_editing)
+            RenameComponent(*m_editing, element, typed);
+    };
+    List = new ExplorerTree(m_session, std::move(hooks), body);
     layout->addWidget(List, 1);
 
     auto* buttons = new QWidget(body);

@@ -3,6 +3,7 @@
 #include "ui/application_hints.h"
 #include "edit/edit_commands.h"
 #include "edit/selection.h"
+#include "session/editor_session.h"
 #include "model/catalogue.h"
 #include "render/board_geometry.h"
 #include "render/canvas.h"
@@ -40,7 +41,7 @@ Qt::CursorShape CursorShapeOf(BoardCursor cursor) {
 }  // namespace
 
 MainFormEditing::MainFormEditing(TMainForm& form)
-    : QObject(&form), m_form(form), m_explorer(*form.List), m_tool(*this) {
+    : QObject(&form), EditorHost(form.Session(), form.Dialogs()), m_form(form), m_tool(*this) {
     // Tooltips are off in the editor.
     SetApplicationHints(false);
 
@@ -112,7 +113,7 @@ void MainFormEditing::BoardMouseMove(int x, int y) {
 void MainFormEditing::BoardMouseDown(Qt::MouseButton button, int x, int y,
                                      const QPoint& globalPosition) {
     if (button == Qt::RightButton) {
-        switch (BoardRightClick(m_form.Document(), m_form.Pick(), m_explorer, x, y)) {
+        switch (BoardRightClick(Session(), m_form.Pick(), x, y)) {
         case BoardPick::Nothing:
             break;
         case BoardPick::Selected:
@@ -135,9 +136,7 @@ void MainFormEditing::ShowComponentMenu(const QPoint& globalPosition) {
 }
 
 void MainFormEditing::ListNodeContextMenu() {
-    const ExplorerCurrent current = m_explorer.Current();
-    const ContextMenuState state =
-        PrepareContextMenu(current.isComponent, current.kind, m_explorer.SelectedCount());
+    const ContextMenuState state = PrepareContextMenu(Session());
     auto set = [&](Command command, bool enabled, bool visible = true) {
         for (QAction* action : m_form.ActionsOf(command)) {
             action->setEnabled(enabled);
@@ -153,7 +152,7 @@ void MainFormEditing::ListNodeContextMenu() {
 }
 
 void MainFormEditing::SelectAllComponents() {
-    if (ToggleSelectAll(m_explorer))
+    if (ToggleSelectAll(Session()))
         m_form.List->setFocus();
     Repaint();
 }
@@ -165,20 +164,17 @@ bool MainFormEditing::ListKeyDown(QKeyEvent* event) {
         return true;
     }
     if (key == Qt::Key_Delete) {
-        if (m_explorer.SelectedCount() > 0 && !m_form.List->Editing())
+        if (!Session().Selection().Empty() && !m_form.List->Editing())
             DeleteSelection(*this);
         return true;
     }
     if (key == Qt::Key_A && (event->modifiers() & Qt::ControlModifier)) {
-        m_explorer.SetSuppress(true);
-        m_explorer.ClearSelection();
-        m_explorer.SelectAllCategories();
-        m_explorer.SetSuppress(false);
+        SelectEveryCategory(Session());
         Repaint();
         return true;
     }
     if (key == Qt::Key_Escape) {
-        m_explorer.ClearSelection();
+        Session().ClearSelection();
         // The board drops the highlight at once.
         Repaint();
         return true;
@@ -198,10 +194,6 @@ bool MainFormEditing::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-LayoutDocument& MainFormEditing::Document() { return m_form.Document(); }
-DialogService& MainFormEditing::Dialogs() { return m_form.Dialogs(); }
-void MainFormEditing::TakeSnapshot() { m_form.TakeSnapshot(); }
-void MainFormEditing::SetModified() { m_form.SetModified(true); }
 void MainFormEditing::Repaint() { m_form.FormPaint(); }
 void MainFormEditing::HintsOff() { SetApplicationHints(false); }
 void MainFormEditing::ShowPrompt(const QString& text) { m_form.StatusPane->setText(text); }

@@ -2,11 +2,10 @@
 // Editing in the main window: connects the toolbox, the board's mouse events,
 // the explorer's keys and context menu, the status bar panes and the editing
 // commands to the placement tool and the commands, which work on holes and the
-// explorer's selection and know no widgets. The board handlers only translate
+// session's selection and know no widgets. The board handlers only translate
 // events into pixels of the board image and buttons.
 
 #include "edit/editor_host.h"
-#include "ui/explorer_tree_port.h"
 #include "edit/placement_tool.h"
 
 #include <QObject>
@@ -41,12 +40,7 @@ public:
     // The document was replaced (New, Open, Undo).
     void DocumentReplaced() { m_tool.DocumentReplaced(); }
 
-    // ---- EditorHost -----------------------------------------------------------------
-    LayoutDocument& Document() override;
-    DialogService& Dialogs() override;
-    ExplorerPort& Explorer() override { return m_explorer; }
-    void TakeSnapshot() override;
-    void SetModified() override;
+    // ---- what EditorHost shows in the window ----------------------------------------
     void Repaint() override;
     void HintsOff() override;
     void ShowPrompt(const QString& text) override;
@@ -61,7 +55,6 @@ private:
     void ShowComponentMenu(const QPoint& globalPosition);
 
     TMainForm& m_form;
-    ExplorerTreePort m_explorer;
     PlacementTool m_tool;
     QLabel* m_compIcon = nullptr;  // the kind's picture inside `CompPane`
 };

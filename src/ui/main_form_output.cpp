@@ -16,7 +16,7 @@ void ConnectOutputCommands(TMainForm& form) {
     const auto context = [&form, wait] {
         return OutputCommandContext{form.Document(), form.Dialogs(),
                                     [&form] {
-                                        form.Explorer().clearSelection();
+                                        form.Session().ClearSelection();
                                         form.FormPaint();
                                     }, wait.get()};
     };

@@ -55,7 +55,7 @@ void TMainForm::AdoptNewDocument() {
         m_editing->DocumentReplaced();
     m_session.ClearUndo();
     ApplyBoardType();
-    List->Rebuild(m_session.Document());
+    List->Rebuild();
     FormPaint();
     m_session.SetModified(false);
     CentreView();
@@ -156,7 +156,9 @@ void TMainForm::UndoLastChange() {
     const LoadResult result = m_session.Undo();
     if (!result.ok)
         m_dialogs->ShowError(result.message);
-    List->Rebuild(m_session.Document());
+    // The layout is not the saved one any more.
+    m_session.SetModified(true);
+    List->Rebuild();
     FormPaint();
 }
 

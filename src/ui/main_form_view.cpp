@@ -122,7 +122,8 @@ void TMainForm::FormPaint() {
     RenderOptions options;
     options.reveal = m_reveal;
     options.closing = m_closing;
-    options.isSelected = [this](pugi::xml_node element) { return List->IsSelected(element); };
+    const SelectionState& selection = m_session.Selection();
+    options.isSelected = [&selection](pugi::xml_node element) { return selection.Contains(element); };
     RenderLayout(m_session.Document(), canvas, *m_pick, kBoardImageWidth, kBoardImageHeight, options);
     Board->update();
 }

@@ -1,5 +1,5 @@
-// Delete, moves, rotations, Replace, Change Value and Change Shape on the
-// explorer's selection.
+// Delete, moves, rotations, Replace, Change Value, Change Shape and Rename on
+// the session's selection, without a window.
 
 #include "edit/edit_commands.h"
 
@@ -57,37 +57,38 @@ TEST_F(Commands, EveryCommandOnAnEmptySelectionDoesNothing) {
     ChangeShape(host, 1);
     ReplaceCurrent(host, tool);
     EXPECT_EQ(host.doc.ToText(), before);
-    EXPECT_EQ(host.snapshots, 0);
-    EXPECT_EQ(host.modified, 0);
+    EXPECT_FALSE(host.session.CanUndo());
+    EXPECT_FALSE(host.session.Modified());
     EXPECT_TRUE(host.dialogs.Calls().empty());
 }
 
 TEST_F(Commands, DeleteTakesOwnedPadsAndTheirOwnPadsAlong) {
-    host.explorer.Select(host.Named("R1"));
+    host.Select(host.Named("R1"));
     DeleteSelection(host);
     EXPECT_EQ(Names(), (std::vector<std::string>{"P4", "P5", "IC1", "W1"}));
-    EXPECT_TRUE(host.explorer.Category(kind::Resistor).entries.empty());
-    EXPECT_EQ(host.explorer.Category(kind::SolderPad).entries.size(), 2u);
-    EXPECT_EQ(host.snapshots, 1);
-    EXPECT_EQ(host.modified, 1);
+    EXPECT_EQ(host.Count(kind::Resistor), 0);
+    EXPECT_EQ(host.Count(kind::SolderPad), 2);
+    EXPECT_TRUE(host.session.Modified());
     EXPECT_EQ(host.repaints, 1);
-    EXPECT_GE(host.explorer.countUpdates, 1);
+    // The views are told once; nothing is left selected.
+    EXPECT_EQ(host.componentChanges, 1);
+    EXPECT_TRUE(host.session.Selection().Empty());
     host.Undo();
     EXPECT_EQ(Names().size(), 8u);
 }
 
 TEST_F(Commands, DeletingAPadByItselfLeavesThePadsItOwns) {
-    host.explorer.Select(host.Named("P1"));
+    host.Select(host.Named("P1"));
     DeleteSelection(host);
     EXPECT_EQ(Names(), (std::vector<std::string>{"P2", "R1", "P3", "P4", "P5", "IC1", "W1"}));
 }
 
 TEST_F(Commands, DeleteWithThePadsCategoryOrEverythingSelected) {
-    host.explorer.SelectCategory(kind::SolderPad);
+    host.SelectCategory(kind::SolderPad);
     DeleteSelection(host);
     EXPECT_EQ(Names(), (std::vector<std::string>{"R1", "IC1", "W1"}));
     host.Undo();
-    host.explorer.SelectAllCategories();
+    host.SelectAllCategories();
     DeleteSelection(host);
     EXPECT_TRUE(Names().empty());
 }
@@ -98,7 +99,7 @@ TEST_F(Commands, PadsThatOwnEachOtherAreDeletedOnce) {
       <Pad X1="2" Y1="1" Value="15" Name="P2" Parent="P1" Square="False"/>
       <Pad X1="3" Y1="1" Value="15" Name="P3" Parent="P3" Square="False"/>
       <Pot Value="1K" Taper="Linear" X1="5" Y1="5" X2="7" Y2="5" Name="P1"/></Layout>)");
-    host.explorer.Select(host.doc.Root().child("Pot"));
+    host.Select(host.doc.Root().child("Pot"));
     DeleteSelection(host);
     EXPECT_EQ(Names(), (std::vector<std::string>{"P3"}));
 }
@@ -115,7 +116,7 @@ TEST_F(Commands, MovesCarryOwnedPadsButNotOnesSelectedThemselves) {
                           {MoveDirection::Right, "3,3-7,3", "3,3"}};
     for (const Case& c : cases) {
         host.Load(kPcbLayout);
-        host.explorer.Select(host.Named("R1"));
+        host.Select(host.Named("R1"));
         MoveSelection(host, c.direction);
         EXPECT_EQ(Holes("R1"), c.resistor);
         EXPECT_EQ(Holes("P1"), c.pad);
@@ -123,8 +124,8 @@ TEST_F(Commands, MovesCarryOwnedPadsButNotOnesSelectedThemselves) {
     }
     // A selected pad moves once, by itself, even when its owner moves too.
     host.Load(kPcbLayout);
-    host.explorer.Select(host.Named("R1"));
-    host.explorer.Select(host.Named("P1"), true);
+    host.Select(host.Named("R1"));
+    host.Select(host.Named("P1"), true);
     MoveSelection(host, MoveDirection::Up);
     EXPECT_EQ(Holes("P1"), "2,2");
     EXPECT_EQ(Holes("P2"), "6,2");
@@ -152,7 +153,7 @@ TEST_F(Commands, RotationsTurnAboutTheRoundedCentreWithOwnedPads) {
                                 "<Resistor Value=\"1K\" " + c.layoutResistor + " Name=\"R1\"/></Layout>";
         host.Load(xml.c_str());
         for (const std::string& expected : c.after) {
-            host.explorer.Select(host.Named("R1"));
+            host.Select(host.Named("R1"));
             RotateSelection(host);
             EXPECT_EQ(Holes("R1"), expected);
             // The owned pad stays on the first lead.
@@ -176,12 +177,12 @@ TEST(CommandsAtTheEdge, MovesAndTurnsStopAtTheEndsOfTheCoordinates) {
         const pugi::xml_node e = host.Named(name);
         return std::vector<int>{IntAttr(e, "X1"), IntAttr(e, "Y1"), IntAttr(e, "X2"), IntAttr(e, "Y2")};
     };
-    host.explorer.Select(host.Named("R1"));
+    host.Select(host.Named("R1"));
     MoveSelection(host, MoveDirection::Right);
     MoveSelection(host, MoveDirection::Up);
     EXPECT_EQ(coordinates("R1"), (std::vector<int>{INT_MAX, INT_MIN, 2147483641, INT_MIN}));
     // Turned about (0, 0): (x, y) -> (-y, x), and -INT_MIN is out of range.
-    host.explorer.Select(host.Named("R2"));
+    host.Select(host.Named("R2"));
     RotateSelection(host);
     EXPECT_EQ(coordinates("R2"), (std::vector<int>{0, INT_MIN, 0, INT_MAX}));
     RotateSelection(host);
@@ -189,8 +190,8 @@ TEST(CommandsAtTheEdge, MovesAndTurnsStopAtTheEndsOfTheCoordinates) {
 }
 
 TEST_F(Commands, RotatingAComponentWithItsOwnPadSelectedTurnsThePadOnce) {
-    host.explorer.Select(host.Named("R1"));
-    host.explorer.Select(host.Named("P2"), true);
+    host.Select(host.Named("R1"));
+    host.Select(host.Named("P2"), true);
     RotateSelection(host);
     EXPECT_EQ(Holes("R1"), "4,1-4,5");
     EXPECT_EQ(Holes("P1"), "4,1");
@@ -198,7 +199,7 @@ TEST_F(Commands, RotatingAComponentWithItsOwnPadSelectedTurnsThePadOnce) {
 }
 
 TEST_F(Commands, ChangeValueUsesTheInputBoxAndSetsTheDefaults) {
-    host.explorer.Select(host.Named("P1"));
+    host.Select(host.Named("P1"));
     host.dialogs.AnswerInput(QStringLiteral("12")).AnswerInput(QStringLiteral("12px"));
     ChangeValue(host, tool);
     const auto inputs = host.dialogs.CallsOf(Type::InputBox);
@@ -211,42 +212,44 @@ TEST_F(Commands, ChangeValueUsesTheInputBoxAndSetsTheDefaults) {
     ChangeValue(host, tool);
     EXPECT_STREQ(host.Named("P1").attribute("Value").value(), "12px");
     EXPECT_EQ(tool.Defaults().padSize, 12);
-    EXPECT_EQ(host.snapshots, 2);
+    // Each change is one undo step.
+    host.Undo();
+    EXPECT_STREQ(host.Named("P1").attribute("Value").value(), "12");
 }
 
 TEST_F(Commands, ChangeValueCancelledLeavesValueAndUndoHistoryAsTheyWere) {
-    host.explorer.Select(host.Named("R1"));
+    host.Select(host.Named("R1"));
     MoveSelection(host, MoveDirection::Right);
     host.dialogs.AnswerInput(std::nullopt);
     ChangeValue(host, tool);
     EXPECT_STREQ(host.Named("R1").attribute("Value").value(), "10K");
-    EXPECT_EQ(host.snapshots, 1);  // the Move's
-    EXPECT_EQ(host.modified, 1);
     EXPECT_EQ(host.repaints, 2);
     // Undo still takes back the Move.
     host.Undo();
     EXPECT_EQ(Holes("R1"), "2,3-6,3");
     // Confirmed, the change is one step of its own.
-    host.explorer.Select(host.Named("R1"));
+    host.Select(host.Named("R1"));
     host.dialogs.AnswerInput(QStringLiteral("22K"));
+    host.session.SetModified(false);
     ChangeValue(host, tool);
-    EXPECT_EQ(host.modified, 2);  // a changed value is worth the close question
+    EXPECT_TRUE(host.session.Modified());  // a changed value is worth the close question
     host.Undo();
     EXPECT_STREQ(host.Named("R1").attribute("Value").value(), "10K");
 }
 
 TEST_F(Commands, ChangeShapeReseedsOnlyWiresAndTakesNoSnapshot) {
-    host.explorer.Select(host.Named("W1"));
+    host.Select(host.Named("W1"));
     ChangeShape(host, 99);
     EXPECT_STREQ(host.Named("W1").attribute("Seed").value(), "99");
-    EXPECT_EQ(host.snapshots, 0);
-    host.explorer.Select(host.Named("R1"));
+    EXPECT_FALSE(host.session.CanUndo());
+    EXPECT_TRUE(host.session.Modified());
+    host.Select(host.Named("R1"));
     ChangeShape(host, 5);
     EXPECT_FALSE(host.Named("R1").attribute("Seed"));
 }
 
 TEST_F(Commands, ReplaceStartsTheNodesKindWithItsElementAsTarget) {
-    host.explorer.Select(host.Named("IC1"));
+    host.Select(host.Named("IC1"));
     ReplaceCurrent(host, tool);
     EXPECT_EQ(tool.ActiveKind(), kind::DilIc);
     EXPECT_EQ(tool.ReplaceTarget(), host.Named("IC1"));
@@ -262,6 +265,50 @@ TEST_F(Commands, ReplaceStartsTheNodesKindWithItsElementAsTarget) {
         pads += TextAttr(p, "Parent") == "IC1";
     EXPECT_EQ(pads, 8);
     EXPECT_EQ(Holes("IC1"), "3,6-6,3");
+}
+
+TEST_F(Commands, RenameRules) {
+    struct Case {
+        const char* typed;
+        std::optional<MessageAnswer> warning;  // the answer to the long-name question
+        const char* expectedName;
+        bool undoStep;
+        bool modified;  // a new name is an unsaved change
+    };
+    const Case cases[] = {
+        {"R7", std::nullopt, "R7", true, true},
+        {"", std::nullopt, "R1", true, false},  // empty keeps the old name
+        {"LONG", MessageAnswer::No, "R1", false, false},
+        {"LONG", MessageAnswer::Yes, "LONG", true, true},
+    };
+    for (const Case& c : cases) {
+        host.Load(kPcbLayout);
+        host.dialogs = ScriptedDialogs();
+        if (c.warning)
+            host.dialogs.AnswerMessage(*c.warning);
+        const pugi::xml_node r1 = host.doc.Root().child("Resistor");
+        host.Select(r1);
+        const int changes = host.componentChanges;
+        RenameComponent(host, r1, QLatin1String(c.typed));
+        EXPECT_STREQ(r1.attribute("Name").value(), c.expectedName) << c.typed;
+        EXPECT_EQ(host.session.CanUndo(), c.undoStep) << c.typed;
+        EXPECT_EQ(host.session.Modified(), c.modified) << c.typed;
+        // A rename shows in the explorer and leaves nothing selected.
+        EXPECT_EQ(host.componentChanges > changes, c.undoStep) << c.typed;
+        EXPECT_EQ(host.session.Selection().Empty(), c.undoStep) << c.typed;
+        const auto questions = host.dialogs.CallsOf(Type::Message);
+        ASSERT_EQ(questions.size(), c.warning ? 1u : 0u) << c.typed;
+        if (c.warning) {
+            EXPECT_EQ(questions[0].kind, MessageKind::Warning);
+            EXPECT_EQ(questions[0].buttons, MessageButtons::YesNo);
+            EXPECT_EQ(questions[0].text, QStringLiteral("It is not recommended to use component names "
+                                                        "longer than 3 characters. Are you sure?"));
+        }
+        if (c.undoStep) {
+            host.Undo();
+            EXPECT_TRUE(host.Named("R1")) << c.typed;
+        }
+    }
 }
 
 }  // namespace

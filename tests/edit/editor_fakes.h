@@ -1,62 +1,75 @@
 #pragma once
-// A main window without widgets for the editing tests: the document, the undo
-// snapshot, scripted dialogs and the explorer kept as plain lists
-// (fuzz/list_explorer.h), with every status text, marker and repaint recorded.
+// The editor without a window for the editing tests: a session, scripted
+// dialogs, and a record of what a window would show (status texts, markers,
+// repaints) and of the session's changes the views would be told about.
 
 #include "edit/editor_host.h"
-#include "edit/explorer_port.h"
-#include "list_explorer.h"
+#include "edit/selection.h"
 #include "model/catalogue.h"
+#include "model/kinds.h"
 #include "model/layout_document.h"
-#include "model/undo_snapshot.h"
+#include "session/editor_session.h"
 #include "ui/scripted_dialogs.h"
 
 namespace sw::test {
 
-using FakeExplorer = ListExplorer;
+// Made before the EditorHost that refers to them.
+struct HostParts {
+    EditorSession session;
+    ScriptedDialogs dialogs;
+};
 
-class FakeHost : public EditorHost {
+class FakeHost : public HostParts, public EditorHost {
 public:
-    FakeHost() { doc.SetDefault(); }
+    FakeHost() : EditorHost(session, dialogs) {
+        session.Observe([this](SessionChange change) {
+            componentChanges += change == SessionChange::Components;
+            selectionChanges += change == SessionChange::Selection;
+        });
+    }
 
-    // Loads a layout text and rebuilds the explorer from it.
+    LayoutDocument& doc = session.Document();
+
+    // Opens a layout text: nothing selected, nothing to undo, nothing to save.
     void Load(const char* xml) {
         const LoadResult loaded = doc.LoadText(xml);
         EXPECT_TRUE(loaded.ok) << loaded.message.toStdString();
-        explorer.Rebuild(doc);
+        session.ClearUndo();
+        session.SetModified(false);
     }
     // The element of the root's children with this `Name`.
     pugi::xml_node Named(const char* name) const {
         return doc.Root().find_child_by_attribute("Name", name);
     }
-    // The undo command's effect on the document and explorer.
+    // A click on an entry or a category; `add`: a Ctrl+click adding it.
+    void Select(pugi::xml_node element, bool add = false) { ClickNode(session, {element, -1}, add); }
+    void SelectCategory(int kind, bool add = false) { ClickNode(session, {{}, kind}, add); }
+    void SelectAllCategories() {
+        SelectionState selection = session.Selection();
+        for (int kind = 0; kind < kKindCount; ++kind)
+            selection.AddCategory(kind);
+        session.Select(std::move(selection));
+    }
+    // The components of a kind.
+    int Count(kind::Index kind) const {
+        int n = 0;
+        doc.ForEachComponent([&](pugi::xml_node element, unsigned) { n += IsKind(element, kind); });
+        return n;
+    }
+    // The Undo command's effect on the document.
     void Undo() {
-        ASSERT_TRUE(undo.CanUndo());
-        ASSERT_TRUE(undo.Restore(doc).ok);
-        undo.Clear();
-        explorer.Rebuild(doc);
+        ASSERT_TRUE(session.CanUndo());
+        ASSERT_TRUE(session.Undo().ok);
     }
 
-    LayoutDocument doc;
-    UndoSnapshot undo;
-    ScriptedDialogs dialogs;
-    FakeExplorer explorer;
-    int snapshots = 0;
-    int modified = 0;
     int repaints = 0;
     int hintsOff = 0;
+    int componentChanges = 0;
+    int selectionChanges = 0;
     QString prompt;
     int activeKind = -2;
     std::vector<std::vector<HoleMarker>> markers;
 
-    LayoutDocument& Document() override { return doc; }
-    DialogService& Dialogs() override { return dialogs; }
-    ExplorerPort& Explorer() override { return explorer; }
-    void TakeSnapshot() override {
-        undo.Take(doc);
-        ++snapshots;
-    }
-    void SetModified() override { ++modified; }
     void Repaint() override { ++repaints; }
     void HintsOff() override { ++hintsOff; }
     void ShowPrompt(const QString& text) override { prompt = text; }

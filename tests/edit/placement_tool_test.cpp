@@ -76,17 +76,19 @@ TEST_F(PlacementTool_, ResistorIsWrittenWithItsAttributesInOrderAndSelected) {
     EXPECT_EQ(AttributeNames(r), (std::vector<std::string>{"Value", "X1", "Y1", "X2", "Y2", "Name"}));
     EXPECT_STREQ(r.attribute("Value").value(), "10K");
     EXPECT_EQ(IntAttr(r, "X2"), 6);
-    EXPECT_EQ(host.snapshots, 1);
-    EXPECT_GE(host.modified, 1);
+    EXPECT_TRUE(host.session.Modified());
     EXPECT_EQ(host.hintsOff, 1);
-    EXPECT_EQ(host.explorer.Current().element, r);
+    // The explorer lists it, selected and current.
+    EXPECT_EQ(host.componentChanges, 1);
+    EXPECT_EQ(host.session.Current().element, r);
     // The same kind goes on, without target.
     EXPECT_EQ(tool.ActiveKind(), kind::Resistor);
     EXPECT_TRUE(tool.AwaitingFirst());
     EXPECT_EQ(host.prompt, "Click on source hole...");
     EXPECT_EQ(host.activeKind, kind::Resistor);
-    // The snapshot holds the layout as it was before.
-    EXPECT_EQ(host.undo.Text().find("Resistor"), std::string::npos);
+    // Undo returns to the layout as it was before.
+    host.Undo();
+    EXPECT_FALSE(host.doc.Root().child("Resistor"));
 }
 
 TEST_F(PlacementTool_, EachKindWritesItsAttributesInTheFileOrder) {
@@ -116,7 +118,10 @@ TEST_F(PlacementTool_, EachKindWritesItsAttributesInTheFileOrder) {
     EXPECT_EQ(AttributeNames(host.Named("J2")), (V{"X1", "Y1", "X2", "Y2", "Name"}));
     EXPECT_EQ(AttributeNames(host.Named("X1")), (V{"X1", "Y1", "Name"}));
     EXPECT_EQ(host.dialogs.CallsOf(Type::EditValue).size(), 5u);
-    EXPECT_EQ(host.snapshots, 7);
+    // Every placement is an undo step of its own.
+    host.Undo();
+    EXPECT_FALSE(host.Named("X1"));
+    EXPECT_TRUE(host.Named("J2"));
 }
 
 TEST_F(PlacementTool_, PlacementRulesRefuseWithTheirMessages) {
@@ -166,7 +171,7 @@ TEST_F(PlacementTool_, RefusedPlacementShowsTheErrorAndKeepsTheKind) {
     EXPECT_EQ(messages[0].kind, MessageKind::Error);
     EXPECT_EQ(messages[0].text, "Source and destination hole must be in different rows/columns!");
     EXPECT_EQ(host.doc.ToText(), before);
-    EXPECT_EQ(host.snapshots, 0);
+    EXPECT_FALSE(host.session.CanUndo());
     EXPECT_EQ(host.repaints, 1);  // the markers go
     EXPECT_EQ(tool.ActiveKind(), kind::Relay);
     EXPECT_TRUE(tool.AwaitingFirst());
@@ -219,15 +224,16 @@ TEST_F(PlacementTool_, NonStandardIcQuestionsContinueOnYesAndRestartOnNo) {
 TEST_F(PlacementTool_, CancelLeavesDocumentAndSnapshotUntouched) {
     host.dialogs.AnswerEditValue(Value("R1", "1", "K")).AnswerEditValue(std::nullopt);
     Place(kind::Resistor, {2, 3}, Hole{6, 3});
-    const std::string snapshot = host.undo.Text();
     const std::string text = host.doc.ToText();
-    const int modified = host.modified;
+    host.session.SetModified(false);
     Place(kind::Resistor, {2, 5}, Hole{6, 5});
     EXPECT_EQ(host.doc.ToText(), text);
-    EXPECT_EQ(host.undo.Text(), snapshot);
-    EXPECT_EQ(host.modified, modified);
+    EXPECT_FALSE(host.session.Modified());
     EXPECT_TRUE(tool.AwaitingFirst());
     EXPECT_EQ(tool.ActiveKind(), kind::Resistor);
+    // Undo still takes back the first placement.
+    host.Undo();
+    EXPECT_FALSE(host.Named("R1"));
 }
 
 TEST_F(PlacementTool_, PcbResistorGetsRoundPadsBeforeIt) {
@@ -242,9 +248,10 @@ TEST_F(PlacementTool_, PcbResistorGetsRoundPadsBeforeIt) {
     EXPECT_STREQ(p1.attribute("Parent").value(), "R1");
     EXPECT_STREQ(p1.attribute("Square").value(), "False");
     EXPECT_EQ(IntAttr(host.Named("P2"), "X1"), 6);
-    // The pads category was reloaded; pads are not selected, the resistor is.
-    EXPECT_EQ(host.explorer.Category(kind::SolderPad).entries.size(), 2u);
-    EXPECT_EQ(host.explorer.Current().element, host.Named("R1"));
+    // Pads are not selected, the resistor is.
+    EXPECT_EQ(host.Count(kind::SolderPad), 2);
+    EXPECT_FALSE(host.session.Selection().Contains(p1));
+    EXPECT_EQ(host.session.Current().element, host.Named("R1"));
 }
 
 // The pads of every kind, in creation order: (x, y, square).
@@ -372,7 +379,7 @@ TEST_F(PlacementTool_, ReplaceRewritesTheElementAndItsPadsAndUndoBringsThemBack)
     EXPECT_EQ(IntAttr(host.Named("P1"), "Y1"), 5);
     EXPECT_STREQ(host.Named("P2").attribute("Parent").value(), "R5");
     EXPECT_FALSE(tool.ReplaceTarget());
-    EXPECT_EQ(host.explorer.Category(kind::Resistor).entries.at(0).text, "R5");
+    EXPECT_EQ(host.session.Current().element, r1);
     host.Undo();
     EXPECT_EQ(host.doc.ToText(), placed);
 }
@@ -471,7 +478,7 @@ TEST_F(PlacementTool_, ConnectivityPicksTwoHolesAndReportsThenPicksAgain) {
     EXPECT_EQ(messages[1].text, "Selected holes are NOT connected!");
     EXPECT_TRUE(tool.ConnectivityMode());
     EXPECT_TRUE(tool.AwaitingFirst());
-    EXPECT_EQ(host.snapshots, 0);
+    EXPECT_FALSE(host.session.CanUndo());
     // A toolbox item leaves the mode.
     tool.StartKind(kind::Resistor);
     EXPECT_FALSE(tool.ConnectivityMode());

@@ -53,23 +53,27 @@ TEST_F(Selection, ThePickFindsTheTopmostComponentOrNothing) {
 TEST_F(Selection, RightClickSelectsThenOpensTheMenu) {
     const QPoint wire = At(12, 2);
     const QPoint empty = At(15, 8);
-    host.explorer.Select(host.Named("T1"));
-    EXPECT_EQ(BoardRightClick(host.doc, pick, host.explorer, empty.x(), empty.y()), BoardPick::Nothing);
-    EXPECT_EQ(host.explorer.Current().element, host.Named("T1"));
-    EXPECT_EQ(BoardRightClick(host.doc, pick, host.explorer, wire.x(), wire.y()), BoardPick::Selected);
-    EXPECT_EQ(host.explorer.Current().element, host.Named("W1"));
-    EXPECT_EQ(host.explorer.SelectedCount(), 1);
-    EXPECT_EQ(BoardRightClick(host.doc, pick, host.explorer, wire.x(), wire.y()), BoardPick::OpenMenu);
+    host.Select(host.Named("T1"));
+    EXPECT_EQ(BoardRightClick(host.session, pick, empty.x(), empty.y()), BoardPick::Nothing);
+    EXPECT_EQ(host.session.Current().element, host.Named("T1"));
+    EXPECT_EQ(BoardRightClick(host.session, pick, wire.x(), wire.y()), BoardPick::Selected);
+    EXPECT_EQ(host.session.Current().element, host.Named("W1"));
+    EXPECT_EQ(host.session.Selection().Count(), 1);
+    EXPECT_EQ(BoardRightClick(host.session, pick, wire.x(), wire.y()), BoardPick::OpenMenu);
 }
 
 TEST_F(Selection, SelectAllToggles) {
-    host.explorer.Select(host.Named("T1"));
-    EXPECT_TRUE(ToggleSelectAll(host.explorer));
-    EXPECT_TRUE(host.explorer.AllCategoriesSelected());
-    EXPECT_EQ(host.explorer.SelectedCount(), kKindCount + 1);  // added, not substituted
-    EXPECT_FALSE(host.explorer.suppress);
-    EXPECT_FALSE(ToggleSelectAll(host.explorer));
-    EXPECT_EQ(host.explorer.SelectedCount(), 0);
+    host.Select(host.Named("T1"));
+    EXPECT_TRUE(ToggleSelectAll(host.session));
+    EXPECT_TRUE(host.session.Selection().AllCategoriesSelected());
+    EXPECT_EQ(host.session.Selection().Count(), kKindCount + 1);  // added, not substituted
+    EXPECT_FALSE(ToggleSelectAll(host.session));
+    EXPECT_EQ(host.session.Selection().Count(), 0);
+    // Ctrl+A: the categories alone.
+    host.Select(host.Named("T1"));
+    SelectEveryCategory(host.session);
+    EXPECT_EQ(host.session.Selection().Count(), kKindCount);
+    EXPECT_FALSE(host.session.Selection().Contains(host.Named("T1")));
 }
 
 TEST(ContextMenu, ItemsFollowTheNodeAndTheSelection) {
@@ -94,7 +98,17 @@ TEST(ContextMenu, ItemsFollowTheNodeAndTheSelection) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.kind << " selected " << c.selected);
-        EXPECT_EQ(PrepareContextMenu(c.isComponent, c.kind, c.selected), c.expected);
+        FakeHost host;
+        const pugi::xml_node element = host.doc.AppendComponent(ElementName(kind::Index(c.kind)));
+        if (c.isComponent)
+            host.Select(element);
+        else
+            host.SelectCategory(c.kind);
+        if (c.selected == 2)
+            host.Select(host.doc.AppendComponent("Resistor"), true);
+        if (c.isComponent && c.selected == 2)  // the cursor back on the first, both selected
+            host.Select(element, true);
+        EXPECT_EQ(PrepareContextMenu(host.session), c.expected);
     }
 }
 

@@ -28,7 +28,7 @@ TEST(EditFuzzRegressions, EveryFoundInputNowEndsWell) {
             continue;
         }
         EXPECT_EQ(o.commandsRun, SplitEditInput(bytes).commands.size() / kEditCommandBytes);
-        EXPECT_TRUE(o.explorerInStep);
+        EXPECT_TRUE(o.selectionInStep);
         EXPECT_TRUE(o.reopened) << o.reopenProblem.toStdString();
         EXPECT_TRUE(o.undoRestores);
     }

@@ -2,7 +2,7 @@
 
 #include "model/catalogue.h"
 #include "model/layout_document.h"
-#include "scripted_dialogs.h"
+#include "session/editor_session.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -12,8 +12,6 @@
 
 namespace sw {
 namespace {
-
-using test::ScriptedDialogs;
 
 const char* const kLayout =
     "<Layout Type=\"Stripboard\" Width=\"20\" Height=\"10\" Project=\"P\" Credits=\"C\">"
@@ -42,12 +40,12 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(doc.LoadText(kLayout).ok);
         ExplorerHooks hooks;
-        hooks.setModified = [this] { ++modifiedCalls; };
-        hooks.takeSnapshot = [this] { snapshot = doc.ToText(); };
         hooks.redraw = [this] { ++redraws; };
-        hooks.dialogs = [this]() -> DialogService& { return dialogs; };
-        tree = std::make_unique<ExplorerTree>(std::move(hooks));
-        tree->Rebuild(doc);
+        hooks.rename = [this](pugi::xml_node element, const QString& typed) {
+            renames.push_back({element, typed});
+        };
+        tree = std::make_unique<ExplorerTree>(session, std::move(hooks));
+        tree->Rebuild();
     }
 
     QStringList Children(int kindIndex) const {
@@ -63,12 +61,26 @@ protected:
     }
     static int Index(const char* element) { return FindKind(element)->index; }
 
-    LayoutDocument doc;
-    ScriptedDialogs dialogs;
+    // The selected entries' names, checked to be the session's selection.
+    QStringList ShownSelection() const {
+        QStringList names;
+        int elements = 0;
+        for (QTreeWidgetItem* item : tree->selectedItems()) {
+            names << item->text(0);
+            const pugi::xml_node element = ExplorerTree::ElementOf(item);
+            elements += bool(element);
+            EXPECT_TRUE(!element || session.Selection().Contains(element)) << item->text(0).toStdString();
+        }
+        EXPECT_EQ(int(session.Selection().Elements().size()), elements);
+        names.sort();
+        return names;
+    }
+
+    EditorSession session;
+    LayoutDocument& doc = session.Document();
     std::unique_ptr<ExplorerTree> tree;
-    int modifiedCalls = 0;
     int redraws = 0;
-    std::string snapshot;
+    std::vector<std::pair<pugi::xml_node, QString>> renames;
 };
 
 TEST_F(ExplorerTest, CategoriesInCatalogueOrderWithCounts) {
@@ -79,7 +91,7 @@ TEST_F(ExplorerTest, CategoriesInCatalogueOrderWithCounts) {
     EXPECT_EQ(tree->CategoryItem(Index("Resistor"))->text(0), QStringLiteral("[Resistors] (5)"));
     EXPECT_EQ(tree->CategoryItem(Index("Pad"))->text(0), QStringLiteral("[Solder Pads] (1)"));
     EXPECT_EQ(tree->CategoryItem(Index("Capacitor"))->text(0), QStringLiteral("[Capacitors]"));
-    EXPECT_EQ(modifiedCalls, 1);  // a rebuild counts as a change
+    EXPECT_FALSE(session.Modified());  // showing the layout changes nothing in it
 }
 
 TEST_F(ExplorerTest, EntriesSortByNumberThenText) {
@@ -92,68 +104,44 @@ TEST_F(ExplorerTest, ResistorsExpandPadsAndTextsStayCollapsedNothingSelected) {
     EXPECT_FALSE(tree->CategoryItem(Index("Pad"))->isExpanded());
     EXPECT_FALSE(tree->CategoryItem(Index("Text"))->isExpanded());
     EXPECT_TRUE(tree->selectedItems().isEmpty());
-    EXPECT_TRUE(tree->SelectedElements().empty());
+    EXPECT_TRUE(ShownSelection().isEmpty());
 }
 
-TEST_F(ExplorerTest, EntriesHoldTheirElementsAndTheSelectionFollows) {
+TEST_F(ExplorerTest, EntriesHoldTheirElementsAndShowTheSessionsSelection) {
     QTreeWidgetItem* r2 = Entry("R2");
     ASSERT_TRUE(r2);
     const pugi::xml_node element = ExplorerTree::ElementOf(r2);
     EXPECT_STREQ(element.attribute("Y1").value(), "2");
-    EXPECT_FALSE(tree->IsSelected(element));
-    r2->setSelected(true);
-    EXPECT_TRUE(tree->IsSelected(element));
-    ASSERT_EQ(tree->SelectedElements().size(), 1u);
-    EXPECT_EQ(tree->SelectedElements().front(), element);
     EXPECT_EQ(tree->EntryOf(element), r2);
+    // Selecting in the tree selects in the session...
+    r2->setSelected(true);
+    EXPECT_TRUE(session.Selection().Contains(element));
+    tree->CategoryItem(Index("Text"))->setSelected(true);
+    EXPECT_TRUE(session.Selection().CategorySelected(Index("Text")));
+    // ... and what the session selects, the tree shows, with the cursor on it.
+    session.SelectOnly(ExplorerTree::ElementOf(Entry("A1")));
+    EXPECT_EQ(ShownSelection(), QStringList{"A1"});
+    EXPECT_EQ(tree->currentItem(), Entry("A1"));
+    EXPECT_TRUE(tree->CategoryItem(Index("Text"))->isExpanded());
+    // A rebuilt tree shows the selection still.
+    tree->Rebuild();
+    EXPECT_EQ(ShownSelection(), QStringList{"A1"});
 }
 
-TEST_F(ExplorerTest, RenameRules) {
-    struct Case {
-        const char* typed;
-        std::optional<MessageAnswer> warning;  // the answer to the long-name question
-        const char* expectedName;
-        bool snapshotTaken;
-        bool modified;  // a new name is an unsaved change
-    };
-    const Case cases[] = {
-        {"R7", std::nullopt, "R7", true, true},
-        {"", std::nullopt, "R2", true, false},  // empty keeps the old name
-        {"LONG", MessageAnswer::No, "R2", false, false},
-        {"LONG", MessageAnswer::Yes, "LONG", true, true},
-    };
-    for (const Case& c : cases) {
-        SetUp();
-        if (c.warning)
-            dialogs.AnswerMessage(*c.warning);
-        QTreeWidgetItem* entry = Entry("R2");
-        const pugi::xml_node element = ExplorerTree::ElementOf(entry);
-        const std::string before = doc.ToText();
-        const int modifiedBefore = modifiedCalls;
-        tree->ListEdited(entry, QLatin1String(c.typed));
-        EXPECT_EQ(modifiedCalls > modifiedBefore, c.modified) << c.typed;
-        EXPECT_EQ(entry->text(0), QLatin1String(c.expectedName)) << c.typed;
-        EXPECT_STREQ(element.attribute("Name").value(), c.expectedName) << c.typed;
-        EXPECT_EQ(!snapshot.empty(), c.snapshotTaken) << c.typed;
-        if (c.snapshotTaken)
-            EXPECT_EQ(snapshot, before);
-        EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Type::Message).size(), c.warning ? 1u : 0u);
-        EXPECT_FALSE(tree->Editing());
-        EXPECT_TRUE(dialogs.ScriptUsedUp());
-        snapshot.clear();
-        dialogs = ScriptedDialogs();
-    }
-}
-
-TEST_F(ExplorerTest, LongNameQuestionText) {
-    dialogs.AnswerMessage(MessageAnswer::No);
-    tree->ListEdited(Entry("R1"), QStringLiteral("R100"));
-    const auto calls = dialogs.CallsOf(ScriptedDialogs::Type::Message);
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].kind, MessageKind::Warning);
-    EXPECT_EQ(calls[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(calls[0].text, QStringLiteral("It is not recommended to use component names longer "
-                                            "than 3 characters. Are you sure?"));
+TEST_F(ExplorerTest, EditingInPlaceEndsInTheRenameHook) {
+    QTreeWidgetItem* entry = Entry("R2");
+    tree->ListEdited(entry, QStringLiteral("R7"));
+    ASSERT_EQ(renames.size(), 1u);
+    EXPECT_EQ(renames[0].first, ExplorerTree::ElementOf(entry));
+    EXPECT_EQ(renames[0].second, "R7");
+    EXPECT_FALSE(tree->Editing());
+    // The tree shows the name once the session has it.
+    EXPECT_EQ(entry->text(0), "R2");
+    session.RenameComponent(renames[0].first, QStringLiteral("R7"));
+    EXPECT_EQ(entry->text(0), "R7");
+    // Categories carry no element: nothing to rename.
+    tree->ListEdited(tree->CategoryItem(Index("Resistor")), QStringLiteral("X"));
+    EXPECT_EQ(renames.size(), 1u);
 }
 
 TEST_F(ExplorerTest, OnlyComponentEntriesAreEditable) {
@@ -161,10 +149,10 @@ TEST_F(ExplorerTest, OnlyComponentEntriesAreEditable) {
     EXPECT_TRUE(Entry("R1")->flags() & Qt::ItemIsEditable);
 }
 
-TEST_F(ExplorerTest, AddOrUpdateSelectsExceptInCollapsedCategories) {
+TEST_F(ExplorerTest, NewComponentsAreListedSortedAndCounted) {
     pugi::xml_node resistor = doc.AppendComponent("Resistor");
     resistor.append_attribute("Name") = "R3";
-    tree->AddOrUpdateEntry(resistor, false);
+    session.ComponentsChanged();
     // The rule is not transitive (R2 < R10 < R10a < R2), so only the orders it
     // fixes are checked: numbered names by number, R9a after R10a.
     auto isOrdered = [this](QStringList names) {
@@ -177,33 +165,38 @@ TEST_F(ExplorerTest, AddOrUpdateSelectsExceptInCollapsedCategories) {
     EXPECT_TRUE(isOrdered({"R1", "R2", "R3", "R10"})) << Children(Index("Resistor")).join(u' ').toStdString();
     EXPECT_TRUE(isOrdered({"R10a", "R9a"}));
     EXPECT_EQ(tree->CategoryItem(Index("Resistor"))->text(0), QStringLiteral("[Resistors] (6)"));
-    EXPECT_TRUE(tree->IsSelected(resistor));
+    EXPECT_TRUE(ShownSelection().isEmpty());
 
     pugi::xml_node cut = doc.AppendComponent("Cut");
     cut.append_attribute("Name") = "X1";
-    tree->AddOrUpdateEntry(cut, false);
-    EXPECT_FALSE(tree->IsSelected(cut));
+    session.ComponentsChanged();
     EXPECT_EQ(tree->CategoryItem(Index("Cut"))->text(0), QStringLiteral("[Cut Track] (1)"));
 
-    // Replacing renames the existing entry instead of adding one.
-    resistor.attribute("Name") = "R4";
-    tree->AddOrUpdateEntry(resistor, true);
+    // A renamed component keeps its one entry.
+    session.RenameComponent(resistor, QStringLiteral("R4"));
     EXPECT_EQ(Children(Index("Resistor")).size(), 6);
-    EXPECT_TRUE(isOrdered({"R1", "R2", "R4", "R10"}));
+    EXPECT_TRUE(Children(Index("Resistor")).contains("R4"));
+}
+
+TEST_F(ExplorerTest, RemovedComponentsLeaveTheTreeAndItsSelection) {
+    QTreeWidgetItem* p1 = Entry("P1");
+    p1->setSelected(true);
+    Entry("R1")->setSelected(true);
+    session.RemoveComponents({ExplorerTree::ElementOf(p1)});
+    EXPECT_TRUE(Children(Index("Pad")).isEmpty());
+    EXPECT_EQ(tree->CategoryItem(Index("Pad"))->text(0), QLatin1String(FindKind("Pad")->category));
+    EXPECT_EQ(ShownSelection(), QStringList{"R1"});
 }
 
 TEST_F(ExplorerTest, ClicksRedrawAndAClickBelowTheEntriesClearsTheSelection) {
     tree->resize(200, 2000);  // tall enough for empty space below the entries
     QTreeWidgetItem* r1 = Entry("R1");
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(r1).center());
-    EXPECT_TRUE(tree->IsSelected(ExplorerTree::ElementOf(r1)));
+    EXPECT_EQ(ShownSelection(), QStringList{"R1"});
+    EXPECT_EQ(session.Current().element, ExplorerTree::ElementOf(r1));
     EXPECT_EQ(redraws, 1);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(100, 1990));
-    EXPECT_TRUE(tree->selectedItems().isEmpty());
-    EXPECT_EQ(redraws, 2);
-    // While rebuilding or placing, clicks on entries do not redraw.
-    tree->SetSuppress(true);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(r1).center());
+    EXPECT_TRUE(ShownSelection().isEmpty());
     EXPECT_EQ(redraws, 2);
 }
 
@@ -259,16 +252,9 @@ TEST_F(ExplorerTest, TheRenameEditorSitsOverTheLabel) {
     EXPECT_GT(textLeft, tree->viewport()->width() / 2) << "the name starts at " << textLeft;
 }
 
-TEST_F(ExplorerTest, ReloadPadsListsEveryPadInDocumentOrder) {
-    pugi::xml_node pad = doc.AppendComponent("Pad");
-    pad.append_attribute("Name") = "P0";
-    tree->ReloadPads(doc);
-    EXPECT_EQ(Children(Index("Pad")), (QStringList{"P1", "P0"}));
-}
-
 TEST_F(ExplorerTest, RebuildOfAnEmptyLayoutKeepsEveryCategory) {
-    LayoutDocument empty;
-    tree->Rebuild(empty);
+    doc.SetNew(QStringLiteral("Stripboard"), 20, 10, {}, {}, false);
+    tree->Rebuild();
     ASSERT_EQ(tree->topLevelItemCount(), kKindCount);
     for (int i = 0; i < kKindCount; ++i) {
         EXPECT_EQ(tree->topLevelItem(i)->childCount(), 0);

@@ -55,6 +55,14 @@ protected:
     pugi::xml_node Named(const char* name) const {
         return form->Document().Root().find_child_by_attribute("Name", name);
     }
+    // Whether the element is selected, as the session keeps it; the explorer
+    // must show the same.
+    bool ShownSelected(pugi::xml_node element) const {
+        const QTreeWidgetItem* entry = form->List->EntryOf(element);
+        const bool selected = form->Session().Selection().Contains(element);
+        EXPECT_EQ(entry && entry->isSelected(), selected) << element.attribute("Name").value();
+        return selected;
+    }
     // Places a resistor from the toolbox by two clicks and the dialog.
     void PlaceResistor(QPoint a, QPoint b, const char* name) {
         dialogs.AnswerEditValue(ValueEditorResult{QLatin1String(name), "10", "K", {}});
@@ -109,12 +117,12 @@ TEST_F(MainFormEditingTest, PlacingSelectsTheNewPartAndRightClicksOpenTheMenu) {
     ASSERT_TRUE(r1);
     EXPECT_STREQ(r1.attribute("Value").value(), "10K");
     EXPECT_TRUE(form->Modified());
-    EXPECT_TRUE(form->List->IsSelected(r1));
+    EXPECT_TRUE(ShownSelected(r1));
     PlaceResistor(Hole(2, 6), Hole(6, 6), "R2");
     // A right click on R1 selects it; a second one prepares the menu.
     Click(Hole(4, 3), Qt::RightButton);
-    EXPECT_TRUE(form->List->IsSelected(r1));
-    EXPECT_FALSE(form->List->IsSelected(Named("R2")));
+    EXPECT_TRUE(ShownSelected(r1));
+    EXPECT_FALSE(ShownSelected(Named("R2")));
     Click(Hole(4, 3), Qt::RightButton);
     EXPECT_TRUE(Action(Command::Replace)->isEnabled());
     EXPECT_TRUE(Action(Command::ChangeValue)->isEnabled());
@@ -129,7 +137,7 @@ TEST_F(MainFormEditingTest, PlacingSelectsTheNewPartAndRightClicksOpenTheMenu) {
     EXPECT_TRUE(Action(Command::Delete)->isEnabled());
     // A left click never changes the selection; it belongs to placing.
     Click(Hole(15, 9));
-    EXPECT_TRUE(form->List->IsSelected(r1));
+    EXPECT_TRUE(ShownSelected(r1));
 }
 
 // The board as it must look with only `selected` selected.
@@ -148,14 +156,14 @@ TEST_F(MainFormEditingTest, TheBoardShowsTheSelectionARightClickInTheExplorerMak
     PlaceResistor(Hole(2, 6), Hole(6, 6), "R2");
     form->show();
     QTreeWidgetItem* r1 = form->List->EntryOf(Named("R1"));
-    ASSERT_TRUE(form->List->IsSelected(Named("R2")));
+    ASSERT_TRUE(ShownSelected(Named("R2")));
     const QPoint at = form->List->visualItemRect(r1).center();
     QTest::mousePress(form->List->viewport(), Qt::RightButton, {}, at);
     QTest::mouseRelease(form->List->viewport(), Qt::RightButton, {}, at);
     QApplication::processEvents();
     form->ComponentMenu->hide();
-    ASSERT_TRUE(form->List->IsSelected(Named("R1")));
-    ASSERT_FALSE(form->List->IsSelected(Named("R2")));
+    ASSERT_TRUE(ShownSelected(Named("R1")));
+    ASSERT_FALSE(ShownSelected(Named("R2")));
     EXPECT_TRUE(form->BoardImage() == BoardWith(form->Document(), Named("R1")));
     // Delete takes the part the board shows selected.
     Key(Qt::Key_Delete);
@@ -172,11 +180,14 @@ TEST_F(MainFormEditingTest, KeysDeleteSelectAllEscapeAndReveal) {
     EXPECT_EQ(form->RevealPane->text(), "Reveal: OFF");
     Key(Qt::Key_Escape);
     EXPECT_TRUE(form->List->selectedItems().isEmpty());
+    EXPECT_TRUE(form->Session().Selection().Empty());
     Key(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(form->List->selectedItems().size(), 21);
+    EXPECT_EQ(form->Session().Selection().Count(), 21);
     // Select All toggles between everything and nothing.
     Action(Command::SelectAll)->trigger();
     EXPECT_TRUE(form->List->selectedItems().isEmpty());
+    EXPECT_TRUE(form->Session().Selection().Empty());
     Action(Command::SelectAll)->trigger();
     Key(Qt::Key_Delete);
     EXPECT_FALSE(Named("R1"));

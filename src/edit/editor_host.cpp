@@ -1,0 +1,9 @@
+#include "edit/editor_host.h"
+
+#include "session/editor_session.h"
+
+namespace sw {
+
+LayoutDocument& EditorHost::Document() { return m_session.Document(); }
+
+}  // namespace sw
