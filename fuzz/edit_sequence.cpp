@@ -172,14 +172,12 @@ void Apply(HeadlessEditor& editor, const Command& c) {
         break;
     case 10:  // Undo, as the window does it
         if (session.CanUndo()) {
-            editor.tool.DocumentReplaced();
             session.Undo();
         }
         break;
     case 11: {  // save and open again
         LayoutDocument reopened;
         if (reopened.LoadText(editor.doc.ToText()).ok) {
-            editor.tool.DocumentReplaced();
             editor.doc.Dom().reset(reopened.Dom());
             session.ClearUndo();
         }

@@ -13,6 +13,8 @@
 // hole in increasing hole index, and reports the first chain it finds (not the
 // shortest). Hole index: (Y - 1) * Width + (X - 1) for holes on the board.
 
+#include "model/hole.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -22,12 +24,6 @@
 namespace sw {
 
 class LayoutDocument;
-
-struct Hole {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const Hole&, const Hole&) = default;
-};
 
 // The reports, exactly as shown; the chain of names follows the first one.
 inline constexpr const char kConnectedText[] =

@@ -13,6 +13,8 @@
 
 #include <QDateTime>
 #include <QRandomGenerator>
+#include <algorithm>
+#include <iterator>
 
 namespace sw {
 namespace {
@@ -28,10 +30,51 @@ bool IsChildOfRoot(const LayoutDocument& doc, pugi::xml_node node) {
     return false;
 }
 
-// Sets an attribute in the order of the calls: a new element gets them in
-// this order, a replaced one keeps the places of those it already has.
-void Write(pugi::xml_node element, const char* name, const QString& value) {
-    SetAttr(element, name, value);
+// What a left click does, by the state and where the pointer is.
+enum class ClickStep { Nothing, TakeFirstHole, FinishConnectivity, Complete };
+
+ClickStep StepOfClick(const PlacementState& s, const CatalogueEntry& entry, bool overHole) {
+    const bool text = s.kind == kind::Text;
+    if (s.awaitingFirst && overHole && !entry.oneClick)
+        return ClickStep::TakeFirstHole;
+    if (s.awaitingSecond && s.connectivity)
+        return ClickStep::FinishConnectivity;
+    if ((s.awaitingSecond && overHole) || (s.awaitingFirst && entry.oneClick && !text && overHole) ||
+        (s.awaitingFirst && text))
+        return ClickStep::Complete;
+    return ClickStep::Nothing;
+}
+
+// The attributes the value editor's answer writes, in the order the file
+// keeps them: the value (with its unit) and the extra choice.
+std::vector<std::pair<const char*, QString>> ValueAttributes(const CatalogueEntry& entry,
+                                                             const ValueEditorResult& result) {
+    std::vector<std::pair<const char*, QString>> out;
+    if (entry.valueKind == ValueKind::Plain)
+        out.emplace_back("Value", result.value);
+    else if (entry.valueKind == ValueKind::WithUnit)
+        out.emplace_back("Value", result.value + result.unit);
+    if (entry.HasExtra())
+        out.emplace_back(entry.extraAttribute, result.extra);
+    return out;
+}
+
+// The hole attributes in file order; the second pair only for two-hole kinds.
+struct HoleAttribute {
+    const char* name;
+    int Hole::*coordinate;
+    bool destination;
+};
+constexpr HoleAttribute kHoleAttributes[] = {
+    {"X1", &Hole::x, false}, {"Y1", &Hole::y, false}, {"X2", &Hole::x, true}, {"Y2", &Hole::y, true}};
+
+// The kinds whose colour choice becomes the next one's.
+constexpr kind::Index kColourKinds[] = {kind::SolderPad, kind::Trace, kind::Wire};
+
+void RememberDefaults(PlacementDefaults& defaults, kind::Index kind, const ValueEditorResult& result) {
+    TakeValueAsDefault(defaults, kind, result.value);
+    if (std::find(std::begin(kColourKinds), std::end(kColourKinds), kind) != std::end(kColourKinds))
+        defaults.lastColour = result.extra;
 }
 
 }  // namespace
@@ -43,43 +86,56 @@ int ClockSeededRandom() {
 
 PlacementTool::PlacementTool(EditorHost& host) : m_host(host), m_seeds(ClockSeededRandom) {}
 
+PlacementState& PlacementTool::State() const { return m_host.Session().Placement(); }
+
+int PlacementTool::ActiveKind() const { return State().kind; }
+bool PlacementTool::AwaitingFirst() const { return State().awaitingFirst; }
+bool PlacementTool::AwaitingSecond() const { return State().awaitingSecond; }
+bool PlacementTool::ConnectivityMode() const { return State().connectivity; }
+pugi::xml_node PlacementTool::ReplaceTarget() const { return State().replaceTarget; }
+Hole PlacementTool::CurrentHole() const { return State().current; }
+BoardCursor PlacementTool::Cursor() const { return State().cursor; }
+PlacementDefaults& PlacementTool::Defaults() { return State().defaults; }
+const PlacementDefaults& PlacementTool::Defaults() const { return State().defaults; }
+
 void PlacementTool::StartKind(int kindIndex, pugi::xml_node replaceTarget) {
     const CatalogueEntry* entry = FindKind(kindIndex);
     if (!entry)
         return;
-    m_target = replaceTarget;
-    m_awaitingFirst = true;
-    m_awaitingSecond = false;
-    m_kind = kindIndex;
-    m_connectivity = false;
+    PlacementState& s = State();
+    s.replaceTarget = replaceTarget;
+    s.awaitingFirst = true;
+    s.awaitingSecond = false;
+    s.kind = kindIndex;
+    s.connectivity = false;
     m_host.ShowPrompt(QString::fromLatin1(entry->firstPrompt));
     m_host.ShowActiveKind(kindIndex);
 }
 
 void PlacementTool::StartConnectivity() {
-    m_connectivity = true;
-    m_awaitingFirst = true;
-    m_awaitingSecond = false;
-    m_kind = kind::Jumper;
+    PlacementState& s = State();
+    s.connectivity = true;
+    s.awaitingFirst = true;
+    s.awaitingSecond = false;
+    s.kind = kind::Jumper;
     m_host.ShowPrompt(QString::fromLatin1(kSourcePrompt));
     m_host.ShowActiveKind(-1);
 }
 
-void PlacementTool::DocumentReplaced() { m_target = pugi::xml_node(); }
-
 PointerFeedback PlacementTool::PointerMove(int x, int y, bool overComponent) {
+    PlacementState& s = State();
     PointerFeedback feedback;
     const bool near = IsNearHole(x, y);
     auto takeHole = [&] {
         const QPoint hole = PointToHole(x, y, m_host.Document().BoardWidth());
-        m_current = {hole.x(), hole.y()};
+        s.current = {hole.x(), hole.y()};
         feedback.position = PointerFeedback::Position::Show;
         feedback.positionText = QStringLiteral("X: %1 Y: %2").arg(hole.x()).arg(hole.y());
     };
     if (!AwaitingHole() && overComponent) {
         feedback.cursor = BoardCursor::Hand;
-    } else if (AwaitingHole() && (near || m_kind == kind::Text)) {
-        feedback.cursor = m_kind == kind::Text ? BoardCursor::IBeam : BoardCursor::Hand;
+    } else if (AwaitingHole() && (near || s.kind == kind::Text)) {
+        feedback.cursor = s.kind == kind::Text ? BoardCursor::IBeam : BoardCursor::Hand;
         takeHole();
     } else if (near) {
         feedback.cursor = BoardCursor::Cross;
@@ -88,132 +144,144 @@ PointerFeedback PlacementTool::PointerMove(int x, int y, bool overComponent) {
         feedback.cursor = BoardCursor::Arrow;
         feedback.position = PointerFeedback::Position::Clear;
     }
-    m_cursor = feedback.cursor;
+    s.cursor = feedback.cursor;
     return feedback;
 }
 
 void PlacementTool::PointAtHole(Hole hole) {
-    m_current = hole;
-    m_cursor = !AwaitingHole()        ? BoardCursor::Cross
-               : m_kind == kind::Text ? BoardCursor::IBeam
+    PlacementState& s = State();
+    s.current = hole;
+    s.cursor = !AwaitingHole()        ? BoardCursor::Cross
+               : s.kind == kind::Text ? BoardCursor::IBeam
                                       : BoardCursor::Hand;
 }
 
 void PlacementTool::LeftClick() {
-    const CatalogueEntry* entry = FindKind(m_kind);
+    const CatalogueEntry* entry = FindKind(State().kind);
     if (!entry)
         return;  // no kind chosen yet
-    if (m_awaitingFirst && OverHole() && !entry->oneClick)
+    switch (StepOfClick(State(), *entry, State().cursor == BoardCursor::Hand)) {
+    case ClickStep::TakeFirstHole:
         TakeFirstHole();
-    else if (m_awaitingSecond && m_connectivity)
+        break;
+    case ClickStep::FinishConnectivity:
         FinishConnectivity();
-    else if ((m_awaitingSecond && OverHole()) ||
-             (m_awaitingFirst && entry->oneClick && m_kind != kind::Text && OverHole()) ||
-             (m_awaitingFirst && m_kind == kind::Text))
+        break;
+    case ClickStep::Complete:
         Complete();
+        break;
+    case ClickStep::Nothing:
+        break;
+    }
 }
 
 void PlacementTool::TakeFirstHole() {
-    m_awaitingFirst = false;
-    m_awaitingSecond = true;
-    m_source = m_current;
+    PlacementState& s = State();
+    s.awaitingFirst = false;
+    s.awaitingSecond = true;
+    s.source = s.current;
     const LayoutDocument& doc = m_host.Document();
-    m_host.DrawMarkers(PlacementMarkers(m_kind, m_source, doc.BoardWidth(), doc.BoardHeight()));
-    m_host.ShowPrompt(QString::fromLatin1(FindKind(m_kind)->secondPrompt));
+    m_host.DrawMarkers(PlacementMarkers(s.kind, s.source, doc.BoardWidth(), doc.BoardHeight()));
+    m_host.ShowPrompt(QString::fromLatin1(FindKind(s.kind)->secondPrompt));
 }
 
 void PlacementTool::FinishConnectivity() {
-    m_connectivity = false;
-    m_awaitingSecond = false;
-    CheckConnection(m_host.Document(), m_source, m_current, m_host.Dialogs());
+    PlacementState& s = State();
+    s.connectivity = false;
+    s.awaitingSecond = false;
+    CheckConnection(m_host.Document(), s.source, s.current, m_host.Dialogs());
     m_host.Repaint();
     StartConnectivity();
 }
 
-void PlacementTool::Restart() { StartKind(m_kind); }
+void PlacementTool::Restart() { StartKind(State().kind); }
 
 void PlacementTool::Complete() {
-    const CatalogueEntry& entry = *FindKind(m_kind);
-    LayoutDocument& doc = m_host.Document();
-    DialogService& dialogs = m_host.Dialogs();
-
+    PlacementState& s = State();
+    const CatalogueEntry& entry = *FindKind(s.kind);
     m_host.HintsOff();
-    m_awaitingFirst = false;
-    m_awaitingSecond = false;
-    m_destination = m_current;
+    s.awaitingFirst = false;
+    s.awaitingSecond = false;
+    s.destination = s.current;
     if (entry.oneClick)
-        m_source = m_current;
+        s.source = s.current;
+    if (!PassesPlacementRules())
+        return;
+    // A target that left the document is never written to: the placement goes
+    // on as a new component.
+    const LayoutDocument& doc = m_host.Document();
+    const pugi::xml_node target = IsChildOfRoot(doc, s.replaceTarget) ? s.replaceTarget : pugi::xml_node();
+    const std::optional<ValueEditorResult> values = AskValues(entry, target);
+    if (!values) {
+        m_host.Repaint();
+        Restart();
+        return;
+    }
+    WriteComponent(entry, target, *values);
+    m_host.Repaint();
+    Restart();
+}
 
-    const PlacementCheck check = CheckPlacement(m_kind, m_source, m_destination);
+bool PlacementTool::PassesPlacementRules() {
+    const PlacementState& s = State();
+    DialogService& dialogs = m_host.Dialogs();
+    const PlacementCheck check = CheckPlacement(s.kind, s.source, s.destination);
     if (check.outcome == PlacementCheck::Outcome::Refuse) {
         dialogs.ShowError(check.message);
         Restart();
         m_host.Repaint();
-        return;
+        return false;
     }
     if (check.outcome == PlacementCheck::Outcome::Ask &&
         dialogs.Message(MessageKind::Warning, check.message, MessageButtons::YesNo) !=
             MessageAnswer::Yes) {
         Restart();  // the markers stay until the next repaint
-        return;
+        return false;
     }
+    return true;
+}
 
-    // A target that left the document (it was replaced under a waiting Replace)
-    // is never written to: the placement goes on as a new component.
-    pugi::xml_node target = IsChildOfRoot(doc, m_target) ? m_target : pugi::xml_node();
-    const bool replacing = bool(target);
-
+std::optional<ValueEditorResult> PlacementTool::AskValues(const CatalogueEntry& entry,
+                                                          pugi::xml_node target) {
     const ValueEditorSetup setup =
-        replacing ? ReplaceComponentSetup(entry, target)
-                  : NewComponentSetup(entry, doc.NextFreeName(QLatin1String(entry.prefix)),
-                                      m_defaults);
-    ValueEditorResult result;
-    if (entry.HasDialog()) {
-        std::optional<ValueEditorResult> answer = dialogs.EditValue(setup);
-        if (!answer) {
-            m_host.Repaint();
-            Restart();
-            return;
-        }
-        result = *answer;
-    } else {
-        result.name = setup.name;
-    }
+        target ? ReplaceComponentSetup(entry, target)
+               : NewComponentSetup(entry, m_host.Document().NextFreeName(QLatin1String(entry.prefix)),
+                                   State().defaults);
+    if (entry.HasDialog())
+        return m_host.Dialogs().EditValue(setup);
+    ValueEditorResult named;
+    named.name = setup.name;
+    return named;
+}
 
+void PlacementTool::WriteComponent(const CatalogueEntry& entry, pugi::xml_node target,
+                                   const ValueEditorResult& result) {
     EditorSession& session = m_host.Session();
+    LayoutDocument& doc = session.Document();
+    PlacementState& s = State();
+    const kind::Index kind = kind::Index(s.kind);
+    const bool replacing = bool(target);
     session.TakeSnapshot();
 
     const QString oldName = replacing ? TextAttr(target, "Name") : QString();
-    pugi::xml_node element = replacing ? target : doc.AppendComponent(entry.element);
-
-    // Value and the extra choice, in the order the file keeps them.
-    if (entry.valueKind == ValueKind::Plain)
-        Write(element, "Value", result.value);
-    else if (entry.valueKind == ValueKind::WithUnit)
-        Write(element, "Value", result.value + result.unit);
-    if (entry.HasExtra())
-        Write(element, entry.extraAttribute, result.extra);
-    TakeValueAsDefault(m_defaults, kind::Index(m_kind), result.value);
-    if (m_kind == kind::SolderPad || m_kind == kind::Trace || m_kind == kind::Wire)
-        m_defaults.lastColour = result.extra;
-    if (m_kind == kind::Wire)
+    // Attributes are set in this order: a new element gets them so, a replaced
+    // one keeps the places of those it already has.
+    const pugi::xml_node element = replacing ? target : doc.AppendComponent(entry.element);
+    for (const auto& [name, value] : ValueAttributes(entry, result))
+        SetAttr(element, name, value);
+    RememberDefaults(s.defaults, kind, result);
+    if (kind == kind::Wire)
         SetAttr(element, "Seed", m_seeds());
-
     if (replacing)
         DeleteOwnedPads(session, oldName);
-
-    SetAttr(element, "X1", m_source.x);
-    SetAttr(element, "Y1", m_source.y);
-    if (!entry.oneClick) {
-        SetAttr(element, "X2", m_destination.x);
-        SetAttr(element, "Y2", m_destination.y);
-    }
-    Write(element, "Name", result.name);
+    for (const HoleAttribute& a : kHoleAttributes)
+        if (!a.destination || !entry.oneClick)
+            SetAttr(element, a.name, (a.destination ? s.destination : s.source).*a.coordinate);
+    SetAttr(element, "Name", result.name);
     session.SetModified(true);
 
     if (doc.BoardType() == QLatin1String("PCB")) {
-        CreateAutomaticPads(doc, m_kind, m_source, m_destination, result.name,
-                            m_defaults.padSize);
+        CreateAutomaticPads(doc, kind, s.source, s.destination, result.name, s.defaults.padSize);
         // A new component follows its pads. It was in the document while they
         // were named, so no pad takes the component's own name (a potentiometer
         // P1 must not get a pad P1 that would then own itself).
@@ -226,9 +294,6 @@ void PlacementTool::Complete() {
     session.ComponentsChanged();
     if (entry.startsExpanded)
         session.SelectOnly(element);
-
-    m_host.Repaint();
-    Restart();
 }
 
 }  // namespace sw

@@ -1,20 +1,20 @@
 #pragma once
 // The placement tool: turns clicks on board holes into component elements. It
 // works on holes, not pixels: the board's mouse handlers hand it the pointer
-// position in board-image pixels and the button, and it keeps the current hole,
-// the pointer shape and the placement state. The same clicks pick the two holes
-// of the connectivity check.
+// position in board-image pixels and the button. Its state (the kind, the holes
+// clicked so far, the Replace target, the pointer's hole and shape, the
+// defaults) is the session's `PlacementState`. The same clicks pick the two
+// holes of the connectivity check.
 
 #include "edit/editor_host.h"
 #include "edit/value_editor_setup.h"
+#include "session/placement_state.h"
 
 #include <QString>
 #include <functional>
 #include <pugixml.hpp>
 
 namespace sw {
-
-enum class BoardCursor { Arrow, Hand, IBeam, Cross };
 
 // What a pointer move shows: the cursor and the position pane.
 struct PointerFeedback {
@@ -39,48 +39,47 @@ public:
     // selection.
     void LeftClick();
 
-    // The document was replaced (New, Open, Undo): a pending Replace carries on
-    // as a new placement of the same kind, since its element is gone.
-    void DocumentReplaced();
-
-    // ---- state -----------------------------------------------------------------
-    int ActiveKind() const { return m_kind; }  // -1: none chosen yet
-    bool AwaitingFirst() const { return m_awaitingFirst; }
-    bool AwaitingSecond() const { return m_awaitingSecond; }
-    bool ConnectivityMode() const { return m_connectivity; }
-    bool AwaitingHole() const { return m_awaitingFirst || m_awaitingSecond; }
-    pugi::xml_node ReplaceTarget() const { return m_target; }
-    Hole CurrentHole() const { return m_current; }
-    BoardCursor Cursor() const { return m_cursor; }
+    // ---- state (kept in the session) ----------------------------------------------
+    int ActiveKind() const;  // -1: none chosen yet
+    bool AwaitingFirst() const;
+    bool AwaitingSecond() const;
+    bool ConnectivityMode() const;
+    bool AwaitingHole() const { return AwaitingFirst() || AwaitingSecond(); }
+    // Null once the element left the document (deleted, or the document replaced
+    // by New, Open or Undo): the placement then goes on as a new component.
+    pugi::xml_node ReplaceTarget() const;
+    Hole CurrentHole() const;
+    BoardCursor Cursor() const;
     // Sets the current hole and the pointer state as a pointer move onto a hole
     // would (for callers that work in holes rather than pixels).
     void PointAtHole(Hole hole);
 
-    PlacementDefaults& Defaults() { return m_defaults; }
-    const PlacementDefaults& Defaults() const { return m_defaults; }
+    PlacementDefaults& Defaults();
+    const PlacementDefaults& Defaults() const;
     // The source of wire seeds (0 ... 2147483646); the clock-seeded generator
     // unless replaced.
     void SetSeedSource(std::function<int()> source) { m_seeds = std::move(source); }
     int NextSeed() const { return m_seeds(); }
 
 private:
-    bool OverHole() const { return m_cursor == BoardCursor::Hand; }
+    PlacementState& State() const;
     void TakeFirstHole();
     void FinishConnectivity();
+    // The last click: the rules, the value editor, the element written.
     void Complete();
+    // False when the rules refuse the holes or the user says no (the tool
+    // starts the kind again).
+    bool PassesPlacementRules();
+    // The value editor's answer (the proposed name alone for kinds without a
+    // dialog); nothing when cancelled.
+    std::optional<ValueEditorResult> AskValues(const CatalogueEntry& entry, pugi::xml_node target);
+    // One undo step: the attributes in file order, the pads of a PCB, the
+    // defaults for the next component.
+    void WriteComponent(const CatalogueEntry& entry, pugi::xml_node target,
+                        const ValueEditorResult& result);
     void Restart();  // the same kind again, without target
 
     EditorHost& m_host;
-    int m_kind = -1;
-    bool m_awaitingFirst = false;
-    bool m_awaitingSecond = false;
-    bool m_connectivity = false;
-    pugi::xml_node m_target;
-    Hole m_current;
-    Hole m_source;
-    Hole m_destination;
-    BoardCursor m_cursor = BoardCursor::Arrow;
-    PlacementDefaults m_defaults;
     std::function<int()> m_seeds;
 };
 

@@ -4,6 +4,7 @@
 
 #include "edit/dialog_service.h"
 #include "model/kinds.h"
+#include "session/placement_state.h"
 
 #include <pugixml.hpp>
 
@@ -11,12 +12,6 @@ namespace sw {
 
 struct CatalogueEntry;
 
-// The per-run values that a new component's dialog starts from.
-struct PlacementDefaults {
-    int padSize = 15;
-    int traceWidth = 5;
-    QString lastColour;  // empty: none chosen yet
-};
 
 // A pad's or a trace's value, when it is a whole number, becomes the size the
 // next pad or trace starts with; any other kind or value changes nothing.

@@ -77,6 +77,14 @@ std::vector<pugi::xml_node> EditorSession::AffectedComponents() const {
     return out;
 }
 
+PlacementState& EditorSession::Placement() {
+    if (m_placementGeneration != m_doc.Generation()) {
+        m_placement.replaceTarget = pugi::xml_node();
+        m_placementGeneration = m_doc.Generation();
+    }
+    return m_placement;
+}
+
 void EditorSession::RemoveComponents(const std::vector<pugi::xml_node>& elements) {
     if (elements.empty())
         return;
@@ -90,6 +98,9 @@ void EditorSession::RemoveComponents(const std::vector<pugi::xml_node>& elements
     // The selection lets go of the elements before they are freed.
     m_selection = std::move(selection);
     m_selectionGeneration = m_doc.Generation();
+    PlacementState& placement = Placement();
+    if (placement.replaceTarget && gone.count(placement.replaceTarget.internal_object()))
+        placement.replaceTarget = pugi::xml_node();
     std::unordered_set<const void*> removed;
     for (pugi::xml_node element : elements)
         if (removed.insert(element.internal_object()).second && element.parent() == root)

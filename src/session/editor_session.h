@@ -8,6 +8,7 @@
 #include "model/layout_document.h"
 #include "model/undo_snapshot.h"
 #include "model/write_result.h"
+#include "session/placement_state.h"
 #include "session/selection_state.h"
 
 #include <QString>
@@ -63,8 +64,13 @@ public:
     // order, in document order within one.
     std::vector<pugi::xml_node> AffectedComponents() const;
 
+    // ---- placement -------------------------------------------------------------
+    // The placement tool's state. A Replace target of a document since replaced
+    // (New, Open, Undo) reads as none: the placement carries on as a new one.
+    PlacementState& Placement();
+
     // ---- component edits that keep the views in step ------------------------------
-    // Takes the elements out of the document and the selection.
+    // Takes the elements out of the document, the selection and the Replace target.
     void RemoveComponents(const std::vector<pugi::xml_node>& elements);
     // Gives a component a new `Name`; a different name is a change to save.
     void RenameComponent(pugi::xml_node element, const QString& name);
@@ -91,6 +97,8 @@ private:
     UndoSnapshot m_undo;
     SelectionState m_selection;
     unsigned m_selectionGeneration = 0;  // the document's generation it belongs to
+    PlacementState m_placement;
+    unsigned m_placementGeneration = 0;  // the generation of its Replace target
     std::vector<Observer> m_observers;
 };
 

@@ -37,8 +37,6 @@ public:
     // Prepares `CompPopup` for the explorer's current node.
     void ListNodeContextMenu();
     void SelectAllComponents();
-    // The document was replaced (New, Open, Undo).
-    void DocumentReplaced() { m_tool.DocumentReplaced(); }
 
     // ---- what EditorHost shows in the window ----------------------------------------
     void Repaint() override;

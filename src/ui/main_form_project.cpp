@@ -50,9 +50,6 @@ bool TMainForm::AskDiscardChanges() {
 }
 
 void TMainForm::AdoptNewDocument() {
-    // A Replace waiting for its holes cannot keep an element of the old document.
-    if (m_editing)
-        m_editing->DocumentReplaced();
     m_session.ClearUndo();
     ApplyBoardType();
     List->Rebuild();
@@ -151,8 +148,6 @@ void TMainForm::UndoLastChange() {
     }
     // The entries hold elements of the document being replaced.
     List->clear();
-    if (m_editing)
-        m_editing->DocumentReplaced();
     const LoadResult result = m_session.Undo();
     if (!result.ok)
         m_dialogs->ShowError(result.message);

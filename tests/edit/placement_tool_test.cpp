@@ -3,6 +3,7 @@
 #include "edit/placement_tool.h"
 
 #include "model/kinds.h"
+#include "edit/edit_commands.h"
 #include "edit/placement_rules.h"
 #include "editor_fakes.h"
 #include "render/board_geometry.h"
@@ -384,14 +385,30 @@ TEST_F(PlacementTool_, ReplaceRewritesTheElementAndItsPadsAndUndoBringsThemBack)
     EXPECT_EQ(host.doc.ToText(), placed);
 }
 
+TEST_F(PlacementTool_, ReplaceWaitingWhileItsElementGoesPlacesANewComponent) {
+    // Its element deleted: the session drops the target with it.
+    host.dialogs.AnswerEditValue(Value("R1", "10", "K"));
+    Place(kind::Resistor, {2, 3}, Hole{6, 3});
+    tool.StartKind(kind::Resistor, host.Named("R1"));
+    Click({2, 5});
+    DeleteSelection(host);
+    EXPECT_FALSE(host.Named("R1"));
+    EXPECT_FALSE(tool.ReplaceTarget());
+    EXPECT_TRUE(tool.AwaitingSecond());
+    host.dialogs.AnswerEditValue(Value("R1", "47", "R"));
+    Click({6, 5});
+    EXPECT_EQ(host.dialogs.CallsOf(Type::EditValue).back().valueSetup.caption, "New component");
+    EXPECT_STREQ(host.Named("R1").attribute("Value").value(), "47R");
+}
+
 TEST_F(PlacementTool_, ReplaceWaitingWhileTheDocumentIsReplacedPlacesANewComponent) {
     host.dialogs.AnswerEditValue(Value("R1", "10", "K"));
     Place(kind::Resistor, {2, 3}, Hole{6, 3});
     tool.StartKind(kind::Resistor, host.Named("R1"));
     Click({2, 5});
-    // Undo replaces the document under the waiting Replace.
+    // Undo replaces the document under the waiting Replace; nothing needs to
+    // tell the tool.
     host.Undo();
-    tool.DocumentReplaced();
     EXPECT_FALSE(tool.ReplaceTarget());
     EXPECT_TRUE(tool.AwaitingSecond());
     host.dialogs.AnswerEditValue(Value("R1", "22", "R"));

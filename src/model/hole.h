@@ -1,0 +1,12 @@
+#pragma once
+// A hole of the board lattice by its column and row.
+
+namespace sw {
+
+struct Hole {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const Hole&, const Hole&) = default;
+};
+
+}  // namespace sw
