@@ -110,6 +110,26 @@ void BM_RenderStressCold(benchmark::State& state) {
     }
 }
 
+// A repaint while a part is dragged: every repaint moves the first resistor of
+// the stress layout one hole right or back, so the document changes each time
+// and only the bands of rows the resistor leaves and reaches differ.
+void BM_RenderStressMovingPart(benchmark::State& state) {
+    LayoutDocument doc = Load(StressLayoutXml(), "stress layout");
+    pugi::xml_node part = doc.Root().child("Resistor");
+    const int x1 = part.attribute("X1").as_int(), x2 = part.attribute("X2").as_int();
+    QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
+    Canvas canvas(image);
+    PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    int step = 0;
+    for (auto _ : state) {
+        const int shift = ++step % 2;
+        part.attribute("X1").set_value(x1 + shift);
+        part.attribute("X2").set_value(x2 + shift);
+        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, RenderOptions{});
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
 void BM_RenderStressFrame(benchmark::State& state) {
     const LayoutDocument frame = FrameOf(Stress());
     RenderOnBoardImage(state, frame, RenderOptions{});
@@ -156,6 +176,7 @@ BENCHMARK_CAPTURE(BM_RenderExampleSelectedReveal, perfboard, "perfboard.swb")->U
 BENCHMARK(BM_RenderStress)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_RenderStressCold)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_RenderStressFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderStressMovingPart)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_RepaintStressZoomed)
     ->ArgName("percent")
     ->Arg(100)->Arg(25)->Arg(50)->Arg(75)->Arg(150)->Arg(200)->Arg(400)

@@ -17,7 +17,7 @@ set(SW_LAYERS
 # What each folder needs from outside the project.
 set(SW_LAYER_PACKAGES_model Qt6::Core pugixml::pugixml)
 set(SW_LAYER_PACKAGES_render Qt6::Gui Qt6::PrintSupport GIF::GIF JPEG::JPEG PkgConfig::IMAGEQUANT
-  PkgConfig::DEFLATE Threads::Threads)
+  PkgConfig::DEFLATE PkgConfig::XXHASH Threads::Threads)
 set(SW_LAYER_PACKAGES_analysis)
 set(SW_LAYER_PACKAGES_session)
 set(SW_LAYER_PACKAGES_edit Qt6::Gui)

@@ -4,6 +4,7 @@
 #include "model/text_bounds.h"
 #include "render/blend.h"
 #include "render/body_image_cache.h"
+#include "render/composite_memo.h"
 #include "render/images/component_images.h"
 #include "render/images/image_toolkit.h"
 #include "render/parallel_for.h"
@@ -271,7 +272,7 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
     return placed;
 }
 
-void DrawBodies(RenderContext& ctx, const std::vector<BodyElement>& elements) {
+void DrawBodies(RenderContext& ctx, const std::vector<BodyElement>& elements, CompositeMemo& memo) {
     struct Placed {
         BodyPlacement placement;
         unsigned key;
@@ -307,17 +308,36 @@ void DrawBodies(RenderContext& ctx, const std::vector<BodyElement>& elements) {
     const int opacity = EffectiveOpacity(kBodyOpacity, ctx.options.forImage, ctx.options.reveal);
     const int rows = std::max(target.canvasHeight, target.pickHeight);
     const int bands = placed.size() >= kBodiesWorthBands ? kCompositingBands : 1;
+    // Hashing and copying a band costs about what a few dozen bodies cost to
+    // composite, so only a crowded layer is remembered.
+    bool remembering = false;
+    if (bands > 1) {
+        std::vector<std::shared_ptr<const KeyedImage>> images;
+        images.reserve(placed.size());
+        for (const Placed& body : placed)
+            images.push_back(body.image);
+        remembering = memo.Begin(target, bands, opacity, std::move(images));
+    }
     ParallelFor(bands, [&](int band) {
         const int rowBegin = int((long long)rows * band / bands);
         const int rowEnd = int((long long)rows * (band + 1) / bands);
+        std::vector<BandBody> reaching;
         for (const Placed& body : placed) {
             const long long top = body.placement.top;
             if (top >= rowEnd || top + body.placement.height <= rowBegin)
                 continue;
-            BlendKeyedImageRows(target, int(body.placement.left), int(top), *body.image, body.key,
-                                opacity, rowBegin, rowEnd);
+            reaching.push_back({body.image.get(), int(body.placement.left), int(top), body.key});
         }
+        if (remembering && memo.Restore(band, rowBegin, rowEnd, reaching))
+            return;
+        for (const BandBody& body : reaching)
+            BlendKeyedImageRows(target, body.left, body.top, *body.image, body.identity, opacity,
+                                rowBegin, rowEnd);
+        if (remembering)
+            memo.Keep(band, rowBegin, rowEnd, reaching);
     });
+    if (bands > 1)
+        memo.End();
 }
 
 }  // namespace sw

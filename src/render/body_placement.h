@@ -12,6 +12,7 @@
 
 namespace sw {
 
+class CompositeMemo;
 struct RenderContext;
 
 // A body ready to be built: its image's top-left on the canvas and its size,
@@ -44,7 +45,8 @@ struct BodyElement {
 // not already hold it (the missing ones built on every core), and composited
 // at opacity 200 with its identity key, dimmed in reveal mode on screen only,
 // a later body over an earlier one (bands of rows shared among the cores).
-void DrawBodies(RenderContext& ctx, const std::vector<BodyElement>& elements);
+// `memo` keeps the composited bands of this layer for the next repaint.
+void DrawBodies(RenderContext& ctx, const std::vector<BodyElement>& elements, CompositeMemo& memo);
 
 // A trimmer's footprint from the offset of hole 2 to hole 1 (wiper): shape 1
 // diagonal neighbour, 2 or 4 two or four away and one across, 5 direct

@@ -1,5 +1,6 @@
 #include "model/kinds.h"
 #include "render/body_placement.h"
+#include "render/composite_memo.h"
 #include "render/layers.h"
 #include "render/render_context.h"
 
@@ -22,7 +23,7 @@ void DrawBodyLayer(RenderContext& ctx) {
         if (IsAnyKind(node, kBodyKinds))
             elements.push_back({node, key});
     });
-    DrawBodies(ctx, elements);
+    DrawBodies(ctx, elements, MemoOf(BodyLayerMemo::Body));
 }
 
 }  // namespace sw

@@ -1,5 +1,6 @@
 #include "model/kinds.h"
 #include "render/body_placement.h"
+#include "render/composite_memo.h"
 #include "render/layers.h"
 #include "render/render_context.h"
 
@@ -13,7 +14,7 @@ void DrawSwitchTubeLayer(RenderContext& ctx) {
         if (IsKind(node, kind::Switch) || IsKind(node, kind::TubeSocket))
             elements.push_back({node, key});
     });
-    DrawBodies(ctx, elements);
+    DrawBodies(ctx, elements, MemoOf(BodyLayerMemo::SwitchTube));
 }
 
 }  // namespace sw
