@@ -35,6 +35,53 @@ bool RowThenColumn(const Hole& p, const Hole& q) {
     return p.y != q.y ? p.y < q.y : p.x < q.x;
 }
 
+// The two directions a straight trace runs in: along a row (x changes) or
+// along a column (y changes).
+struct Run {
+    int Hole::*along;
+    int Hole::*across;
+};
+constexpr Run kRuns[] = {{&Hole::x, &Hole::y}, {&Hole::y, &Hole::x}};
+
+// The trace links made so far against their bound; past it the layout is too
+// large to follow.
+struct TraceBudget {
+    std::int64_t used = 0;
+    bool exceeded = false;
+    // Whether a run of `count` more links stays within the bound.
+    bool RoomFor(std::int64_t count) {
+        used += std::max<std::int64_t>(count, 0);
+        exceeded = exceeded || used > kMaxTraceLinks;
+        return !exceeded;
+    }
+};
+
+// A straight trace from `a` to `b` joins every pair of neighbouring holes it
+// runs over. Stretches running beside the board (both holes off it) join
+// nothing in between, so a damaged coordinate cannot make millions of links.
+void AddStraightTraceLinks(Hole a, Hole b, int width, int height, TraceBudget& budget,
+                           std::vector<RawLink>& raw) {
+    auto extent = [&](int Hole::*coordinate) { return coordinate == &Hole::x ? width : height; };
+    for (const Run& run : kRuns) {
+        if (a.*run.across != b.*run.across)
+            continue;
+        if (a.*run.across < 1 || a.*run.across > extent(run.across))
+            return;
+        const std::int64_t from = std::max<std::int64_t>(std::min(a.*run.along, b.*run.along), 0);
+        const std::int64_t to = std::min<std::int64_t>(
+            std::int64_t(std::max(a.*run.along, b.*run.along)) - 1, extent(run.along));
+        if (!budget.RoomFor(to - from + 1))
+            return;
+        for (std::int64_t v = from; v <= to; ++v) {
+            Hole p = a, q = a;
+            p.*run.along = int(v);
+            q.*run.along = int(v + 1);
+            raw.push_back({p, q, {}, false});
+        }
+        return;
+    }
+}
+
 }  // namespace
 
 std::optional<std::int64_t> Connections::IdOf(Hole hole) const {
@@ -105,14 +152,7 @@ Connections BuildConnections(const LayoutDocument& doc) {
     };
 
     std::vector<RawLink> raw;
-    std::int64_t traceLinks = 0;
-    // Whether a run of `count` more inner trace links stays within the bound.
-    auto roomFor = [&](std::int64_t count) {
-        traceLinks += std::max<std::int64_t>(count, 0);
-        if (traceLinks > kMaxTraceLinks)
-            c.m_tooLarge = true;
-        return !c.m_tooLarge;
-    };
+    TraceBudget budget;
     doc.ForEachComponent([&](pugi::xml_node e, unsigned) {
         if (IsKind(e, kind::CutTrack)) {
             const std::optional<Hole> h = ReadHole(e, "X1", "Y1");
@@ -130,31 +170,10 @@ Connections BuildConnections(const LayoutDocument& doc) {
         // A trace joins its ends but names nothing (and clears an earlier name
         // on the same pair).
         raw.push_back({*a, *b, trace ? pugi::xml_node() : e, true});
-        if (!trace)
-            return;
-        // A straight trace joins every pair of neighbouring holes it runs over.
-        // Stretches running beside the board (both holes off it) join nothing
-        // in between, so a damaged coordinate cannot make millions of links.
-        if (a->y == b->y) {
-            if (a->y < 1 || a->y > c.m_height)
-                return;
-            const std::int64_t from = std::max<std::int64_t>(std::min(a->x, b->x), 0);
-            const std::int64_t to = std::min<std::int64_t>(std::int64_t(std::max(a->x, b->x)) - 1, c.m_width);
-            if (!roomFor(to - from + 1))
-                return;
-            for (std::int64_t x = from; x <= to; ++x)
-                raw.push_back({{int(x), a->y}, {int(x + 1), a->y}, {}, false});
-        } else if (a->x == b->x) {
-            if (a->x < 1 || a->x > c.m_width)
-                return;
-            const std::int64_t from = std::max<std::int64_t>(std::min(a->y, b->y), 0);
-            const std::int64_t to = std::min<std::int64_t>(std::int64_t(std::max(a->y, b->y)) - 1, c.m_height);
-            if (!roomFor(to - from + 1))
-                return;
-            for (std::int64_t y = from; y <= to; ++y)
-                raw.push_back({{a->x, int(y)}, {a->x, int(y + 1)}, {}, false});
-        }
+        if (trace && !budget.exceeded)
+            AddStraightTraceLinks(*a, *b, int(c.m_width), int(c.m_height), budget, raw);
     });
+    c.m_tooLarge = budget.exceeded;
     std::sort(c.m_cuts.begin(), c.m_cuts.end());
     c.m_cuts.erase(std::unique(c.m_cuts.begin(), c.m_cuts.end()), c.m_cuts.end());
 

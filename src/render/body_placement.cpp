@@ -175,98 +175,169 @@ TrimmerShape TrimmerShapeOf(long long x1, long long y1, long long x2, long long 
     return {0, 0};
 }
 
+namespace {
+
+// What every placer reads of an element: its holes, their pixels and its name.
+struct BodyGeometry {
+    const RenderContext& ctx;
+    pugi::xml_node node;
+    int x1, y1, x2, y2;
+    Pixel p1, p2;
+    QString name;
+    bool row;     // both holes on one row
+    bool column;  // both holes in one column (and not on one row)
+};
+
+using SpanImageMaker = QImage (*)(int, int, int, int, const QString&);
+
+// Bodies sized by their hole span, top-left at the span's corner.
+template <SpanImageMaker Make>
+std::optional<BodyPlacement> PlaceSpanned(const BodyGeometry& g) {
+    const int x1 = g.x1, y1 = g.y1, x2 = g.x2, y2 = g.y2;
+    const QString name = g.name;
+    return PlaceSpan(g.p1, g.p2, SpanImageSize(x1, y1, x2, y2),
+                     [=] { return Make(x1, y1, x2, y2, name); }, SpanKey(g.node, x1, y1, x2, y2, name));
+}
+
+std::optional<BodyPlacement> PlaceLineIc(const BodyGeometry& g) {
+    const int x1 = g.x1, y1 = g.y1, x2 = g.x2, y2 = g.y2;
+    const QString name = g.name;
+    // The 20-pixel body is centred across the line of pins.
+    const ImageSize size = LineICImageSize(x1, y1, x2, y2);
+    Pixel q1 = g.p1, q2 = g.p2;
+    if (x1 == x2) {
+        q1.x -= (size.width - 20) / 2;
+        q2.x -= (size.width - 20) / 2;
+    } else {
+        q1.y -= (size.height - 20) / 2;
+        q2.y -= (size.height - 20) / 2;
+    }
+    return PlaceSpan(q1, q2, size, [=] { return MakeLineICImage(x1, y1, x2, y2, name); },
+                     SpanKey(g.node, x1, y1, x2, y2, name));
+}
+
+std::optional<BodyPlacement> PlaceTube(const BodyGeometry& g) {
+    if (!g.row && !g.column)
+        return std::nullopt;
+    const double angle =
+        g.row ? (g.p1.x < g.p2.x ? -kPi / 2 : kPi / 2) : (g.p1.y > g.p2.y ? kPi : 0.0);
+    const QString name = g.name;
+    const QString type = TextAttr(g.node, "Type");
+    return Place(g.p1.x - 85, g.p1.y - 85, kTubeImageSize, kTubeImageSize,
+                 [=] { return MakeTubeImage(name, type, angle); },
+                 BodyKey("Tube").Add(name).Add(type).Add(angle).Take());
+}
+
+std::optional<BodyPlacement> PlaceTrimmer(const BodyGeometry& g) {
+    const TrimmerShape t = TrimmerShapeOf(g.x1, g.y1, g.x2, g.y2);
+    const Pixel topLeft = TrimmerTopLeft(g.ctx, g.x1, g.y1, g.x2, g.y2, t);
+    const bool pinDots = g.ctx.type != QLatin1String("PCB");
+    const QString name = g.name;
+    return Place(topLeft.x, topLeft.y, kTrimmerImageSize, kTrimmerImageSize,
+                 [=] { return MakeTrimmerImage(name, t.shape, t.angle, pinDots); },
+                 BodyKey("Trimmer").Add(name).Add((long long)t.shape).Add(t.angle).Add(pinDots).Take());
+}
+
+// Transistors and potentiometers lie along a row or a column (nothing else is
+// drawn), turned to face from the first hole to the second.
+struct AlongLine {
+    double angle;
+    long long minX, minY;  // the top-left of the two holes' pixels
+};
+std::optional<AlongLine> AlongRowOrColumn(const BodyGeometry& g) {
+    if (!g.row && !g.column)
+        return std::nullopt;
+    return AlongLine{g.row ? (g.p1.x < g.p2.x ? kPi : 0.0) : (g.p1.y < g.p2.y ? kPi / 2 + kPi : kPi / 2),
+                     std::min(g.p1.x, g.p2.x), std::min(g.p1.y, g.p2.y)};
+}
+
+std::optional<BodyPlacement> PlaceTransistor(const BodyGeometry& g) {
+    const std::optional<AlongLine> line = AlongRowOrColumn(g);
+    if (!line)
+        return std::nullopt;
+    const auto [angle, minX, minY] = *line;
+    const QString name = g.name;
+    return Place(g.row ? minX - 7 : minX - 27, g.row ? minY - 27 : minY - 7, kTransistorImageSize,
+                 kTransistorImageSize, [=] { return MakeTransistorImage(name, angle); },
+                 BodyKey("Transistor").Add(name).Add(angle).Take());
+}
+
+std::optional<BodyPlacement> PlacePot(const BodyGeometry& g) {
+    const std::optional<AlongLine> line = AlongRowOrColumn(g);
+    if (!line)
+        return std::nullopt;
+    const auto [angle, minX, minY] = *line;
+    const QString name = g.name;
+    long long left = 0, top = 0;
+    if (g.row) {
+        const int a = g.p1.x < g.p2.x ? 1 : 0;
+        left = minX - 21 - 40 * a;
+        top = minY - 10 - 102 * a;
+    } else {
+        const int b = g.p1.y > g.p2.y ? 1 : 0;
+        const int c = g.p1.y < g.p2.y ? 1 : 0;
+        left = minX - 10 - 102 * b;
+        top = minY - 20 - 40 * c;
+    }
+    return Place(left, top, kPotImageSize, kPotImageSize, [=] { return MakePotImage(name, angle); },
+                 BodyKey("Pot").Add(name).Add(angle).Take());
+}
+
+std::optional<BodyPlacement> PlaceJack(const BodyGeometry& g) {
+    // Jacks in the right half of the board face the other way.
+    const bool mirrored = g.x1 >= g.ctx.boardWidth / 2;
+    const double angle = mirrored ? kPi : 0.0;
+    const bool stereo = TextAttr(g.node, "Type") == QLatin1String("Stereo");
+    const QString name = g.name;
+    return Place(g.p1.x - 25 - (mirrored ? 67 : 0), g.p1.y - 18, kJackImageSize, kJackImageSize,
+                 [=] { return MakeJackImage(name, stereo, angle); },
+                 BodyKey("Jack").Add(name).Add(stereo).Add(angle).Take());
+}
+
+std::optional<BodyPlacement> PlaceTwoLeadBody(const BodyGeometry& g) {
+    return PlaceTwoLead(g.node, g.p1, g.p2);
+}
+
+using Placer = std::optional<BodyPlacement> (*)(const BodyGeometry&);
+
+// The placer of each kind with a body of its own; the other kinds with a
+// body are two-lead bodies.
+struct KindPlacer {
+    kind::Index kind;
+    Placer place;
+};
+constexpr KindPlacer kPlacers[] = {
+    {kind::DilIc, PlaceSpanned<MakeICImage>},
+    {kind::Relay, PlaceSpanned<MakeRelayImage>},
+    {kind::Transformer, PlaceSpanned<MakeTransformerImage>},
+    {kind::Switch, PlaceSpanned<MakeSwitchImage>},
+    {kind::SilIc, PlaceLineIc},
+    {kind::TubeSocket, PlaceTube},
+    {kind::Trimmer, PlaceTrimmer},
+    {kind::Transistor, PlaceTransistor},
+    {kind::Potentiometer, PlacePot},
+    {kind::AudioJack, PlaceJack},
+};
+
+Placer PlacerOf(pugi::xml_node node) {
+    for (const KindPlacer& placer : kPlacers)
+        if (IsKind(node, placer.kind))
+            return placer.place;
+    return PlaceTwoLeadBody;
+}
+
+}  // namespace
+
 std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node node) {
     const int x1 = IntAttr(node, "X1");
     const int y1 = IntAttr(node, "Y1");
     const int x2 = IntAttr(node, "X2");
     const int y2 = IntAttr(node, "Y2");
-    const Pixel p1 = HolePixel(ctx, x1, y1);
-    const Pixel p2 = HolePixel(ctx, x2, y2);
-    const QString name = DrawnTextAttr(node, "Name");
     const bool row = y1 == y2;
-    const bool column = !row && x1 == x2;
-
-    std::optional<BodyPlacement> placed;
-    if (IsKind(node, kind::DilIc)) {
-        placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
-                           [=] { return MakeICImage(x1, y1, x2, y2, name); },
-                           SpanKey(node, x1, y1, x2, y2, name));
-    } else if (IsKind(node, kind::Relay)) {
-        placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
-                           [=] { return MakeRelayImage(x1, y1, x2, y2, name); },
-                           SpanKey(node, x1, y1, x2, y2, name));
-    } else if (IsKind(node, kind::Transformer)) {
-        placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
-                           [=] { return MakeTransformerImage(x1, y1, x2, y2, name); },
-                           SpanKey(node, x1, y1, x2, y2, name));
-    } else if (IsKind(node, kind::Switch)) {
-        placed = PlaceSpan(p1, p2, SpanImageSize(x1, y1, x2, y2),
-                           [=] { return MakeSwitchImage(x1, y1, x2, y2, name); },
-                           SpanKey(node, x1, y1, x2, y2, name));
-    } else if (IsKind(node, kind::SilIc)) {
-        // The 20-pixel body is centred across the line of pins.
-        const ImageSize size = LineICImageSize(x1, y1, x2, y2);
-        Pixel q1 = p1, q2 = p2;
-        if (x1 == x2) {
-            q1.x -= (size.width - 20) / 2;
-            q2.x -= (size.width - 20) / 2;
-        } else {
-            q1.y -= (size.height - 20) / 2;
-            q2.y -= (size.height - 20) / 2;
-        }
-        placed = PlaceSpan(q1, q2, size, [=] { return MakeLineICImage(x1, y1, x2, y2, name); },
-                           SpanKey(node, x1, y1, x2, y2, name));
-    } else if (IsKind(node, kind::TubeSocket)) {
-        if (!row && !column)
-            return std::nullopt;
-        const double angle = row ? (p1.x < p2.x ? -kPi / 2 : kPi / 2) : (p1.y > p2.y ? kPi : 0.0);
-        const QString type = TextAttr(node, "Type");
-        placed = Place(p1.x - 85, p1.y - 85, kTubeImageSize, kTubeImageSize,
-                       [=] { return MakeTubeImage(name, type, angle); },
-                       BodyKey("Tube").Add(name).Add(type).Add(angle).Take());
-    } else if (IsKind(node, kind::Trimmer)) {
-        const TrimmerShape t = TrimmerShapeOf(x1, y1, x2, y2);
-        const Pixel topLeft = TrimmerTopLeft(ctx, x1, y1, x2, y2, t);
-        const bool pinDots = ctx.type != QLatin1String("PCB");
-        placed = Place(topLeft.x, topLeft.y, kTrimmerImageSize, kTrimmerImageSize,
-                       [=] { return MakeTrimmerImage(name, t.shape, t.angle, pinDots); },
-                       BodyKey("Trimmer").Add(name).Add((long long)t.shape).Add(t.angle)
-                           .Add(pinDots).Take());
-    } else if (IsKind(node, kind::Transistor) || IsKind(node, kind::Potentiometer)) {
-        if (!row && !column)
-            return std::nullopt;
-        const double angle =
-            row ? (p1.x < p2.x ? kPi : 0.0) : (p1.y < p2.y ? kPi / 2 + kPi : kPi / 2);
-        const long long minX = std::min(p1.x, p2.x);
-        const long long minY = std::min(p1.y, p2.y);
-        if (IsKind(node, kind::Transistor)) {
-            placed = Place(row ? minX - 7 : minX - 27, row ? minY - 27 : minY - 7,
-                           kTransistorImageSize, kTransistorImageSize,
-                           [=] { return MakeTransistorImage(name, angle); },
-                           BodyKey("Transistor").Add(name).Add(angle).Take());
-        } else if (row) {
-            const int a = p1.x < p2.x ? 1 : 0;
-            placed = Place(minX - 21 - 40 * a, minY - 10 - 102 * a, kPotImageSize, kPotImageSize,
-                           [=] { return MakePotImage(name, angle); },
-                           BodyKey("Pot").Add(name).Add(angle).Take());
-        } else {
-            const int b = p1.y > p2.y ? 1 : 0;
-            const int c = p1.y < p2.y ? 1 : 0;
-            placed = Place(minX - 10 - 102 * b, minY - 20 - 40 * c, kPotImageSize, kPotImageSize,
-                           [=] { return MakePotImage(name, angle); },
-                           BodyKey("Pot").Add(name).Add(angle).Take());
-        }
-    } else if (IsKind(node, kind::AudioJack)) {
-        // Jacks in the right half of the board face the other way.
-        const bool mirrored = x1 >= ctx.boardWidth / 2;
-        const double angle = mirrored ? kPi : 0.0;
-        const bool stereo = TextAttr(node, "Type") == QLatin1String("Stereo");
-        placed = Place(p1.x - 25 - (mirrored ? 67 : 0), p1.y - 18, kJackImageSize, kJackImageSize,
-                       [=] { return MakeJackImage(name, stereo, angle); },
-                       BodyKey("Jack").Add(name).Add(stereo).Add(angle).Take());
-    } else {
-        placed = PlaceTwoLead(node, p1, p2);
-    }
+    const BodyGeometry geometry{ctx, node, x1, y1, x2, y2, HolePixel(ctx, x1, y1),
+                                HolePixel(ctx, x2, y2), DrawnTextAttr(node, "Name"), row,
+                                !row && x1 == x2};
+    const std::optional<BodyPlacement> placed = PlacerOf(node)(geometry);
     if (placed && (placed->width > kMaxImageSide || placed->height > kMaxImageSide))
         return std::nullopt;
     return placed;
