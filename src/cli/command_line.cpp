@@ -1,4 +1,5 @@
 #include "cli/command_line.h"
+#include "cli/process_heap.h"
 
 #include "cli/commands.h"
 #include "model/atomic_file.h"
@@ -84,8 +85,10 @@ int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) 
         return kExitOk;
     }
     for (const Command& c : Commands())
-        if (first == QLatin1String(c.name))
+        if (first == QLatin1String(c.name)) {
+            PrepareHeapForPictures();
             return c.run(args.mid(1), out, err);
+        }
     if (first.startsWith(QLatin1String("-"))) {
         err << "stripwright: unknown command or option \"" << Excerpt(first) << "\" (see stripwright --help)\n";
         return kExitBadInput;
