@@ -1,8 +1,10 @@
 #pragma once
 // A dialog seam for benchmarks: every question answered yes, every value
-// dialog with OK and its proposed name, the Open dialog with `openFile`.
+// dialog with OK and its proposed name, the Open dialog with `openFile`; and the
+// options of a main window that uses it.
 
 #include "edit/dialog_service.h"
+#include "ui/main_form.h"
 
 #include <optional>
 
@@ -31,5 +33,16 @@ public:
         return std::nullopt;
     }
 };
+
+// A main window answered by `dialogs`, with nothing registered, the symbol font
+// taken as installed and a fixed banner.
+inline MainFormOptions BenchFormOptions(DialogService& dialogs) {
+    MainFormOptions options;
+    options.dialogs = &dialogs;
+    options.registerFileType = false;
+    options.hasWingdings = [] { return true; };
+    options.bannerSeed = 1;
+    return options;
+}
 
 }  // namespace sw

@@ -1,11 +1,12 @@
 // The document operations every edit pays for, on the fixed-seed stress layout
-// (2000 components): taking and restoring the undo snapshot, and the next free
-// name that every placement asks for.
+// (2000 components): keeping a step of the undo history (the text of the
+// whole layout, deflated), loading a step's text back, and the next free name
+// that every placement asks for.
 
 #include "stress_layout.h"
 
 #include "model/layout_document.h"
-#include "model/undo_snapshot.h"
+#include "model/undo_history.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -24,23 +25,24 @@ LayoutDocument StressLoaded() {
     return doc;
 }
 
+// Steady state: past 200 steps each new one lets the oldest go.
 void BM_UndoTake(benchmark::State& state) {
     const LayoutDocument doc = StressLoaded();
-    UndoSnapshot undo;
-    for (auto _ : state) {
-        undo.Take(doc);
-        benchmark::DoNotOptimize(undo.Text().data());
-    }
-    state.counters["bytes"] = double(undo.Text().size());
+    UndoHistory history;
+    UndoHistory::Tag tag = 0;
+    for (auto _ : state)
+        history.Take(doc, ++tag);
+    state.counters["step_bytes"] = double(history.Bytes()) / double(history.UndoSteps());
 }
 BENCHMARK(BM_UndoTake)->Unit(benchmark::kMillisecond);
 
+// A step's text read and checked into the document, as Undo and Redo (and
+// Open) do it.
 void BM_UndoRestore(benchmark::State& state) {
     LayoutDocument doc = StressLoaded();
-    UndoSnapshot undo;
-    undo.Take(doc);
+    const std::string text = doc.ToText();
     for (auto _ : state) {
-        const LoadResult r = undo.Restore(doc);
+        const LoadResult r = doc.LoadText(text);
         benchmark::DoNotOptimize(r.ok);
     }
 }

@@ -18,29 +18,12 @@
 #include "ui/explorer.h"
 #include "ui/main_form.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 #include <ctime>
 #include <cstdlib>
 
 namespace sw {
 namespace {
-
-// The stress layout as a file in a folder that lives as long as the benchmarks.
-const QString& StressLayoutFile() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("stress.swb"));
-        QFile out(file);
-        const std::string text = StressLayoutXml();
-        if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), qint64(text.size())) != qint64(text.size()))
-            std::abort();
-        return file;
-    }();
-    return path;
-}
 
 void EmptyRenderCaches() {
     ClearBodyImageCache();
@@ -50,12 +33,7 @@ void EmptyRenderCaches() {
 void BM_OpenStressLayout(benchmark::State& state) {
     AcceptingDialogs dialogs;
     dialogs.openFile = StressLayoutFile();
-    MainFormOptions options;
-    options.dialogs = &dialogs;
-    options.registerFileType = false;
-    options.hasWingdings = [] { return true; };
-    options.bannerSeed = 1;
-    TMainForm form(options);
+    TMainForm form(BenchFormOptions(dialogs));
     for (auto _ : state) {
         state.PauseTiming();
         EmptyRenderCaches();

@@ -2,7 +2,11 @@
 
 #include "model/layout_document.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 #include <map>
 #include <string>
@@ -233,6 +237,19 @@ std::string StressLayoutXml(const StressLayoutOptions& options) {
     LayoutDocument doc;
     FillStressLayout(doc, options);
     return doc.ToText();
+}
+
+const QString& StressLayoutFile() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = dir.filePath(QStringLiteral("stress.swb"));
+        QFile out(file);
+        const std::string text = StressLayoutXml();
+        if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), qint64(text.size())) != qint64(text.size()))
+            std::abort();
+        return file;
+    }();
+    return path;
 }
 
 }  // namespace sw

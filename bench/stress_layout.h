@@ -5,6 +5,7 @@
 // the board, as moved components may. The same options always give the same
 // layout, byte for byte, on every machine.
 
+#include <QString>
 #include <cstdint>
 #include <string>
 
@@ -24,5 +25,8 @@ struct StressLayoutOptions {
 void FillStressLayout(LayoutDocument& doc, const StressLayoutOptions& options = {});
 // The same layout as the text of a layout file.
 std::string StressLayoutXml(const StressLayoutOptions& options = {});
+// The default stress layout written as a file, in a folder that lives as long
+// as the program.
+const QString& StressLayoutFile();
 
 }  // namespace sw

@@ -16,11 +16,24 @@ void EditorSession::SetFileName(const QString& path) {
     Tell(SessionChange::FileName);
 }
 
-void EditorSession::SetModified(bool modified) {
+void EditorSession::SetModifiedFlag(bool modified) {
     if (m_modified == modified)
         return;
     m_modified = modified;
     Tell(SessionChange::Modified);
+}
+
+void EditorSession::SetModified(bool modified) {
+    if (!modified)
+        m_savedState = m_state;
+    else if (m_state == m_savedState)
+        m_state = ++m_lastTag;  // changed without a snapshot: no longer the saved state
+    SetModifiedFlag(modified);
+}
+
+void EditorSession::TakeSnapshot() {
+    m_history.Take(m_doc, m_state);
+    m_state = ++m_lastTag;
 }
 
 WriteResult EditorSession::SaveTo(const QString& path) {
@@ -120,10 +133,14 @@ void EditorSession::RenameComponent(pugi::xml_node element, const QString& name)
     Tell(SessionChange::Components);
 }
 
-LoadResult EditorSession::Undo() {
-    const LoadResult result = m_undo.Restore(m_doc);
-    m_undo.Clear();
+LoadResult EditorSession::Step(LoadResult (UndoHistory::*step)(LayoutDocument&, UndoHistory::Tag&)) {
+    const LoadResult result = (m_history.*step)(m_doc, m_state);
+    if (result.ok)
+        SetModifiedFlag(m_state != m_savedState);
     return result;
 }
+
+LoadResult EditorSession::Undo() { return Step(&UndoHistory::Undo); }
+LoadResult EditorSession::Redo() { return Step(&UndoHistory::Redo); }
 
 }  // namespace sw

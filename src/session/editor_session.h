@@ -1,12 +1,12 @@
 #pragma once
 // The editor session: the open layout and what lives beside it, without a
 // widget. It owns the document, the file it came from, the modified flag, the
-// selection and the undo history (one level), and tells its views what
-// changed. The main window, the explorer and the board are views of it; the
-// tests drive it directly.
+// selection and the undo history, and tells its views what changed. The main
+// window, the explorer and the board are views of it; the tests drive it
+// directly.
 
 #include "model/layout_document.h"
-#include "model/undo_snapshot.h"
+#include "model/undo_history.h"
 #include "model/write_result.h"
 #include "session/placement_state.h"
 #include "session/selection_state.h"
@@ -38,7 +38,10 @@ public:
     const QString& FileName() const { return m_fileName; }
     void SetFileName(const QString& path);
 
-    // Whether the layout has changes that are not saved.
+    // Whether the layout has changes that are not saved. Setting it says that
+    // the document now differs from the saved file (true) or is what the file
+    // holds (false); Undo and Redo set it themselves, clear exactly when they
+    // come back to the state last saved.
     bool Modified() const { return m_modified; }
     void SetModified(bool modified);
 
@@ -78,27 +81,40 @@ public:
     // them anew.
     void ComponentsChanged() { Tell(SessionChange::Components); }
 
-    // ---- undo ------------------------------------------------------------------
-    // Keeps the document as it is now as the state Undo returns to.
-    void TakeSnapshot() { m_undo.Take(m_doc); }
-    bool CanUndo() const { return m_undo.CanUndo(); }
-    // Forgets the snapshot (a new or opened layout has nothing to undo).
-    void ClearUndo() { m_undo.Clear(); }
-    // Returns the document to the snapshot and forgets it. With nothing to undo
-    // or a snapshot that does not parse, the document stays and the result says why.
+    // ---- undo and redo ---------------------------------------------------------
+    // Keeps the document as it is now as the state Undo returns to; called by
+    // each editing command once it has decided to act, before its first change.
+    // It ends what Redo could replay.
+    void TakeSnapshot();
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    // Forgets the history (a new or opened layout has nothing to undo or redo).
+    void ClearUndo() { m_history.Clear(); }
+    // Returns the document to the state before the last change undone so far;
+    // Redo replays the last change undone. With nothing to undo ("Can not
+    // undo!") or redo ("Can not redo!") the document stays and the result says why.
     LoadResult Undo();
+    LoadResult Redo();
+    const UndoHistory& History() const { return m_history; }
 
 private:
     void Tell(SessionChange change);
+    void SetModifiedFlag(bool modified);
+    LoadResult Step(LoadResult (UndoHistory::*step)(LayoutDocument&, UndoHistory::Tag&));
 
     LayoutDocument m_doc;
     QString m_fileName;
     bool m_modified = false;
-    UndoSnapshot m_undo;
+    UndoHistory m_history;
     SelectionState m_selection;
     unsigned m_selectionGeneration = 0;  // the document's generation it belongs to
     PlacementState m_placement;
     unsigned m_placementGeneration = 0;  // the generation of its Replace target
+    // Each state of the document that the history can return to has a tag; the
+    // saved state's tag tells whether Undo or Redo came back to the file.
+    UndoHistory::Tag m_state = 0;
+    UndoHistory::Tag m_savedState = 0;
+    UndoHistory::Tag m_lastTag = 0;
     std::vector<Observer> m_observers;
 };
 

@@ -7,7 +7,7 @@
 // The window is split by concern: main_form.cpp (start-up and shutdown),
 // main_form_compose.cpp (the controls), main_form_menus.cpp (menus, Quick Tasks,
 // toolbox), main_form_project.cpp (New, Open, Save, Save As, Board Properties,
-// Undo, the close question), main_form_view.cpp (painting, resizing, centring,
+// Undo, Redo, the close question), main_form_view.cpp (painting, resizing, centring,
 // board type, banner, slide labels).
 //
 // Commands that other parts of the program provide are offered from the start
@@ -52,7 +52,7 @@ enum class Command {
     LayoutsOnline, SubmitLayout, CheckForUpdate, Forum, ResistorCalculator, About, Donate,
     RotateLeft, MoveUp, MoveLeft, MoveDown, MoveRight,
     Replace, ChangeValue, ChangeExtra, ChangeShape, Rename, Delete,
-    ZoomIn, ZoomOut, ActualSize, FitBoard,
+    ZoomIn, ZoomOut, ActualSize, FitBoard, Redo,
 };
 
 struct MainFormOptions {
@@ -98,9 +98,10 @@ public:
     // The save dialog's proposed file name (the file last chosen in the open dialog).
     const QString& ProposedFileName() const { return m_proposedFileName; }
 
-    // ---- undo snapshot -------------------------------------------------------
+    // ---- undo history ----------------------------------------------------------
     void TakeSnapshot() { m_session.TakeSnapshot(); }
     bool CanUndo() const { return m_session.CanUndo(); }
+    bool CanRedo() const { return m_session.CanRedo(); }
 
     // ---- commands ------------------------------------------------------------
     void NewProject();
@@ -109,6 +110,7 @@ public:
     void SaveProjectAs();
     void EditBoardProperties();
     void UndoLastChange();
+    void RedoLastUndone();
     // The unsaved-changes question, when the modified flag is set; true: go on.
     bool AskDiscardChanges();
     // The close question; true lets the window close.
@@ -215,6 +217,8 @@ private:
     bool WriteLayout(const QString& path);
     // After the document was replaced: explorer, board type, view.
     void AdoptNewDocument();
+    // Undo or Redo: the session's step, then the explorer and the board.
+    void StepHistory(bool redo);
     // main_form_view.cpp
     // Applies `change` to the zoom, keeping the board point under the viewport
     // position `anchor` where it is, and shows the new zoom.

@@ -69,6 +69,8 @@ void TMainForm::BuildMenus() {
     add(ProjectMenu, Command::Exit, QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
 
     add(EditMenu, Command::Undo, QStringLiteral("&Undo"), QKeySequence::Undo);
+    add(EditMenu, Command::Redo, QStringLiteral("&Redo"), QKeySequence(QStringLiteral("Ctrl+Y")))
+        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     add(EditMenu, Command::BoardProperties, QStringLiteral("Board Properties"));
     add(EditMenu, Command::SelectAll, QStringLiteral("Select All"));
     EditMenu->addSeparator();
@@ -192,6 +194,7 @@ void TMainForm::ConnectOwnCommands() {
     ConnectCommand(Command::SaveProjectAs, [this] { SaveProjectAs(); });
     ConnectCommand(Command::BoardProperties, [this] { EditBoardProperties(); });
     ConnectCommand(Command::Undo, [this] { UndoLastChange(); });
+    ConnectCommand(Command::Redo, [this] { RedoLastUndone(); });
     ConnectCommand(Command::Exit, [this] { close(); });
     ConnectCommand(Command::ZoomIn, [this] { ZoomIn(); });
     ConnectCommand(Command::ZoomOut, [this] { ZoomOut(); });

@@ -1,4 +1,4 @@
-// Project commands: New, Open, Save, Save As, Board Properties, Undo and the
+// Project commands: New, Open, Save, Save As, Board Properties, Undo, Redo and the
 // question asked before unsaved changes are discarded.
 
 #include "ui/main_form.h"
@@ -141,21 +141,23 @@ void TMainForm::EditBoardProperties() {
     ApplyBoardType();
 }
 
-void TMainForm::UndoLastChange() {
-    if (!m_session.CanUndo()) {
-        m_dialogs->ShowInformation(QStringLiteral("Can not undo!"));
+void TMainForm::StepHistory(bool redo) {
+    if (!(redo ? m_session.CanRedo() : m_session.CanUndo())) {
+        m_dialogs->ShowInformation(redo ? QStringLiteral("Can not redo!") : QStringLiteral("Can not undo!"));
         return;
     }
     // The entries hold elements of the document being replaced.
     List->clear();
-    const LoadResult result = m_session.Undo();
+    const LoadResult result = redo ? m_session.Redo() : m_session.Undo();
     if (!result.ok)
         m_dialogs->ShowError(result.message);
-    // The layout is not the saved one any more.
-    m_session.SetModified(true);
+    // The session says whether this is the saved state.
     List->Rebuild();
     FormPaint();
 }
+
+void TMainForm::UndoLastChange() { StepHistory(false); }
+void TMainForm::RedoLastUndone() { StepHistory(true); }
 
 bool TMainForm::FormCloseQuery() { return AskDiscardChanges(); }
 

@@ -363,28 +363,68 @@ TEST_F(MainFormTest, BoardPropertiesKeepsAnUnknownTypeConfirmedAsShown) {
 
 // ---- Undo ------------------------------------------------------------------------
 
-TEST_F(MainFormTest, UndoRestoresTheSnapshotOnceAndCountsAsAChange) {
+TEST_F(MainFormTest, UndoThreeRedoTwoThroughTheEditMenuWithTheModifiedFlagRight) {
     const QString path = Write(QStringLiteral("small.swb"), kSmall);
     Start({path});
-    const QString before = RootText();
-    form->TakeSnapshot();
-    // Rename R1 in the explorer, then undo it.
-    QTreeWidgetItem* r1 = form->List->CategoryItem(FindKind("Resistor")->index)->child(0);
-    form->List->ListEdited(r1, QStringLiteral("R5"));
-    EXPECT_NE(RootText(), before);
-    EXPECT_TRUE(form->Modified());  // a new name is an unsaved change
-    form->SetModified(false);
-
-    form->UndoLastChange();
-    EXPECT_EQ(RootText(), before);
-    EXPECT_EQ(form->List->CategoryItem(FindKind("Resistor")->index)->child(0)->text(0),
-              QStringLiteral("R1"));
-    EXPECT_TRUE(form->Modified());
+    auto resistor = [this] {
+        return form->List->CategoryItem(FindKind("Resistor")->index)->child(0)->text(0);
+    };
+    // Three renames in the explorer, each an undo step.
+    for (const char* name : {"R2", "R3", "R4"})
+        form->List->ListEdited(form->List->CategoryItem(FindKind("Resistor")->index)->child(0),
+                               QLatin1String(name));
+    ASSERT_EQ(resistor(), "R4");
+    QAction* undo = form->ActionsOf(Command::Undo).first();
+    QAction* redo = form->ActionsOf(Command::Redo).first();
+    EXPECT_EQ(redo->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
+                                                      QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+    struct Step { QAction* action; const char* name; bool modified; };
+    const Step steps[] = {{undo, "R3", true},  {undo, "R2", true}, {undo, "R1", false},
+                          {redo, "R2", true},  {redo, "R3", true}};
+    for (const Step& step : steps) {
+        step.action->trigger();
+        EXPECT_EQ(resistor(), step.name);
+        EXPECT_EQ(form->Modified(), step.modified) << step.name;
+        EXPECT_EQ(form->Document().Root().child("Resistor").attribute("Name").as_string(),
+                  std::string(step.name));
+    }
     EXPECT_EQ(form->FileName(), path);
+    EXPECT_TRUE(Messages().empty());
 
+    // Saved at R3: undo leaves the file's state, redo comes back to it.
+    form->SaveProject();
+    undo->trigger();
+    EXPECT_TRUE(form->Modified());
+    redo->trigger();
+    EXPECT_FALSE(form->Modified());
+    redo->trigger();
+    EXPECT_EQ(resistor(), "R4");
     dialogs.AnswerMessage(MessageAnswer::Ok);
-    form->UndoLastChange();
-    EXPECT_EQ(Messages(), std::vector<QString>{QStringLiteral("Can not undo!")});
+    redo->trigger();
+    EXPECT_EQ(Messages(), std::vector<QString>{QStringLiteral("Can not redo!")});
+    EXPECT_EQ(dialogs.CallsOf(Type::Message)[0].kind, MessageKind::Information);
+
+    // A new change ends the redo steps.
+    undo->trigger();
+    form->List->ListEdited(form->List->CategoryItem(FindKind("Resistor")->index)->child(0),
+                           QStringLiteral("R9"));
+    EXPECT_FALSE(form->CanRedo());
+
+    // A failed Open keeps the history; a successful one clears it.
+    const QString damaged = Write(QStringLiteral("damaged.swb"), "<Layout Width=\"x\"");
+    Touch();
+    dialogs.AnswerMessage(MessageAnswer::Yes);  // discard the changes
+    dialogs.AnswerMessage(MessageAnswer::Ok);   // the file is damaged
+    Open(damaged);
+    EXPECT_TRUE(form->CanUndo());
+    EXPECT_EQ(resistor(), "R9");
+    dialogs.AnswerMessage(MessageAnswer::Yes);
+    Open(path);
+    EXPECT_FALSE(form->CanUndo());
+    EXPECT_FALSE(form->CanRedo());
+    dialogs.AnswerMessage(MessageAnswer::Ok);
+    undo->trigger();
+    EXPECT_EQ(Messages().back(), QStringLiteral("Can not undo!"));
 }
 
 // ---- closing ---------------------------------------------------------------------
@@ -436,7 +476,7 @@ TEST_F(MainFormTest, MenusInOrderWithTheirCaptions) {
                            "-", "Export &Bill of Materials", "&Render Image", "&Print",
                            "Print PnP", "Render PnP", "Export Gerber...", "-", "E&xit"}));
     EXPECT_EQ(captions(form->EditMenu),
-              (QStringList{"&Undo", "Board Properties", "Select All", "-", "Check Connectivity", "-",
+              (QStringList{"&Undo", "&Redo", "Board Properties", "Select All", "-", "Check Connectivity", "-",
                            "Zoom In", "Zoom Out", "Actual Size", "Fit Board"}));
     EXPECT_EQ(captions(form->HelpMenu).size(), 7);
     EXPECT_EQ(captions(form->ComponentMenu),
