@@ -11,6 +11,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <optional>
+#include <tuple>
 
 namespace sw {
 namespace {
@@ -82,10 +85,8 @@ void Canvas::SetBrush(Rgb colour, BrushStyle style) {
 void Canvas::SetBrushColour(Rgb colour) { m_brushColour = colour & 0xFFFFFF; }
 void Canvas::SetBrushStyle(BrushStyle style) { m_brushStyle = style; }
 void Canvas::SetFont(const QString& face, int points, bool bold) {
-    if (m_font && (face != m_fontFace || points != m_fontPoints || bold != m_fontBold)) {
-        m_metrics.reset();
-        m_font.reset();
-    }
+    if (face != m_fontFace || points != m_fontPoints || bold != m_fontBold)
+        m_fontEntry = nullptr;
     m_fontFace = face;
     m_fontPoints = points;
     m_fontBold = bold;
@@ -174,16 +175,37 @@ void Canvas::FloodFill(int x, int y) {
     raster::FloodFill(Raster(), x, y, m_brushColour);
 }
 
-const QFont& Canvas::CurrentFont() const {
-    if (!m_font)
-        m_font = std::make_unique<QFont>(MakeFont(m_fontFace, m_fontPoints, m_fontBold));
-    return *m_font;
+// A font with its metrics and outline line, made once per thread: making a
+// QFont resolves the face, and the outline line reads two font tables, which
+// cost more than drawing a body's short label.
+struct FontEntry {
+    explicit FontEntry(const QFont& f) : font(f), metrics(f) {}
+    QFont font;
+    QFontMetrics metrics;
+    std::optional<Canvas::FaceMetrics> outline;
+};
+
+namespace {
+
+FontEntry& FontFor(const QString& face, int points, bool bold) {
+    thread_local std::map<std::tuple<QString, int, bool>, FontEntry> fonts;
+    const auto key = std::make_tuple(face, points, bold);
+    auto it = fonts.find(key);
+    if (it == fonts.end())
+        it = fonts.emplace(key, FontEntry(MakeFont(face, points, bold))).first;
+    return it->second;
 }
 
-const QFontMetrics& Canvas::Metrics() const {
-    if (!m_metrics)
-        m_metrics = std::make_unique<QFontMetrics>(CurrentFont());
-    return *m_metrics;
+}  // namespace
+
+const QFont& Canvas::CurrentFont() const { return Font().font; }
+
+const QFontMetrics& Canvas::Metrics() const { return Font().metrics; }
+
+FontEntry& Canvas::Font() const {
+    if (!m_fontEntry)
+        m_fontEntry = &FontFor(m_fontFace, m_fontPoints, m_fontBold);
+    return *m_fontEntry;
 }
 
 // However long a text, only what can be read on this canvas is drawn
@@ -198,6 +220,13 @@ void Canvas::TextOut(int x, int y, const QString& whole) {
 }
 
 Canvas::FaceMetrics Canvas::OutlineMetrics() const {
+    std::optional<FaceMetrics>& kept = Font().outline;
+    if (!kept)
+        kept = ReadOutlineMetrics();
+    return *kept;
+}
+
+Canvas::FaceMetrics Canvas::ReadOutlineMetrics() const {
     // The face's own line (the OS/2 table's usWinAscent and usWinDescent in
     // font units, else the hhea table's), scaled to the pixel size: what a
     // classic screen device context reports as the text's ascent and descent.

@@ -42,6 +42,8 @@ class QPainter;
 
 namespace sw {
 
+struct FontEntry;
+
 enum class PenStyle { Solid, Dash, Dot, Clear };
 enum class BrushStyle { Solid, Clear };
 
@@ -136,6 +138,8 @@ private:
     void Shape(int kind, int l, int t, int r, int b, int cw, int ch);
     const QFont& CurrentFont() const;
     const QFontMetrics& Metrics() const;
+    FontEntry& Font() const;
+    FaceMetrics ReadOutlineMetrics() const;
     QImage& m_image;
     std::unique_ptr<QPainter> m_painter;
     Rgb m_penColour = 0;
@@ -147,9 +151,9 @@ private:
     QString m_fontFace = QStringLiteral("Tahoma");
     int m_fontPoints = 8;
     bool m_fontBold = false;
-    // The font and its metrics, made when first needed after SetFont.
-    mutable std::unique_ptr<QFont> m_font;
-    mutable std::unique_ptr<QFontMetrics> m_metrics;
+    // The font and its metrics (kept per thread by face, size and weight),
+    // found when first needed after SetFont.
+    mutable FontEntry* m_fontEntry = nullptr;
 };
 
 // A new Format_RGB32 raster of the given size filled with `colour`.
