@@ -258,7 +258,7 @@ std::optional<BodyPlacement> PlaceTransistor(const BodyGeometry& g) {
     const auto [angle, minX, minY] = *line;
     const QString name = g.name;
     return Place(g.row ? minX - 7 : minX - 27, g.row ? minY - 27 : minY - 7, kTransistorImageSize,
-                 kTransistorImageSize, [=] { return MakeTransistorImage(name, angle); },
+                 kTransistorImageSize, [name, angle = angle] { return MakeTransistorImage(name, angle); },
                  BodyKey("Transistor").Add(name).Add(angle).Take());
 }
 
@@ -279,7 +279,7 @@ std::optional<BodyPlacement> PlacePot(const BodyGeometry& g) {
         left = minX - 10 - 102 * b;
         top = minY - 20 - 40 * c;
     }
-    return Place(left, top, kPotImageSize, kPotImageSize, [=] { return MakePotImage(name, angle); },
+    return Place(left, top, kPotImageSize, kPotImageSize, [name, angle = angle] { return MakePotImage(name, angle); },
                  BodyKey("Pot").Add(name).Add(angle).Take());
 }
 
