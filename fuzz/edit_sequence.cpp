@@ -170,10 +170,9 @@ void Apply(HeadlessEditor& editor, const Command& c) {
         ClickHole(editor, c.arg[0], c.arg[1]);
         ClickHole(editor, c.arg[2], c.arg[3]);
         break;
-    case 10:  // Undo, as the window does it
-        if (session.CanUndo()) {
-            session.Undo();
-        }
+    case 10:  // Undo, or Redo with the low bit set, as the window does them
+        if (c.arg[0] & 1 ? session.CanRedo() : session.CanUndo())
+            (c.arg[0] & 1) ? session.Redo() : session.Undo();
         break;
     case 11: {  // save and open again
         LayoutDocument reopened;

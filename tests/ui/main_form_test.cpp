@@ -393,6 +393,7 @@ TEST_F(MainFormTest, UndoThreeRedoTwoThroughTheEditMenuWithTheModifiedFlagRight)
 
     // Saved at R3: undo leaves the file's state, redo comes back to it.
     form->SaveProject();
+    EXPECT_TRUE(Read(path).contains("Name=\"R3\""));
     undo->trigger();
     EXPECT_TRUE(form->Modified());
     redo->trigger();
