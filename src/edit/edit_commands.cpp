@@ -7,12 +7,11 @@
 #include "model/kinds.h"
 #include "model/layout_document.h"
 #include "session/editor_session.h"
+#include "session/owned_pads.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace sw {
 namespace {
@@ -20,83 +19,9 @@ namespace {
 const QString kLongNameWarning = QStringLiteral(
     "It is not recommended to use component names longer than 3 characters. Are you sure?");
 
-// The pads of the document grouped by their `Parent`, in document order, so
-// that finding a component's pads does not walk every pad for every component.
-class PadIndex {
-public:
-    explicit PadIndex(const LayoutDocument& doc) {
-        doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
-            if (IsKind(element, kind::SolderPad))
-                m_byParent[TextAttr(element, "Parent")].push_back(element);
-        });
-    }
-    const std::vector<pugi::xml_node>& Owned(const QString& owner) const {
-        static const std::vector<pugi::xml_node> none;
-        const auto it = m_byParent.find(owner);
-        return it == m_byParent.end() ? none : it->second;
-    }
-
-private:
-    std::unordered_map<QString, std::vector<pugi::xml_node>> m_byParent;
-};
-
-// Collects the elements to delete: what is in `seen` is collected already.
-class DeleteList {
-public:
-    bool Add(pugi::xml_node element) {
-        if (!m_seen.insert(element.internal_object()).second)
-            return false;
-        m_elements.push_back(element);
-        return true;
-    }
-    // The pads owned by `name`, each after the pads owned by its own name.
-    void AddOwnedPads(const PadIndex& pads, const QString& name) {
-        if (name.isEmpty())
-            return;
-        for (pugi::xml_node pad : pads.Owned(name)) {
-            // Marked first, so a pad owned (through others) by itself is visited once.
-            if (!m_seen.insert(pad.internal_object()).second)
-                continue;
-            AddOwnedPads(pads, TextAttr(pad, "Name"));
-            m_elements.push_back(pad);
-        }
-    }
-    const std::vector<pugi::xml_node>& Elements() const { return m_elements; }
-
-private:
-    std::unordered_set<const void*> m_seen;
-    std::vector<pugi::xml_node> m_elements;
-};
-
-// The points of an element: (X1, Y1) and, when it has X2, (X2, Y2).
-bool HasSecondPoint(pugi::xml_node element) { return bool(element.attribute("X2")); }
-
-// The pads that move or turn with a component: those whose `Parent` is its
-// name, unless the pads category or the pad itself is selected (a selected pad
-// moves by itself, once).
-std::vector<pugi::xml_node> CarriedPads(const SelectionState& selection, const PadIndex& pads,
-                                        pugi::xml_node owner) {
-    std::vector<pugi::xml_node> out;
-    if (selection.CategorySelected(kind::SolderPad))
-        return out;
-    for (pugi::xml_node pad : pads.Owned(TextAttr(owner, "Name")))
-        if (!selection.Contains(pad))
-            out.push_back(pad);
-    return out;
-}
-
 // Coordinates are 32-bit in the file; a part at the far end of that range stops
 // there instead of wrapping round to the other end.
 int ClampToInt(long long v) { return int(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
-
-void Shift(pugi::xml_node element, int dx, int dy, bool both) {
-    SetAttr(element, "X1", ClampToInt(0LL + IntAttr(element, "X1") + dx));
-    SetAttr(element, "Y1", ClampToInt(0LL + IntAttr(element, "Y1") + dy));
-    if (both) {
-        SetAttr(element, "X2", ClampToInt(0LL + IntAttr(element, "X2") + dx));
-        SetAttr(element, "Y2", ClampToInt(0LL + IntAttr(element, "Y2") + dy));
-    }
-}
 
 // (x, y) -> (cx + cy - y, cy - cx + x) on the named pair.
 void Turn(pugi::xml_node element, const char* xName, const char* yName, int cx, int cy) {
@@ -123,7 +48,7 @@ int RotationCentre(int min, int max) {
 }
 
 void DeleteOwnedPads(EditorSession& session, const QString& name) {
-    DeleteList doomed;
+    ComponentsWithPads doomed;
     doomed.AddOwnedPads(PadIndex(session.Document()), name);
     session.RemoveComponents(doomed.Elements());
 }
@@ -133,7 +58,7 @@ void DeleteSelection(EditorHost& host) {
     if (!StartSelectionCommand(session))
         return;
     const PadIndex pads(session.Document());
-    DeleteList doomed;
+    ComponentsWithPads doomed;
     for (pugi::xml_node element : session.AffectedComponents()) {
         if (!doomed.Add(element))
             continue;
@@ -152,9 +77,9 @@ void MoveSelection(EditorHost& host, MoveDirection direction) {
     const int dy = direction == MoveDirection::Up ? -1 : direction == MoveDirection::Down ? 1 : 0;
     const PadIndex pads(session.Document());
     for (pugi::xml_node element : session.AffectedComponents()) {
-        Shift(element, dx, dy, HasSecondPoint(element));
+        ShiftPoints(element, dx, dy, HasSecondPoint(element));
         for (pugi::xml_node pad : CarriedPads(session.Selection(), pads, element))
-            Shift(pad, dx, dy, false);
+            ShiftPoints(pad, dx, dy, false);
     }
     host.Repaint();
 }

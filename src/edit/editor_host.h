@@ -44,6 +44,8 @@ public:
     virtual void HintsOff() {}
     // `StatusPane`.
     virtual void ShowPrompt(const QString& text) { (void)text; }
+    // A passing note in the status bar (text pasted that holds no parts).
+    virtual void ShowNote(const QString& text) { (void)text; }
     // `CompPane`: the active kind's picture and caption; -1 shows neither.
     virtual void ShowActiveKind(int kindIndex) { (void)kindIndex; }
     // Dots on the visible board image, in drawing order.

@@ -29,12 +29,13 @@ bool IsDecimalNumber(const char* text) {
     return true;
 }
 
+// What is wrong with an integer attribute, as a sentence; empty when it is sound.
 QString CheckInt(pugi::xml_node node, const char* attr, const QString& what) {
     pugi::xml_attribute a = node.attribute(attr);
     if (!a)
-        return QStringLiteral("The layout is damaged: %1 has no %2.").arg(what, QLatin1String(attr));
+        return QStringLiteral("%1 has no %2.").arg(what, QLatin1String(attr));
     if (!ParseInt(a.value()))
-        return QStringLiteral("The layout is damaged: %1 has %2=\"%3\", which is %4.")
+        return QStringLiteral("%1 has %2=\"%3\", which is %4.")
             .arg(what, QLatin1String(attr), Excerpt(QString::fromUtf8(a.value())),
                  IsDecimalNumber(a.value())
                      ? QStringLiteral("out of range (%1 to %2)").arg(INT_MIN).arg(INT_MAX)
@@ -42,7 +43,23 @@ QString CheckInt(pugi::xml_node node, const char* attr, const QString& what) {
     return {};
 }
 
+QString Damaged(const QString& problem) {
+    return problem.isEmpty() ? problem : QStringLiteral("The layout is damaged: ") + problem;
+}
+
 }  // namespace
+
+QString FindComponentDamage(pugi::xml_node component) {
+    const bool oneHole = LayoutDocument::IsOneHoleKind(component.name());
+    for (const char* attr : {"X1", "Y1", "X2", "Y2"}) {
+        if (oneHole && attr[1] == '2')
+            break;
+        const QString problem = CheckInt(component, attr, Describe(component));
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
 
 QString FindLayoutDamage(const pugi::xml_document& doc) {
     pugi::xml_node root = doc.document_element();
@@ -57,21 +74,16 @@ QString FindLayoutDamage(const pugi::xml_document& doc) {
         return QStringLiteral("The file is not a layout: its root element is <%1>, not <Layout>.")
             .arg(Excerpt(QString::fromUtf8(root.name())));
     for (const char* attr : {"Width", "Height"}) {
-        const QString problem = CheckInt(root, attr, QStringLiteral("the layout"));
+        const QString problem = Damaged(CheckInt(root, attr, QStringLiteral("the layout")));
         if (!problem.isEmpty())
             return problem;
     }
     for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
         if (child.type() != pugi::node_element || !LayoutDocument::IsComponentKind(child.name()))
             continue;
-        const bool oneHole = LayoutDocument::IsOneHoleKind(child.name());
-        for (const char* attr : {"X1", "Y1", "X2", "Y2"}) {
-            if (oneHole && attr[1] == '2')
-                break;
-            const QString problem = CheckInt(child, attr, Describe(child));
-            if (!problem.isEmpty())
-                return problem;
-        }
+        const QString problem = Damaged(FindComponentDamage(child));
+        if (!problem.isEmpty())
+            return problem;
     }
     return {};
 }

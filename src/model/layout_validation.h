@@ -12,4 +12,9 @@ namespace sw {
 // integer.
 QString FindLayoutDamage(const pugi::xml_document& doc);
 
+// The same check for one component element: empty when its hole coordinates
+// are integers, otherwise a sentence naming the element and the attribute
+// ("Resistor "R1" has no X2."). Pasted parts are checked with it.
+QString FindComponentDamage(pugi::xml_node component);
+
 }  // namespace sw

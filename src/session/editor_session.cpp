@@ -32,6 +32,7 @@ void EditorSession::SetModified(bool modified) {
 }
 
 void EditorSession::TakeSnapshot() {
+    CancelDrag();
     m_history.Take(m_doc, m_state);
     m_state = ++m_lastTag;
 }
@@ -98,9 +99,50 @@ PlacementState& EditorSession::Placement() {
     return m_placement;
 }
 
+bool EditorSession::Affects(pugi::xml_node element) const {
+    const SelectionState& selection = Selection();
+    if (!element || selection.Empty())
+        return false;
+    if (selection.Contains(element))
+        return true;
+    const std::optional<kind::Index> kind = KindOf(element);
+    return kind && selection.CategorySelected(*kind);
+}
+
+bool EditorSession::BeginDrag(QPoint start) {
+    CancelDrag();
+    const std::vector<pugi::xml_node> components = AffectedComponents();
+    if (components.empty())
+        return false;
+    m_drag.Begin(m_doc, Selection(), components, start);
+    return true;
+}
+
+bool EditorSession::DragTo(QPoint hole) { return m_drag.MoveTo(hole); }
+
+bool EditorSession::FinishDrag() {
+    const QPoint offset = m_drag.Offset();
+    m_drag.Restore();
+    SelectionDrag drag = std::move(m_drag);
+    m_drag.End();
+    if (!drag.Active() || offset.isNull())
+        return false;
+    TakeSnapshot();
+    drag.Place(offset);
+    drag.End();
+    SetModified(true);
+    return true;
+}
+
+void EditorSession::CancelDrag() {
+    m_drag.Restore();
+    m_drag.End();
+}
+
 void EditorSession::RemoveComponents(const std::vector<pugi::xml_node>& elements) {
     if (elements.empty())
         return;
+    CancelDrag();
     std::unordered_set<const void*> gone;
     pugi::xml_node root = m_doc.Root();
     SelectionState selection = Selection();
@@ -134,6 +176,7 @@ void EditorSession::RenameComponent(pugi::xml_node element, const QString& name)
 }
 
 LoadResult EditorSession::Step(LoadResult (UndoHistory::*step)(LayoutDocument&, UndoHistory::Tag&)) {
+    CancelDrag();
     const LoadResult result = (m_history.*step)(m_doc, m_state);
     if (result.ok)
         SetModifiedFlag(m_state != m_savedState);

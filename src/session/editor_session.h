@@ -9,6 +9,7 @@
 #include "model/undo_history.h"
 #include "model/write_result.h"
 #include "session/placement_state.h"
+#include "session/selection_drag.h"
 #include "session/selection_state.h"
 
 #include <QString>
@@ -66,6 +67,8 @@ public:
     // and every component of a selected category, by category in catalogue
     // order, in document order within one.
     std::vector<pugi::xml_node> AffectedComponents() const;
+    // Whether a command on the selection acts on `element`.
+    bool Affects(pugi::xml_node element) const;
 
     // ---- placement -------------------------------------------------------------
     // The placement tool's state. A Replace target of a document since replaced
@@ -81,10 +84,29 @@ public:
     // them anew.
     void ComponentsChanged() { Tell(SessionChange::Components); }
 
+    // ---- moving the selection with the mouse -----------------------------------
+    // Takes hold of what the selection acts on, with the pads they carry, at
+    // hole `start`; false when nothing is selected.
+    bool BeginDrag(QPoint start);
+    bool Dragging() const { return m_drag.Active(); }
+    // The parts `hole - start` away from where they were: the document holds
+    // them there until the drag ends, so a repaint shows them. True when they
+    // moved to another place.
+    bool DragTo(QPoint hole);
+    QPoint DragOffset() const { return m_drag.Offset(); }
+    // Whether the parts have been away from where the drag began.
+    bool DragLeftStart() const { return m_drag.Active() && m_drag.LeftStart(); }
+    // Ends the drag: a move becomes one undo step and a change to save; true
+    // when the parts moved. A drag that ends where it began changes nothing.
+    bool FinishDrag();
+    // Ends the drag with every part back where it was, nothing to undo.
+    void CancelDrag();
+
     // ---- undo and redo ---------------------------------------------------------
     // Keeps the document as it is now as the state Undo returns to; called by
     // each editing command once it has decided to act, before its first change.
-    // It ends what Redo could replay.
+    // It ends what Redo could replay. A drag still going is cancelled first, so
+    // no command sees the parts half moved.
     void TakeSnapshot();
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
@@ -107,6 +129,7 @@ private:
     bool m_modified = false;
     UndoHistory m_history;
     SelectionState m_selection;
+    SelectionDrag m_drag;
     unsigned m_selectionGeneration = 0;  // the document's generation it belongs to
     PlacementState m_placement;
     unsigned m_placementGeneration = 0;  // the generation of its Replace target

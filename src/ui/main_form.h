@@ -52,7 +52,7 @@ enum class Command {
     LayoutsOnline, SubmitLayout, CheckForUpdate, Forum, ResistorCalculator, About, Donate,
     RotateLeft, MoveUp, MoveLeft, MoveDown, MoveRight,
     Replace, ChangeValue, ChangeExtra, ChangeShape, Rename, Delete,
-    ZoomIn, ZoomOut, ActualSize, FitBoard, Redo,
+    ZoomIn, ZoomOut, ActualSize, FitBoard, Redo, Cut, Copy, Paste,
 };
 
 struct MainFormOptions {

@@ -11,18 +11,23 @@
 #include "ui/explorer.h"
 #include "ui/kind_pictures.h"
 #include "ui/main_form.h"
+#include "ui/main_form_clipboard.h"
+#include "ui/main_form_drag.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace sw {
 namespace {
 
 constexpr int kMarkerWidth = 5;
+// How long a note stays in the status bar.
+constexpr int kNoteMilliseconds = 5000;
 
 Qt::CursorShape CursorShapeOf(BoardCursor cursor) {
     switch (cursor) {
@@ -50,15 +55,24 @@ MainFormEditing::MainFormEditing(TMainForm& form)
     m_compIcon->setGeometry(3, 2, 16, 16);
     form.CompPane->setIndent(22);
 
-    // The handlers see board-image pixels whatever the zoom.
+    // The handlers see board-image pixels whatever the zoom. Shift and the
+    // left button over a selected part drag the selection.
+    m_drag = new MainFormDrag(form, *this);
     connect(form.Board, &BoardView::BoardMouseDown, this, [this](QMouseEvent* event) {
         const QPoint p = m_form.Board->BoardPoint(event->position());
+        if (m_drag->Press(event->button(), event->modifiers(), p))
+            return;
         BoardMouseDown(event->button(), p.x(), p.y(), event->globalPosition().toPoint());
     });
     connect(form.Board, &BoardView::BoardMouseMove, this, [this](QMouseEvent* event) {
         const QPoint p = m_form.Board->BoardPoint(event->position());
+        if (m_drag->Move(p, event->buttons()))
+            return;
         BoardMouseMove(p.x(), p.y());
+        m_drag->UpdateHint(p);
     });
+    connect(form.Board, &BoardView::BoardMouseUp, this,
+            [this](QMouseEvent* event) { m_drag->Release(event->button()); });
     connect(form.List, &ExplorerTree::ListKeyDown, this, [this](QKeyEvent* event) {
         if (ListKeyDown(event))
             event->accept();
@@ -78,6 +92,7 @@ MainFormEditing::MainFormEditing(TMainForm& form)
     form.ScrollBox->installEventFilter(this);
     form.Board->installEventFilter(this);
     ConnectCommands();
+    m_clipboard = new MainFormClipboard(form, *this);
 }
 
 MainFormEditing::~MainFormEditing() = default;
@@ -174,6 +189,9 @@ bool MainFormEditing::ListKeyDown(QKeyEvent* event) {
         return true;
     }
     if (key == Qt::Key_Escape) {
+        // Esc during a drag puts the parts back and keeps the selection.
+        if (m_drag->Cancel())
+            return true;
         Session().ClearSelection();
         // The board drops the highlight at once.
         Repaint();
@@ -183,6 +201,8 @@ bool MainFormEditing::ListKeyDown(QKeyEvent* event) {
 }
 
 bool MainFormEditing::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_form.Board && event->type() == QEvent::Leave)
+        m_drag->HideHint();
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
@@ -197,6 +217,9 @@ bool MainFormEditing::eventFilter(QObject* watched, QEvent* event) {
 void MainFormEditing::Repaint() { m_form.FormPaint(); }
 void MainFormEditing::HintsOff() { SetApplicationHints(false); }
 void MainFormEditing::ShowPrompt(const QString& text) { m_form.StatusPane->setText(text); }
+void MainFormEditing::ShowNote(const QString& text) {
+    m_form.statusBar()->showMessage(text, kNoteMilliseconds);
+}
 
 void MainFormEditing::ShowActiveKind(int kindIndex) {
     const CatalogueEntry* kind = FindKind(kindIndex);

@@ -18,6 +18,8 @@ class QPoint;
 
 namespace sw {
 
+class MainFormClipboard;
+class MainFormDrag;
 class TMainForm;
 
 class MainFormEditing : public QObject, public EditorHost {
@@ -42,6 +44,7 @@ public:
     void Repaint() override;
     void HintsOff() override;
     void ShowPrompt(const QString& text) override;
+    void ShowNote(const QString& text) override;
     void ShowActiveKind(int kindIndex) override;
     void DrawMarkers(const std::vector<HoleMarker>& markers) override;
 
@@ -54,6 +57,8 @@ private:
 
     TMainForm& m_form;
     PlacementTool m_tool;
+    MainFormClipboard* m_clipboard = nullptr;  // a child QObject of the window
+    MainFormDrag* m_drag = nullptr;            // a child QObject of the window
     QLabel* m_compIcon = nullptr;  // the kind's picture inside `CompPane`
 };
 

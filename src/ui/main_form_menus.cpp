@@ -82,6 +82,10 @@ void TMainForm::BuildMenus() {
     add(EditMenu, Command::ZoomOut, QStringLiteral("Zoom Out"), QKeySequence::ZoomOut);
     add(EditMenu, Command::ActualSize, QStringLiteral("Actual Size"), QKeySequence(QStringLiteral("Ctrl+0")));
     add(EditMenu, Command::FitBoard, QStringLiteral("Fit Board"));
+    EditMenu->addSeparator();
+    add(EditMenu, Command::Cut, QStringLiteral("Cu&t"), QKeySequence::Cut);
+    add(EditMenu, Command::Copy, QStringLiteral("&Copy"), QKeySequence::Copy);
+    add(EditMenu, Command::Paste, QStringLiteral("&Paste"), QKeySequence::Paste);
 
     add(HelpMenu, Command::Tutorials, QStringLiteral("Tutorials"));
     add(HelpMenu, Command::LayoutsOnline, QStringLiteral("Layouts Online"));

@@ -67,12 +67,14 @@ public:
     int componentChanges = 0;
     int selectionChanges = 0;
     QString prompt;
+    QString note;
     int activeKind = -2;
     std::vector<std::vector<HoleMarker>> markers;
 
     void Repaint() override { ++repaints; }
     void HintsOff() override { ++hintsOff; }
     void ShowPrompt(const QString& text) override { prompt = text; }
+    void ShowNote(const QString& text) override { note = text; }
     void ShowActiveKind(int kindIndex) override { activeKind = kindIndex; }
     void DrawMarkers(const std::vector<HoleMarker>& m) override { markers.push_back(m); }
 };

@@ -9,11 +9,13 @@
 #include "ui/main_form.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -86,6 +88,7 @@ struct Seen {
     int dialogs = 0;
     std::string document;
     QString status, active;
+    QString note, clipboard;
     int selected = 0;
     bool editing = false, closing = false, modified = false;
     int windows = 0;
@@ -101,7 +104,8 @@ Seen Look(TMainForm& form, const CountingDialogs& dialogs) {
     // A closed window has closed its document too.
     const std::string document = form.Closing() ? std::string() : form.Document().ToText();
     return {dialogs.calls,          document,       form.StatusPane->text(),
-            form.CompPane->text(),  int(form.List->selectedItems().size()), form.List->Editing(),
+            form.CompPane->text(),  form.statusBar()->currentMessage(),
+            QGuiApplication::clipboard()->text(), int(form.List->selectedItems().size()), form.List->Editing(),
             form.Closing(),         form.Modified(), windows,
             form.Zoom().Percent(),
             QPoint(form.ScrollBox->horizontalScrollBar()->value(),
@@ -163,6 +167,8 @@ TEST(MainFormItems, EveryReachableItemIsConnectedAndDoesSomething) {
         closer.start(10);
         // An unsaved change, so that Save has something to do.
         form.SetModified(true);
+        // An empty clipboard, so that Copy has something to do.
+        QGuiApplication::clipboard()->clear();
         const Seen before = Look(form, dialogs);
         item->trigger();
         QApplication::processEvents();

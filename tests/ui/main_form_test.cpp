@@ -478,7 +478,8 @@ TEST_F(MainFormTest, MenusInOrderWithTheirCaptions) {
                            "Print PnP", "Render PnP", "Export Gerber...", "-", "E&xit"}));
     EXPECT_EQ(captions(form->EditMenu),
               (QStringList{"&Undo", "&Redo", "Board Properties", "Select All", "-", "Check Connectivity", "-",
-                           "Zoom In", "Zoom Out", "Actual Size", "Fit Board"}));
+                           "Zoom In", "Zoom Out", "Actual Size", "Fit Board", "-", "Cu&t",
+                           "&Copy", "&Paste"}));
     EXPECT_EQ(captions(form->HelpMenu).size(), 7);
     EXPECT_EQ(captions(form->ComponentMenu),
               (QStringList{"Replace", "Change Value", "Change Extra", "Change Shape", "Rename",

@@ -1,0 +1,36 @@
+#include "edit/clipboard_commands.h"
+
+#include "edit/dialog_service.h"
+#include "edit/edit_commands.h"
+#include "edit/editor_host.h"
+#include "session/editor_session.h"
+#include "session/layout_fragment.h"
+
+namespace sw {
+
+std::string CopySelectionText(EditorHost& host) { return CopySelection(host.Session()); }
+
+std::string CutSelectionText(EditorHost& host) {
+    std::string text = CopySelection(host.Session());
+    if (!text.empty())
+        DeleteSelection(host);
+    return text;
+}
+
+bool PasteText(EditorHost& host, std::string_view text, std::optional<QPoint> at) {
+    const PasteResult result = PasteFragment(host.Session(), text, at);
+    switch (result.status) {
+    case FragmentStatus::NotAFragment:
+        host.ShowNote(result.message);
+        return false;
+    case FragmentStatus::Damaged:
+        host.Dialogs().ShowError(result.message);
+        return false;
+    case FragmentStatus::Parts:
+        break;
+    }
+    host.Repaint();
+    return true;
+}
+
+}  // namespace sw

@@ -1,0 +1,174 @@
+#include "session/layout_fragment.h"
+
+#include "model/catalogue.h"
+#include "model/kinds.h"
+#include "model/layout_document.h"
+#include "model/layout_file_reader.h"
+#include "model/layout_validation.h"
+#include "session/editor_session.h"
+#include "session/owned_pads.h"
+
+#include <QHash>
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <sstream>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace sw {
+namespace {
+
+constexpr char kFragmentRoot[] = "LayoutFragment";
+
+const QString kNoParts =
+    QStringLiteral("Nothing to paste: the clipboard holds no layout parts.");
+
+Fragment NoFragment(QString message = kNoParts) {
+    Fragment fragment;
+    fragment.message = std::move(message);
+    return fragment;
+}
+
+// The prefix a fresh name counts up from: the name without its trailing
+// digits, or the kind's own prefix for a name of digits alone.
+QString NamePrefix(pugi::xml_node element, const QString& name) {
+    qsizetype end = name.size();
+    while (end > 0 && name[end - 1] >= u'0' && name[end - 1] <= u'9')
+        --end;
+    if (end > 0)
+        return name.left(end);
+    const CatalogueEntry* kind = FindKind(element.name());
+    return kind ? QString::fromLatin1(kind->prefix) : QStringLiteral("X");
+}
+
+// The top left of the parts' holes.
+QPoint TopLeft(const std::vector<pugi::xml_node>& parts) {
+    int minX = INT_MAX, minY = INT_MAX;
+    for (pugi::xml_node part : parts) {
+        minX = std::min(minX, IntAttr(part, "X1"));
+        minY = std::min(minY, IntAttr(part, "Y1"));
+        if (HasSecondPoint(part)) {
+            minX = std::min(minX, IntAttr(part, "X2", minX));
+            minY = std::min(minY, IntAttr(part, "Y2", minY));
+        }
+    }
+    return {minX, minY};
+}
+
+}  // namespace
+
+std::string BuildFragment(const LayoutDocument& doc, const std::vector<pugi::xml_node>& components) {
+    ComponentsWithPads chosen;
+    const PadIndex pads(doc);
+    for (pugi::xml_node component : components)
+        if (chosen.Add(component) && !IsKind(component, kind::SolderPad))
+            chosen.AddOwnedPads(pads, TextAttr(component, "Name"));
+    if (chosen.Elements().empty())
+        return {};
+    pugi::xml_document fragment;
+    pugi::xml_node root = fragment.append_child(kFragmentRoot);
+    SetAttr(root, "Type", doc.BoardType());
+    doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
+        if (chosen.Contains(element))
+            root.append_copy(element);
+    });
+    std::ostringstream out;
+    fragment.save(out, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+    return out.str();
+}
+
+std::string CopySelection(const EditorSession& session) {
+    return BuildFragment(session.Document(), session.AffectedComponents());
+}
+
+Fragment ParseFragment(std::string_view text) {
+    if (qint64(text.size()) > kMaxLayoutFileBytes)
+        return NoFragment(
+            QStringLiteral("Nothing to paste: the clipboard holds more text than a layout file "
+                           "may (%1 MiB).")
+                .arg(kMaxLayoutFileBytes / (1024 * 1024)));
+    // XML forbids the character NUL, and the parser would take it for the end.
+    if (text.find('\0') != std::string_view::npos)
+        return NoFragment();
+    Fragment fragment;
+    if (!fragment.dom.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8))
+        return NoFragment();
+    const pugi::xml_node root = fragment.dom.document_element();
+    for (pugi::xml_node other = root.next_sibling(); other; other = other.next_sibling())
+        if (other.type() == pugi::node_element)
+            return NoFragment();
+    if (std::strcmp(root.name(), kFragmentRoot) != 0 && std::strcmp(root.name(), "Layout") != 0)
+        return NoFragment();
+    for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element || !LayoutDocument::IsComponentKind(child.name()))
+            continue;
+        const QString problem = FindComponentDamage(child);
+        if (!problem.isEmpty()) {
+            fragment.status = FragmentStatus::Damaged;
+            fragment.message = QStringLiteral("The pasted parts are damaged: ") + problem;
+            fragment.parts.clear();
+            return fragment;
+        }
+        fragment.parts.push_back(child);
+    }
+    if (fragment.parts.empty())
+        return NoFragment();
+    fragment.status = FragmentStatus::Parts;
+    return fragment;
+}
+
+PasteResult PasteFragment(EditorSession& session, std::string_view text, std::optional<QPoint> at) {
+    const Fragment fragment = ParseFragment(text);
+    PasteResult result{fragment.status, fragment.message, {}};
+    if (fragment.status != FragmentStatus::Parts)
+        return result;
+
+    const QPoint topLeft = TopLeft(fragment.parts);
+    const long long dx = at ? 0LL + at->x() - topLeft.x() : 1;
+    const long long dy = at ? 0LL + at->y() - topLeft.y() : 1;
+
+    session.TakeSnapshot();
+    LayoutDocument& doc = session.Document();
+    pugi::xml_node root = doc.Root();
+    std::unordered_set<QString> taken;
+    for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling())
+        if (child.type() == pugi::node_element)
+            taken.insert(TextAttr(child, "Name"));
+    // Old name -> new name of each part renamed (the first part of a name).
+    std::unordered_map<QString, QString> renamed;
+    for (pugi::xml_node part : fragment.parts) {
+        const QString name = TextAttr(part, "Name");
+        QString fresh = name;
+        if (!name.isEmpty() && taken.count(name))
+            fresh = doc.NextFreeName(NamePrefix(part, name));
+        pugi::xml_node copy = root.append_copy(part);
+        ShiftPoints(copy, dx, dy, HasSecondPoint(copy));
+        if (fresh != name) {
+            SetAttr(copy, "Name", fresh);
+            renamed.emplace(name, fresh);
+        }
+        taken.insert(fresh);
+        result.pasted.push_back(copy);
+    }
+    for (pugi::xml_node copy : result.pasted) {
+        if (!IsKind(copy, kind::SolderPad))
+            continue;
+        const auto owner = renamed.find(TextAttr(copy, "Parent"));
+        if (owner != renamed.end())
+            SetAttr(copy, "Parent", owner->second);
+    }
+
+    SelectionState selection;
+    for (pugi::xml_node copy : result.pasted)
+        selection.Add(copy);
+    const auto owner = std::find_if(result.pasted.begin(), result.pasted.end(),
+                                    [](pugi::xml_node e) { return !IsKind(e, kind::SolderPad); });
+    selection.SetCurrent({owner != result.pasted.end() ? *owner : result.pasted.front(), -1});
+    session.SetModified(true);
+    session.ComponentsChanged();
+    session.Select(std::move(selection));
+    return result;
+}
+
+}  // namespace sw

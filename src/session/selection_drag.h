@@ -1,0 +1,58 @@
+#pragma once
+// Moving the selected components with the mouse. While the drag lasts the
+// document holds the parts where the pointer has taken them, so every repaint
+// shows them there; the drag keeps each part's coordinates as they were and
+// puts them back when it is cancelled, or before the move becomes one undo
+// step at its end. Offsets are in whole holes.
+
+#include <QPoint>
+#include <pugixml.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sw {
+
+class LayoutDocument;
+class SelectionState;
+
+class SelectionDrag {
+public:
+    // Takes hold of `components`, and of the pads they carry, at hole `start`.
+    void Begin(LayoutDocument& doc, const SelectionState& selection,
+               const std::vector<pugi::xml_node>& components, QPoint start);
+    // Holding parts of the document as it is now (not of a replaced one).
+    bool Active() const;
+    QPoint Start() const { return m_start; }
+    QPoint Offset() const { return m_offset; }
+    // Whether the parts have been away from where they were (a drag, not a click).
+    bool LeftStart() const { return m_leftStart; }
+    // Puts the parts `hole - start` away from where they were; true when
+    // that is another place than before.
+    bool MoveTo(QPoint hole);
+    // Every part back where it was, as its own text.
+    void Restore();
+    // Puts the parts `offset` away from where they were.
+    void Place(QPoint offset);
+    // Lets go of the parts.
+    void End();
+
+private:
+    struct Part {
+        pugi::xml_node element;
+        bool second = false;  // X2, Y2 move too
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        // X1, Y1, X2, Y2 as they were written; nothing where one was absent.
+        std::optional<std::string> text[4];
+    };
+    void Hold(pugi::xml_node element, bool second);
+
+    const LayoutDocument* m_doc = nullptr;
+    unsigned m_generation = 0;
+    QPoint m_start;
+    QPoint m_offset;
+    bool m_leftStart = false;
+    std::vector<Part> m_parts;
+};
+
+}  // namespace sw
