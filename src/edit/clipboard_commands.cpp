@@ -17,7 +17,7 @@ std::string CutSelectionText(EditorHost& host) {
     return text;
 }
 
-bool PasteText(EditorHost& host, std::string_view text, std::optional<QPoint> at) {
+bool PasteText(EditorHost& host, std::string_view text, std::optional<Hole> at) {
     const PasteResult result = PasteFragment(host.Session(), text, at);
     switch (result.status) {
     case FragmentStatus::NotAFragment:

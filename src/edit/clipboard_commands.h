@@ -3,7 +3,8 @@
 // window moves the text to and from the system clipboard; these decide what
 // the text is and what pasting it does.
 
-#include <QPoint>
+#include "model/hole.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,6 @@ std::string CutSelectionText(EditorHost& host);
 // parts were) as one undo step, selects it and repaints. Text that is no
 // fragment is ignored with a note in the status bar; damaged parts are refused
 // with an error box, as a damaged file is. True when parts were pasted.
-bool PasteText(EditorHost& host, std::string_view text, std::optional<QPoint> at = std::nullopt);
+bool PasteText(EditorHost& host, std::string_view text, std::optional<Hole> at = std::nullopt);
 
 }  // namespace sw

@@ -109,7 +109,7 @@ bool EditorSession::Affects(pugi::xml_node element) const {
     return kind && selection.CategorySelected(*kind);
 }
 
-bool EditorSession::BeginDrag(QPoint start) {
+bool EditorSession::BeginDrag(Hole start) {
     CancelDrag();
     const std::vector<pugi::xml_node> components = AffectedComponents();
     if (components.empty())
@@ -118,7 +118,7 @@ bool EditorSession::BeginDrag(QPoint start) {
     return true;
 }
 
-bool EditorSession::DragTo(QPoint hole) { return m_drag.MoveTo(hole); }
+bool EditorSession::DragTo(Hole hole) { return m_drag.MoveTo(hole); }
 
 bool EditorSession::FinishDrag() {
     const QPoint offset = m_drag.Offset();

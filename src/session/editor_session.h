@@ -87,12 +87,12 @@ public:
     // ---- moving the selection with the mouse -----------------------------------
     // Takes hold of what the selection acts on, with the pads they carry, at
     // hole `start`; false when nothing is selected.
-    bool BeginDrag(QPoint start);
+    bool BeginDrag(Hole start);
     bool Dragging() const { return m_drag.Active(); }
     // The parts `hole - start` away from where they were: the document holds
     // them there until the drag ends, so a repaint shows them. True when they
     // moved to another place.
-    bool DragTo(QPoint hole);
+    bool DragTo(Hole hole);
     QPoint DragOffset() const { return m_drag.Offset(); }
     // Whether the parts have been away from where the drag began.
     bool DragLeftStart() const { return m_drag.Active() && m_drag.LeftStart(); }

@@ -118,15 +118,15 @@ Fragment ParseFragment(std::string_view text) {
     return fragment;
 }
 
-PasteResult PasteFragment(EditorSession& session, std::string_view text, std::optional<QPoint> at) {
+PasteResult PasteFragment(EditorSession& session, std::string_view text, std::optional<Hole> at) {
     const Fragment fragment = ParseFragment(text);
     PasteResult result{fragment.status, fragment.message, {}};
     if (fragment.status != FragmentStatus::Parts)
         return result;
 
     const QPoint topLeft = TopLeft(fragment.parts);
-    const long long dx = at ? 0LL + at->x() - topLeft.x() : 1;
-    const long long dy = at ? 0LL + at->y() - topLeft.y() : 1;
+    const long long dx = at ? 0LL + at->x - topLeft.x() : 1;
+    const long long dy = at ? 0LL + at->y - topLeft.y() : 1;
 
     session.TakeSnapshot();
     LayoutDocument& doc = session.Document();

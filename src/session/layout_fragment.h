@@ -5,7 +5,8 @@
 // XML text, so it can be pasted into another editor or a text editor and
 // back; the whole text of a layout file is taken as a fragment as well.
 
-#include <QPoint>
+#include "model/hole.h"
+
 #include <QString>
 #include <pugixml.hpp>
 #include <optional>
@@ -59,6 +60,6 @@ struct PasteResult {
 // holes at `at`, or one hole right and down of where they were without it.
 // Text that is no fragment, or a damaged one, changes nothing.
 PasteResult PasteFragment(EditorSession& session, std::string_view text,
-                          std::optional<QPoint> at = std::nullopt);
+                          std::optional<Hole> at = std::nullopt);
 
 }  // namespace sw

@@ -25,7 +25,7 @@ int Moved(int from, long long by) { return int(std::clamp<long long>(from + by, 
 }  // namespace
 
 void SelectionDrag::Begin(LayoutDocument& doc, const SelectionState& selection,
-                          const std::vector<pugi::xml_node>& components, QPoint start) {
+                          const std::vector<pugi::xml_node>& components, Hole start) {
     End();
     m_doc = &doc;
     m_generation = doc.Generation();
@@ -59,10 +59,10 @@ bool SelectionDrag::Active() const {
     return m_doc && m_doc->Generation() == m_generation && !m_parts.empty();
 }
 
-bool SelectionDrag::MoveTo(QPoint hole) {
+bool SelectionDrag::MoveTo(Hole hole) {
     if (!Active())
         return false;
-    const QPoint offset = hole - m_start;
+    const QPoint offset(hole.x - m_start.x, hole.y - m_start.y);
     if (offset == m_offset)
         return false;
     m_offset = offset;

@@ -5,6 +5,8 @@
 // puts them back when it is cancelled, or before the move becomes one undo
 // step at its end. Offsets are in whole holes.
 
+#include "model/hole.h"
+
 #include <QPoint>
 #include <pugixml.hpp>
 #include <optional>
@@ -20,16 +22,16 @@ class SelectionDrag {
 public:
     // Takes hold of `components`, and of the pads they carry, at hole `start`.
     void Begin(LayoutDocument& doc, const SelectionState& selection,
-               const std::vector<pugi::xml_node>& components, QPoint start);
+               const std::vector<pugi::xml_node>& components, Hole start);
     // Holding parts of the document as it is now (not of a replaced one).
     bool Active() const;
-    QPoint Start() const { return m_start; }
+    Hole Start() const { return m_start; }
     QPoint Offset() const { return m_offset; }
     // Whether the parts have been away from where they were (a drag, not a click).
     bool LeftStart() const { return m_leftStart; }
     // Puts the parts `hole - start` away from where they were; true when
     // that is another place than before.
-    bool MoveTo(QPoint hole);
+    bool MoveTo(Hole hole);
     // Every part back where it was, as its own text.
     void Restore();
     // Puts the parts `offset` away from where they were.
@@ -49,7 +51,7 @@ private:
 
     const LayoutDocument* m_doc = nullptr;
     unsigned m_generation = 0;
-    QPoint m_start;
+    Hole m_start;
     QPoint m_offset;
     bool m_leftStart = false;
     std::vector<Part> m_parts;

@@ -56,7 +56,7 @@ void MainFormClipboard::Paste(bool byKey) {
     PasteText(m_host, text, byKey ? HoleUnderPointer() : std::nullopt);
 }
 
-std::optional<QPoint> MainFormClipboard::HoleUnderPointer() const {
+std::optional<Hole> MainFormClipboard::HoleUnderPointer() const {
     const QWidget* viewport = m_form.ScrollBox->viewport();
     if (!viewport->rect().contains(viewport->mapFromGlobal(QCursor::pos())))
         return std::nullopt;
@@ -68,7 +68,7 @@ std::optional<QPoint> MainFormClipboard::HoleUnderPointer() const {
     const QPoint hole = PointToHole(pixel.x(), pixel.y(), doc.BoardWidth());
     if (hole.x() < 1 || hole.y() < 1 || hole.x() > doc.BoardWidth() || hole.y() > doc.BoardHeight())
         return std::nullopt;
-    return hole;
+    return Hole{hole.x(), hole.y()};
 }
 
 std::string FragmentTextOf(const QMimeData* data) {

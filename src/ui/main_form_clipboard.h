@@ -6,6 +6,8 @@
 // pastes one hole right and down of where the parts were.
 
 #include <QObject>
+#include "model/hole.h"
+
 #include <QPoint>
 #include <optional>
 
@@ -28,7 +30,7 @@ public:
 
     // The board hole under the pointer, when the pointer is over the visible
     // board and that hole is on it.
-    std::optional<QPoint> HoleUnderPointer() const;
+    std::optional<Hole> HoleUnderPointer() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

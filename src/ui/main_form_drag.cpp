@@ -16,8 +16,9 @@ const char* const kDragHint = "Shift+drag moves the selected parts; Esc puts the
 MainFormDrag::MainFormDrag(TMainForm& form, MainFormEditing& editing)
     : QObject(&form), m_form(form), m_editing(editing) {}
 
-QPoint MainFormDrag::HoleAt(QPoint pixel) const {
-    return PointToHole(pixel.x(), pixel.y(), m_form.Document().BoardWidth());
+Hole MainFormDrag::HoleAt(QPoint pixel) const {
+    const QPoint hole = PointToHole(pixel.x(), pixel.y(), m_form.Document().BoardWidth());
+    return {hole.x(), hole.y()};
 }
 
 bool MainFormDrag::OverSelectedPart(QPoint pixel) const {
@@ -48,9 +49,9 @@ bool MainFormDrag::Move(QPoint pixel, Qt::MouseButtons buttons) {
     }
     if (!session.Dragging())
         return true;  // cancelled: the rest of the gesture does nothing
-    const QPoint hole = HoleAt(pixel);
+    const Hole hole = HoleAt(pixel);
     m_form.Board->setCursor(Qt::ClosedHandCursor);
-    m_form.PosPane->setText(QStringLiteral("X: %1 Y: %2").arg(hole.x()).arg(hole.y()));
+    m_form.PosPane->setText(QStringLiteral("X: %1 Y: %2").arg(hole.x).arg(hole.y));
     if (session.DragTo(hole))
         m_editing.Repaint();
     return true;

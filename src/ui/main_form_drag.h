@@ -6,6 +6,8 @@
 // pointer is over a selected part the status bar's hint names the gesture.
 // The drag itself (where the parts are, the undo step) is the session's.
 
+#include "model/hole.h"
+
 #include <QObject>
 #include <QPoint>
 
@@ -37,7 +39,7 @@ public:
     void HideHint();
 
 private:
-    QPoint HoleAt(QPoint pixel) const;
+    Hole HoleAt(QPoint pixel) const;
     void End();
 
     TMainForm& m_form;

@@ -97,7 +97,7 @@ TEST_F(Fragments, PasteAtAHolePutsTheTopLeftOfThePartsThere) {
     session.SelectOnly(Named("W1"));
     const std::string wire = CopySelection(session);
     // The wire runs from (1,1) to (5,5); its top left goes to (10,2).
-    ASSERT_TRUE(PasteFragment(session, wire, QPoint(10, 2)).pasted.size() == 1);
+    ASSERT_TRUE(PasteFragment(session, wire, Hole{10, 2}).pasted.size() == 1);
     EXPECT_EQ(Children(6), (std::vector<std::string>{"Wire W2 10,2-14,6"}));
 }
 

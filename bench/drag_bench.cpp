@@ -1,0 +1,83 @@
+// One step of dragging the selection with the mouse on the 2000-part stress
+// layout: the session moves 100 selected parts (and any pads they carry) one
+// hole further, and the board is rendered anew as the window repaints it,
+// selection highlight included. The step alternates between one and two holes
+// away from where the drag began, so every step moves every part.
+
+#include "stress_layout.h"
+
+#include "model/layout_document.h"
+#include "render/board_geometry.h"
+#include "render/canvas.h"
+#include "render/pick_map.h"
+#include "render/render_layout.h"
+#include "session/editor_session.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+
+namespace sw {
+namespace {
+
+void BM_DragStepStress(benchmark::State& state) {
+    const int selected = int(state.range(0));
+    EditorSession session;
+    FillStressLayout(session.Document());
+    // Every n-th component, spread over the whole board.
+    std::vector<pugi::xml_node> components;
+    session.Document().ForEachComponent(
+        [&](pugi::xml_node element, unsigned) { components.push_back(element); });
+    SelectionState selection;
+    const size_t stride = components.size() / size_t(selected);
+    for (size_t i = 0; i < components.size() && selection.Count() < selected; i += stride)
+        selection.Add(components[i]);
+    session.Select(std::move(selection));
+    if (!session.BeginDrag({10, 10})) {
+        std::fprintf(stderr, "nothing to drag\n");
+        std::abort();
+    }
+
+    QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
+    Canvas canvas(image);
+    PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    RenderOptions options;
+    const SelectionState& shown = session.Selection();
+    options.isSelected = [&shown](pugi::xml_node element) { return shown.Contains(element); };
+    RenderLayout(session.Document(), canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
+    int step = 0;
+    for (auto _ : state) {
+        if (!session.DragTo({11 + (++step % 2), 10})) {
+            state.SkipWithError("the parts did not move");
+            break;
+        }
+        RenderLayout(session.Document(), canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["steps_per_s"] =
+        benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    session.CancelDrag();
+}
+BENCHMARK(BM_DragStepStress)->Arg(100)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// The session's part of a step alone: 100 parts moved one hole.
+void BM_DragStepStressMoveOnly(benchmark::State& state) {
+    EditorSession session;
+    FillStressLayout(session.Document());
+    SelectionState selection;
+    int n = 0;
+    session.Document().ForEachComponent([&](pugi::xml_node element, unsigned) {
+        if (n++ % 20 == 0)
+            selection.Add(element);
+    });
+    session.Select(std::move(selection));
+    session.BeginDrag({10, 10});
+    int step = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(session.DragTo({11 + (++step % 2), 10}));
+    session.CancelDrag();
+}
+BENCHMARK(BM_DragStepStressMoveOnly)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace sw
