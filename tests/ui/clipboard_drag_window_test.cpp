@@ -1,0 +1,173 @@
+// Copy, Paste and dragging with the mouse in the real main window, offscreen:
+// the Edit menu's items, mouse events on the board with Shift held, Undo and
+// Redo, and the saved file.
+
+#include "ui/main_form_editing.h"
+
+#include "model/kinds.h"
+#include "render/board_geometry.h"
+#include "session/layout_fragment.h"
+#include "ui/board_view.h"
+#include "ui/main_form.h"
+#include "ui/main_form_drag.h"
+#include "ui/test_main_form.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace sw {
+namespace {
+
+using test::ScriptedDialogs;
+
+// A PCB: R1 owns P1 and P2, and a wire.
+const char* const kPcb =
+    "<Layout Type=\"PCB\" Width=\"20\" Height=\"10\" Project=\"p\" Credits=\"c\">\n"
+    "  <Pad X1=\"2\" Y1=\"3\" Value=\"15\" Name=\"P1\" Parent=\"R1\" Square=\"False\" />\n"
+    "  <Pad X1=\"6\" Y1=\"3\" Value=\"15\" Name=\"P2\" Parent=\"R1\" Square=\"False\" />\n"
+    "  <Resistor Value=\"10K\" X1=\"2\" Y1=\"3\" X2=\"6\" Y2=\"3\" Name=\"R1\" />\n"
+    "  <Wire Color=\"Red\" Seed=\"7\" X1=\"1\" Y1=\"8\" X2=\"5\" Y2=\"9\" Name=\"W1\" />\n"
+    "</Layout>\n";
+
+class ClipboardDragWindow : public ::testing::Test {
+protected:
+    ClipboardDragWindow() {
+        path = dir.filePath(QStringLiteral("pcb.swb"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(kPcb);
+        file.close();
+        form = std::make_unique<TMainForm>(test::TestFormOptions(dialogs, {path}));
+        form->MaximiseAfterStart();
+        QApplication::processEvents();
+    }
+    QPoint Hole(int x, int y) const {
+        const QPoint pixel = HoleCentre(BoardOriginX(kBoardImageWidth, 20), x, y);
+        return form->Zoom().ToView(QPointF(pixel)).toPoint();
+    }
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+               Qt::KeyboardModifiers modifiers = Qt::ShiftModifier) {
+        QMouseEvent event(type, at, form->Board->mapToGlobal(at), button, held, modifiers);
+        QApplication::sendEvent(form->Board, &event);
+    }
+    // Shift and the left button from one hole through others.
+    void ShiftDrag(std::initializer_list<QPoint> path, bool release = true) {
+        const QPoint* p = path.begin();
+        Mouse(QEvent::MouseMove, *p, Qt::NoButton, Qt::NoButton);
+        Mouse(QEvent::MouseButtonPress, *p, Qt::LeftButton, Qt::LeftButton);
+        for (++p; p != path.end(); ++p)
+            Mouse(QEvent::MouseMove, *p, Qt::NoButton, Qt::LeftButton);
+        if (release)
+            Mouse(QEvent::MouseButtonRelease, *(path.end() - 1), Qt::LeftButton, Qt::NoButton);
+    }
+    void Trigger(Command command) { form->ActionsOf(command).first()->trigger(); }
+    std::string Holes(const char* name) const {
+        const pugi::xml_node e = form->Document().Root().find_child_by_attribute("Name", name);
+        if (!e)
+            return "none";
+        std::string s = std::string(e.attribute("X1").value()) + "," + e.attribute("Y1").value();
+        if (e.attribute("X2"))
+            s += std::string("-") + e.attribute("X2").value() + "," + e.attribute("Y2").value();
+        return s;
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(ClipboardDragWindow, CopyPasteDragCutUndoThreeRedoTwoThenSave) {
+    const std::string opened = form->Document().ToText();
+    // A right click on the resistor's body selects it; Copy puts it on the
+    // clipboard with its pads, as the program's own type and as text.
+    Mouse(QEvent::MouseMove, Hole(4, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    Mouse(QEvent::MouseButtonPress, Hole(4, 3), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    Mouse(QEvent::MouseButtonRelease, Hole(4, 3), Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    QGuiApplication::clipboard()->clear();
+    Trigger(Command::Copy);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data->hasFormat(QLatin1String(kFragmentMimeType)));
+    EXPECT_EQ(data->text(), QString::fromUtf8(data->data(QLatin1String(kFragmentMimeType))));
+    EXPECT_TRUE(data->text().contains(QLatin1String("Name=\"P2\" Parent=\"R1\"")));
+
+    // 1: Paste from the menu, one hole right and down, the copies selected.
+    Trigger(Command::Paste);
+    EXPECT_EQ(Holes("R2"), "3,4-7,4");
+    EXPECT_EQ(Holes("P3"), "3,4");
+    EXPECT_EQ(Holes("P4"), "7,4");
+    // 2: dragged by its body three holes right and two down; the pads follow.
+    ShiftDrag({Hole(5, 4), Hole(6, 4), Hole(8, 6)});
+    EXPECT_EQ(Holes("R2"), "6,6-10,6");
+    EXPECT_EQ(Holes("P3"), "6,6");
+    EXPECT_EQ(Holes("P4"), "10,6");
+    EXPECT_EQ(Holes("R1"), "2,3-6,3") << "the original stays";
+    // 3: Cut takes it away with its pads.
+    Trigger(Command::Cut);
+    EXPECT_EQ(Holes("R2"), "none");
+    EXPECT_EQ(Holes("P4"), "none");
+
+    for (int i = 0; i < 3; ++i)
+        Trigger(Command::Undo);
+    EXPECT_EQ(form->Document().ToText(), opened);
+    EXPECT_FALSE(form->Modified());
+    Trigger(Command::Redo);
+    Trigger(Command::Redo);
+    EXPECT_EQ(Holes("R2"), "6,6-10,6");
+    EXPECT_TRUE(form->Modified());
+
+    Trigger(Command::SaveProject);
+    EXPECT_FALSE(form->Modified());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    for (const char* line :
+         {R"(<Resistor Value="10K" X1="2" Y1="3" X2="6" Y2="3" Name="R1" />)",
+          R"(<Pad X1="6" Y1="6" Value="15" Name="P3" Parent="R2" Square="False" />)",
+          R"(<Pad X1="10" Y1="6" Value="15" Name="P4" Parent="R2" Square="False" />)",
+          R"(<Resistor Value="10K" X1="6" Y1="6" X2="10" Y2="6" Name="R2" />)"})
+        EXPECT_TRUE(saved.contains(line)) << line << "\n" << saved.toStdString();
+    EXPECT_LT(saved.indexOf("Name=\"W1\""), saved.indexOf("Name=\"P3\"")) << "pasted after the last";
+    EXPECT_TRUE(dialogs.Calls().empty());
+}
+
+TEST_F(ClipboardDragWindow, HintOverSelectedPartsEscPutsBackAShiftClickStaysTheToolsClick) {
+    form->Session().SelectOnly(form->Document().Root().find_child_by_attribute("Name", "R1"));
+    form->FormPaint();
+    Mouse(QEvent::MouseMove, Hole(4, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    EXPECT_EQ(form->statusBar()->currentMessage(), QLatin1String(kDragHint));
+    Mouse(QEvent::MouseMove, Hole(12, 6), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
+
+    // Esc during the drag: everything back, nothing to undo or save.
+    ShiftDrag({Hole(4, 3), Hole(6, 5)}, false);
+    EXPECT_EQ(Holes("R1"), "4,5-8,5") << "live while dragging";
+    EXPECT_EQ(Holes("P2"), "8,5");
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(form->Board, &escape);
+    EXPECT_EQ(Holes("R1"), "2,3-6,3");
+    EXPECT_EQ(Holes("P2"), "6,3");
+    Mouse(QEvent::MouseMove, Hole(9, 7), Qt::NoButton, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, Hole(9, 7), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(Holes("R1"), "2,3-6,3") << "the rest of the gesture does nothing";
+    EXPECT_FALSE(form->Modified());
+    EXPECT_FALSE(form->CanUndo());
+    EXPECT_TRUE(form->Session().Selection().Contains(
+        form->Document().Root().find_child_by_attribute("Name", "R1")));
+
+    // With Jumper placing, a Shift click on the selected resistor that does not
+    // leave its hole takes the hole, as any click would.
+    form->ToolboxItem(kind::Jumper)->trigger();
+    ShiftDrag({Hole(4, 3)});
+    EXPECT_TRUE(form->Editing().Tool().AwaitingSecond());
+    EXPECT_EQ(Holes("R1"), "2,3-6,3");
+}
+
+}  // namespace
+}  // namespace sw
