@@ -1,58 +1,109 @@
 #include "render/zoomed_board.h"
 
+#include "render/parallel_for.h"
+
 #include <QPaintDevice>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace sw {
+namespace {
 
-const QImage& ZoomedBoardPainter::Shrunk(const QImage& board, const BoardZoom& zoom,
-                                          double devicePixelRatio) {
+// Board pixels read beyond the shown ones, for the smoothing to see true neighbours.
+constexpr int kMargin = 2;
+
+// The mean of four RGB32 pixels, channel by channel: red and blue, then alpha
+// and green, each pair in one word with room for the sum of four.
+QRgb Mean(QRgb a, QRgb b, QRgb c, QRgb d) {
+    constexpr quint32 kLanes = 0x00FF00FF;
+    const quint32 redBlue = (a & kLanes) + (b & kLanes) + (c & kLanes) + (d & kLanes) + 0x00020002;
+    const quint32 alphaGreen = ((a >> 8) & kLanes) + ((b >> 8) & kLanes) + ((c >> 8) & kLanes) +
+                               ((d >> 8) & kLanes) + 0x00020002;
+    return ((redBlue >> 2) & kLanes) | (((alphaGreen >> 2) & kLanes) << 8);
+}
+
+}  // namespace
+
+QImage HalveImage(const QImage& image) {
+    const QImage source = image.format() == QImage::Format_RGB32 ? image
+                                                                 : image.convertToFormat(QImage::Format_RGB32);
+    const int width = source.width(), height = source.height();
+    QImage half((width + 1) / 2, (height + 1) / 2, QImage::Format_RGB32);
+    const int pairs = width / 2;  // output pixels with two source columns
+    constexpr int kBandRows = 64;
+    // Bands of rows shared among the cores.
+    ParallelFor((half.height() + kBandRows - 1) / kBandRows, [&](int band) {
+        const int last = std::min(half.height(), (band + 1) * kBandRows);
+        for (int y = band * kBandRows; y < last; ++y) {
+            const auto* top = reinterpret_cast<const QRgb*>(source.constScanLine(2 * y));
+            const auto* bottom =
+                reinterpret_cast<const QRgb*>(source.constScanLine(std::min(2 * y + 1, height - 1)));
+            auto* out = reinterpret_cast<QRgb*>(half.scanLine(y));
+            for (int x = 0; x < pairs; ++x)
+                out[x] = Mean(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
+            if (width % 2)
+                out[pairs] = Mean(top[width - 1], top[width - 1], bottom[width - 1], bottom[width - 1]);
+        }
+    });
+    return half;
+}
+
+const QImage& ZoomedBoardPainter::Halved(const QImage& board, int times) {
     // Every write into the board image changes its cache key, so the copy is
     // made again after each repaint and only then.
-    const double scale = zoom.Factor() * devicePixelRatio;
-    if (m_shrunk.isNull() || m_shrunkKey != board.cacheKey() || m_shrunkScale != scale) {
-        const QSize device(std::max(1, int(std::lround(board.width() * scale))),
-                           std::max(1, int(std::lround(board.height() * scale))));
-        m_shrunk = board.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        m_shrunkKey = board.cacheKey();
-        m_shrunkScale = scale;
+    if (m_halved.isNull() || m_halvedKey != board.cacheKey() || m_halvedTimes != times) {
+        m_halved = HalveImage(board);
+        for (int n = 1; n < times; ++n)
+            m_halved = HalveImage(m_halved);
+        m_halvedKey = board.cacheKey();
+        m_halvedTimes = times;
     }
-    return m_shrunk;
+    return m_halved;
 }
 
 void ZoomedBoardPainter::Draw(QPainter& painter, const QImage& board, const BoardZoom& zoom,
                               const QRect& exposed) {
-    const QRect source = zoom.BoardPixelsShown(exposed, board.size());
-    if (source.isEmpty())
+    const QRect shown = zoom.BoardPixelsShown(exposed, board.size());
+    if (shown.isEmpty())
         return;
     const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const double scale = zoom.Factor() * ratio;
-    if (zoom.Factor() == 1.0) {
-        // The board's own pixels; on a dense screen Qt enlarges them by the
-        // device pixel ratio, by nearest pixel when that ratio is whole.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, !zoom.WholeDevicePixels(ratio));
-        painter.drawImage(source.topLeft(), board, source);
-        return;
-    }
-    if (scale < 1.0) {
-        const QImage& shrunk = Shrunk(board, zoom, ratio);
-        // Device pixels of the shrunk copy that cover the exposed view rectangle.
-        const QRect device = QRect(int(std::floor(exposed.x() * ratio)), int(std::floor(exposed.y() * ratio)),
-                                   int(std::ceil(exposed.width() * ratio)) + 1,
-                                   int(std::ceil(exposed.height() * ratio)) + 1)
-                                 .intersected(shrunk.rect());
-        if (device.isEmpty())
-            return;
+    if (zoom.Factor() == 1.0 && zoom.WholeDevicePixels(ratio)) {
+        // The board's own pixels (on a dense screen Qt enlarges them by the
+        // whole device pixel ratio, by nearest pixel).
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
-                                 device.height() / ratio),
-                          shrunk, device);
+        painter.drawImage(shown.topLeft(), board, shown);
         return;
     }
-    const QRectF target(zoom.ToView(source.topLeft()), QSizeF(source.size()) * zoom.Factor());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, !zoom.WholeDevicePixels(ratio));
-    painter.drawImage(target, board, source);
+    // Halve until each pixel drawn covers at least half a device pixel: from
+    // there on the bilinear smoothing reads every pixel (at exactly half size
+    // it is the mean of 2 x 2).
+    int times = 0;
+    double scale = zoom.Factor() * ratio;  // device pixels per board pixel
+    while (scale < 0.5 - 1e-9 && times < 8) {
+        scale *= 2;
+        ++times;
+    }
+    const QImage& source = times == 0 ? board : Halved(board, times);
+    const int step = 1 << times;  // board pixels per source pixel
+    const QRect read = QRect(QPoint(shown.left() / step, shown.top() / step),
+                             QPoint(shown.right() / step, shown.bottom() / step))
+                           .adjusted(-kMargin, -kMargin, kMargin, kMargin)
+                           .intersected(source.rect());
+    const QRectF target(zoom.ToView(QPointF(read.topLeft()) * step),
+                        QSizeF(read.size()) * (step * zoom.Factor()));
+    // The view is the scaled size rounded up: a last column or row whose pixel
+    // centre lies beyond the picture is given the page's white.
+    const QPointF end = zoom.ToView(QPointF(board.width(), board.height()));
+    const QRect view = exposed;
+    const int right = int(std::floor(end.x())), bottom = int(std::floor(end.y()));
+    if (view.right() >= right)
+        painter.fillRect(QRect(QPoint(right, view.top()), view.bottomRight()), Qt::white);
+    if (view.bottom() >= bottom)
+        painter.fillRect(QRect(QPoint(view.left(), bottom), view.bottomRight()), Qt::white);
+    const bool whole = std::abs(scale - std::round(scale)) < 1e-9;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !whole);
+    painter.drawImage(target, source, read);
 }
 
 }  // namespace sw

@@ -2,10 +2,12 @@
 // Draws the board image as the zoomed board view shows it: the part that a view
 // rectangle covers, scaled by the zoom factor at the painter's device pixel
 // ratio. Whole device pixels per board pixel are scaled by nearest pixel (crisp
-// at 200 %, 300 %, 400 %, and at 100 % on a screen of ratio 2); other
-// enlargements are smoothed; a shrunk board is drawn from an area-averaged copy
-// of the whole image, kept until the image or the factor changes, so thin lines
-// do not drop out and strips drawn while scrolling meet without seams.
+// at 200 %, 300 %, 400 %, and at 100 % on a screen of ratio 2); other scales are
+// smoothed (bilinear). A board shrunk below half size is first halved by
+// averaging 2 x 2 pixels, as often as it takes to be shown at half size or
+// more, so that thin lines do not drop out; the halved copy is kept until the
+// image or the factor changes. Each draw reads a margin of pixels beyond the
+// rectangle, so strips drawn while scrolling meet without seams.
 
 #include "render/board_zoom.h"
 
@@ -15,17 +17,21 @@ class QPainter;
 
 namespace sw {
 
+// The image at half its size (rounded up), each pixel the mean of the 2 x 2
+// pixels it covers (an odd last row or column repeats its pixels).
+QImage HalveImage(const QImage& image);
+
 class ZoomedBoardPainter {
 public:
     // Draws what the view rectangle `exposed` (view coordinates) shows of `board`.
     void Draw(QPainter& painter, const QImage& board, const BoardZoom& zoom, const QRect& exposed);
 
 private:
-    const QImage& Shrunk(const QImage& board, const BoardZoom& zoom, double devicePixelRatio);
+    const QImage& Halved(const QImage& board, int times);
 
-    QImage m_shrunk;
-    qint64 m_shrunkKey = 0;  // QImage::cacheKey of the board it was made from
-    double m_shrunkScale = 0;
+    QImage m_halved;
+    qint64 m_halvedKey = 0;  // QImage::cacheKey of the board it was made from
+    int m_halvedTimes = 0;
 };
 
 }  // namespace sw

@@ -159,5 +159,50 @@ TEST(ZoomedBoardPainter, EnlargesCrispAndShrinksWithoutLosingLines) {
     }
 }
 
+// Smoothed scales drawn in strips, as scrolling exposes them, give the same
+// pixels as one draw of the whole view: no seams where the strips meet.
+TEST(ZoomedBoardPainter, StripsMeetWithoutSeams) {
+    QImage board(97, 61, QImage::Format_RGB32);
+    for (int y = 0; y < board.height(); ++y)
+        for (int x = 0; x < board.width(); ++x)
+            board.setPixel(x, y, qRgb((x * 37) % 256, (y * 53) % 256, ((x ^ y) * 11) % 256));
+    for (double factor : {0.3, 0.5, 0.75, 1.5, 2.5}) {
+        const BoardZoom zoom = At(factor);
+        const QSize size = zoom.ViewSize(board.size());
+        auto draw = [&](const std::vector<QRect>& strips) {
+            QImage view(size, QImage::Format_RGB32);
+            view.fill(Qt::red);
+            ZoomedBoardPainter painter;
+            QPainter p(&view);
+            for (const QRect& strip : strips) {
+                p.setClipRect(strip);
+                painter.Draw(p, board, zoom, strip);
+            }
+            return view;
+        };
+        const QImage whole = draw({QRect(QPoint(0, 0), size)});
+        const int cut = size.height() / 3 + 1;
+        const QImage strips = draw({QRect(0, 0, size.width(), cut),
+                                    QRect(0, cut, size.width(), size.height() - cut)});
+        EXPECT_TRUE(whole == strips) << factor;
+        EXPECT_NE(whole.pixel(size.width() - 1, size.height() - 1), qRgb(255, 0, 0)) << factor;
+    }
+}
+
+TEST(ZoomedBoardPainter, HalvingAveragesEachTwoByTwo) {
+    QImage image(3, 3, QImage::Format_RGB32);
+    const QRgb pixels[9] = {qRgb(0, 0, 0),   qRgb(255, 255, 255), qRgb(10, 20, 30),
+                            qRgb(100, 0, 0), qRgb(0, 100, 0),     qRgb(40, 50, 60),
+                            qRgb(1, 2, 3),   qRgb(5, 6, 7),       qRgb(9, 9, 9)};
+    for (int i = 0; i < 9; ++i)
+        image.setPixel(i % 3, i / 3, pixels[i]);
+    const QImage half = HalveImage(image);
+    ASSERT_EQ(half.size(), QSize(2, 2));
+    EXPECT_EQ(half.pixel(0, 0), qRgb(89, 89, 64));   // (0+255+100+0)/4 rounded, ...
+    EXPECT_EQ(half.pixel(1, 0), qRgb(25, 35, 45));   // the last column repeated
+    EXPECT_EQ(half.pixel(0, 1), qRgb(3, 4, 5));      // the last row repeated
+    EXPECT_EQ(half.pixel(1, 1), qRgb(9, 9, 9));
+}
+
 }  // namespace
 }  // namespace sw
