@@ -80,12 +80,30 @@ std::vector<pugi::xml_node> EditorSession::AffectedComponents() const {
     std::vector<pugi::xml_node> out;
     if (selection.Empty())
         return out;
+    // The element names of the selected categories: with few of them, an
+    // element is matched against those names instead of the whole catalogue.
+    std::vector<kind::Index> categories;
+    for (int kind = 0; kind < kKindCount; ++kind)
+        if (selection.CategorySelected(kind))
+            categories.push_back(kind::Index(kind));
+    const bool fewCategories = categories.size() <= 3;
+    auto selectedCategoryOf = [&](pugi::xml_node element) -> std::optional<kind::Index> {
+        for (kind::Index kind : categories)
+            if (IsKind(element, kind))
+                return kind;
+        return std::nullopt;
+    };
     std::array<std::vector<pugi::xml_node>, kKindCount> byKind;
-    m_doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
-        const std::optional<kind::Index> kind = KindOf(element);
-        if (kind && (selection.CategorySelected(*kind) || selection.Contains(element)))
+    // Every component has a kind; other children have none.
+    for (pugi::xml_node element = m_doc.Root().first_child(); element; element = element.next_sibling()) {
+        std::optional<kind::Index> kind = fewCategories ? selectedCategoryOf(element) : KindOf(element);
+        if (kind && !fewCategories && !selection.CategorySelected(*kind) && !selection.Contains(element))
+            continue;
+        if (!kind && fewCategories && selection.Contains(element))
+            kind = KindOf(element);
+        if (kind)
             byKind[size_t(*kind)].push_back(element);
-    });
+    }
     for (const std::vector<pugi::xml_node>& elements : byKind)
         out.insert(out.end(), elements.begin(), elements.end());
     return out;

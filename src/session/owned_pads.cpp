@@ -9,10 +9,10 @@
 namespace sw {
 
 PadIndex::PadIndex(const LayoutDocument& doc) {
-    doc.ForEachComponent([&](pugi::xml_node element, unsigned) {
-        if (IsKind(element, kind::SolderPad))
-            m_byParent[TextAttr(element, "Parent")].push_back(element);
-    });
+    // Only the pads are walked (a `Pad` element is always a component).
+    const char* pad = ElementName(kind::SolderPad);
+    for (pugi::xml_node element = doc.Root().child(pad); element; element = element.next_sibling(pad))
+        m_byParent[TextAttr(element, "Parent")].push_back(element);
 }
 
 const std::vector<pugi::xml_node>& PadIndex::Owned(const QString& owner) const {

@@ -1,8 +1,9 @@
 #pragma once
 // The main window: the board image in the middle, Quick Tasks and Toolbox on the
 // left, the explorer on the right, the menu toolbar under the board, the banner
-// strip and the status bar. It owns the layout document and the state that lives
-// beside it (file name, modified flag, undo snapshot, pick map).
+// strip and the status bar. It owns the editor session (document, file name,
+// modified flag, selection, placement state, undo) and the pick map; the
+// explorer and the board are views of the session.
 //
 // The window is split by concern: main_form.cpp (start-up and shutdown),
 // main_form_compose.cpp (the controls), main_form_menus.cpp (menus, Quick Tasks,
@@ -183,7 +184,7 @@ public:
     QLabel* ZoomPane = nullptr;
     QTimer* StartTimer = nullptr;
     QTimer* HintTimer = nullptr;
-    QTimer* RepaintTimer = nullptr;  // the board follows the explorer's selection
+    QTimer* RepaintTimer = nullptr;  // the board follows the session's selection
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -16,7 +16,7 @@ class TWaitForm;
 struct OutputCommandContext {
     const LayoutDocument& doc;
     DialogService& dialogs;
-    // Clears the explorer's selection (so nothing is drawn as selected); may be empty.
+    // Clears the session's selection (so nothing is drawn as selected); may be empty.
     std::function<void()> clearSelection;
     // Shown while the picture is rendered and written; may be null.
     TWaitForm* waitForm = nullptr;
