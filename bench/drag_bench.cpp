@@ -1,14 +1,18 @@
 // One step of dragging the selection with the mouse on the 2000-part stress
 // layout: the session moves 100 selected parts (and any pads they carry) one
-// hole further, and the board is rendered anew as the window repaints it,
-// selection highlight included. The step alternates between one and two holes
-// away from where the drag began, so every step moves every part.
+// hole further, and the board is drawn as the window draws it during a drag
+// (the rest of the layout copied from the picture made when the drag began,
+// the dragged parts drawn over it, selection highlight included). The step
+// alternates between one and two holes away from where the drag began, so
+// every step moves every part. Beside it the same step with the whole board
+// rendered anew, as a repaint outside a drag would.
 
 #include "stress_layout.h"
 
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
 #include "render/canvas.h"
+#include "render/drag_preview.h"
 #include "render/pick_map.h"
 #include "render/render_layout.h"
 #include "session/editor_session.h"
@@ -20,7 +24,7 @@
 namespace sw {
 namespace {
 
-void BM_DragStepStress(benchmark::State& state) {
+void DragStep(benchmark::State& state, bool preview) {
     const int selected = int(state.range(0));
     EditorSession session;
     FillStressLayout(session.Document());
@@ -45,20 +49,30 @@ void BM_DragStepStress(benchmark::State& state) {
     const SelectionState& shown = session.Selection();
     options.isSelected = [&shown](pugi::xml_node element) { return shown.Contains(element); };
     RenderLayout(session.Document(), canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
+    DragPreview rest;
+    if (preview)
+        rest.Begin(session.Document(), kBoardImageWidth, kBoardImageHeight, options,
+                   [&session](pugi::xml_node e) { return session.DragMoves(e); }, 1);
     int step = 0;
     for (auto _ : state) {
         if (!session.DragTo({11 + (++step % 2), 10})) {
             state.SkipWithError("the parts did not move");
             break;
         }
-        RenderLayout(session.Document(), canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
+        if (preview)
+            rest.Render(session.Document(), image, pick);
+        else
+            RenderLayout(session.Document(), canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.counters["steps_per_s"] =
         benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
     session.CancelDrag();
 }
+void BM_DragStepStress(benchmark::State& state) { DragStep(state, true); }
+void BM_DragStepStressFullRepaint(benchmark::State& state) { DragStep(state, false); }
 BENCHMARK(BM_DragStepStress)->Arg(100)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_DragStepStressFullRepaint)->Arg(100)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 // The session's part of a step alone: 100 parts moved one hole.
 void BM_DragStepStressMoveOnly(benchmark::State& state) {

@@ -41,6 +41,14 @@ QImage MakeRaster(int width, int height, Rgb colour) {
     return image;
 }
 
+void CopyPixels(const QImage& from, QImage& to) {
+    if (from.size() != to.size() || from.format() != to.format())
+        return;
+    const size_t bytes = size_t(std::min(from.bytesPerLine(), to.bytesPerLine()));
+    for (int y = 0; y < from.height(); ++y)
+        std::memcpy(to.scanLine(y), from.constScanLine(y), bytes);
+}
+
 int PointsToPixels(int points) { return int(std::lround(points * 96.0 / 72.0)); }
 
 QFont MakeFont(const QString& face, int points, bool bold) {

@@ -158,6 +158,9 @@ private:
 
 // A new Format_RGB32 raster of the given size filled with `colour`.
 QImage MakeRaster(int width, int height, Rgb colour = 0xFFFFFF);
+// Copies the pixels of `from` into `to`, a raster of the same size and format,
+// in place (images that share `to` see the copy).
+void CopyPixels(const QImage& from, QImage& to);
 // round(points * 96 / 72): 8 pt = 11 px, 10 pt = 13 px, 14 pt = 19 px, 24 pt = 32 px.
 int PointsToPixels(int points);
 // The font the canvas draws with: face, pixel size from points, bold or normal,

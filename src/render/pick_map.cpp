@@ -9,6 +9,8 @@ PickMap::PickMap(int width, int height)
 
 void PickMap::Clear() { m_canvas.Image().fill(QColor(0, 0, 0)); }
 
+void PickMap::CopyFrom(const PickMap& other) { CopyPixels(other.m_image, m_image); }
+
 unsigned PickMap::KeyAt(int x, int y) const { return m_canvas.Pixel(x, y); }
 
 void PickMap::SetKey(int x, int y, unsigned key) { m_canvas.SetPixel(x, y, key & 0xFFFFFF); }

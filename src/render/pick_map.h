@@ -16,6 +16,8 @@ public:
     int Width() const { return m_image.width(); }
     int Height() const { return m_image.height(); }
     void Clear();
+    // The keys of `other`, a map of the same size.
+    void CopyFrom(const PickMap& other);
     // The key at (x, y); 0 outside the map.
     unsigned KeyAt(int x, int y) const;
     void SetKey(int x, int y, unsigned key);

@@ -26,6 +26,18 @@ struct RenderContext {
     int boardWidth;  // the root's `Width` in holes
     int boardHeight;
 
+    // The components this repaint draws (RenderOptions::draws), in document order.
+    template <typename F>
+    void ForEachComponent(F&& visit) const {
+        if (!options.draws) {
+            doc.ForEachComponent(visit);
+            return;
+        }
+        doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
+            if (options.draws(node))
+                visit(node, key);
+        });
+    }
     bool IsSelected(pugi::xml_node node) const {
         return options.isSelected && options.isSelected(node);
     }

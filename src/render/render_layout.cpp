@@ -110,6 +110,19 @@ void DrawOutline(const RenderContext& ctx) {
                      QPoint(left, bottom), QPoint(left, top)});
 }
 
+// Layers 1 to 9.
+void DrawComponentLayers(RenderContext& ctx) {
+    DrawTraceLayer(ctx);
+    DrawPadLayer(ctx);
+    DrawCutLayer(ctx);
+    DrawSwitchTubeLayer(ctx);
+    DrawJumperLayer(ctx);
+    DrawWireLayer(ctx);
+    DrawLeadLayer(ctx);
+    DrawBodyLayer(ctx);
+    DrawTextLayer(ctx);
+}
+
 }  // namespace
 
 void RenderLayout(const LayoutDocument& doc, Canvas& canvas, PickMap& pick, int width, int height,
@@ -123,6 +136,10 @@ void RenderLayout(const LayoutDocument& doc, Canvas& canvas, PickMap& pick, int 
                       BoardOriginX(width, boardWidth), doc.BoardType(),
                       boardWidth, doc.BoardHeight()};
 
+    if (options.componentsOnly) {
+        DrawComponentLayers(ctx);
+        return;
+    }
     pick.Clear();
     canvas.SetBrush(kWhite, BrushStyle::Solid);
     canvas.SetPen(kBlack, 1, PenStyle::Solid);
@@ -138,15 +155,7 @@ void RenderLayout(const LayoutDocument& doc, Canvas& canvas, PickMap& pick, int 
     }
     DrawOutline(ctx);
 
-    DrawTraceLayer(ctx);
-    DrawPadLayer(ctx);
-    DrawCutLayer(ctx);
-    DrawSwitchTubeLayer(ctx);
-    DrawJumperLayer(ctx);
-    DrawWireLayer(ctx);
-    DrawLeadLayer(ctx);
-    DrawBodyLayer(ctx);
-    DrawTextLayer(ctx);
+    DrawComponentLayers(ctx);
     DrawComponentList(ctx);
 }
 

@@ -19,6 +19,11 @@ struct RenderOptions {
     bool closing = false;   // the window is closing: draw nothing
     // Whether an element is selected (the explorer's selection); null: none is.
     std::function<bool(pugi::xml_node)> isSelected;
+    // Which components are drawn; null: all of them.
+    std::function<bool(pugi::xml_node)> draws;
+    // The components alone, over what the canvas and the pick map hold already:
+    // no page, board, title or component list, and the pick map not cleared.
+    bool componentsOnly = false;
 };
 
 void RenderLayout(const LayoutDocument& doc, Canvas& canvas, PickMap& pick, int width, int height,

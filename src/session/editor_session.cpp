@@ -133,6 +133,7 @@ bool EditorSession::BeginDrag(Hole start) {
     if (components.empty())
         return false;
     m_drag.Begin(m_doc, Selection(), components, start);
+    ++m_dragNumber;
     return true;
 }
 

@@ -89,6 +89,10 @@ public:
     // hole `start`; false when nothing is selected.
     bool BeginDrag(Hole start);
     bool Dragging() const { return m_drag.Active(); }
+    // Whether a drag going on moves `element`.
+    bool DragMoves(pugi::xml_node element) const { return m_drag.Active() && m_drag.Holds(element); }
+    // Counts the drags begun: tells one drag from the next.
+    unsigned DragNumber() const { return m_dragNumber; }
     // The parts `hole - start` away from where they were: the document holds
     // them there until the drag ends, so a repaint shows them. True when they
     // moved to another place.
@@ -130,6 +134,7 @@ private:
     UndoHistory m_history;
     SelectionState m_selection;
     SelectionDrag m_drag;
+    unsigned m_dragNumber = 0;
     unsigned m_selectionGeneration = 0;  // the document's generation it belongs to
     PlacementState m_placement;
     unsigned m_placementGeneration = 0;  // the generation of its Replace target

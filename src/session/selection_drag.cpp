@@ -31,7 +31,7 @@ void SelectionDrag::Begin(LayoutDocument& doc, const SelectionState& selection,
     m_generation = doc.Generation();
     m_start = start;
     const PadIndex pads(doc);
-    std::unordered_set<const void*> held;
+    std::unordered_set<const void*>& held = m_held;
     for (pugi::xml_node component : components) {
         if (held.insert(component.internal_object()).second)
             Hold(component, HasSecondPoint(component));
@@ -102,6 +102,7 @@ void SelectionDrag::Restore() {
 void SelectionDrag::End() {
     m_doc = nullptr;
     m_parts.clear();
+    m_held.clear();
     m_offset = {};
     m_leftStart = false;
 }

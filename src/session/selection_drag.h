@@ -11,6 +11,7 @@
 #include <pugixml.hpp>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace sw {
@@ -38,6 +39,8 @@ public:
     void Place(QPoint offset);
     // Lets go of the parts.
     void End();
+    // Whether `element` is one of the parts held.
+    bool Holds(pugi::xml_node element) const { return m_held.count(element.internal_object()); }
 
 private:
     struct Part {
@@ -55,6 +58,7 @@ private:
     QPoint m_offset;
     bool m_leftStart = false;
     std::vector<Part> m_parts;
+    std::unordered_set<const void*> m_held;
 };
 
 }  // namespace sw

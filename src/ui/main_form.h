@@ -18,6 +18,7 @@
 #include "edit/dialog_service.h"
 #include "model/layout_document.h"
 #include "render/board_zoom.h"
+#include "render/drag_preview.h"
 #include "render/pick_map.h"
 #include "session/editor_session.h"
 
@@ -237,6 +238,8 @@ private:
     bool m_closing = false;
     bool m_reveal = false;
     BoardZoom m_zoom;
+    // While parts are dragged: the board without them, drawn once per drag.
+    DragPreview m_dragPreview;
     bool m_wingdingsWarned = false;
     int m_banner = 0;
     QMap<Command, QList<QAction*>> m_actions;

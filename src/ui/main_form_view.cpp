@@ -122,9 +122,22 @@ void TMainForm::FormPaint() {
     RenderOptions options;
     options.reveal = m_reveal;
     options.closing = m_closing;
-    const SelectionState& selection = m_session.Selection();
-    options.isSelected = [&selection](pugi::xml_node element) { return selection.Contains(element); };
-    RenderLayout(m_session.Document(), canvas, *m_pick, kBoardImageWidth, kBoardImageHeight, options);
+    options.isSelected = [this](pugi::xml_node element) {
+        return m_session.Selection().Contains(element);
+    };
+    const LayoutDocument& doc = m_session.Document();
+    if (m_session.Dragging()) {
+        // Only the dragged parts are drawn anew on each step of a drag.
+        if (!m_dragPreview.Holds(m_session.DragNumber(), options.reveal))
+            m_dragPreview.Begin(
+                doc, kBoardImageWidth, kBoardImageHeight, options,
+                [this](pugi::xml_node element) { return m_session.DragMoves(element); },
+                m_session.DragNumber());
+        m_dragPreview.Render(doc, m_boardImage, *m_pick);
+    } else {
+        m_dragPreview.End();
+        RenderLayout(doc, canvas, *m_pick, kBoardImageWidth, kBoardImageHeight, options);
+    }
     Board->update();
 }
 

@@ -19,7 +19,7 @@ constexpr kind::Index kBodyKinds[] = {
 // one whatever their kinds, on the canvas and in the pick map.
 void DrawBodyLayer(RenderContext& ctx) {
     std::vector<BodyElement> elements;
-    ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
+    ctx.ForEachComponent([&](pugi::xml_node node, unsigned key) {
         if (IsAnyKind(node, kBodyKinds))
             elements.push_back({node, key});
     });

@@ -10,7 +10,7 @@
 namespace sw {
 
 void DrawCutLayer(RenderContext& ctx) {
-    ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
+    ctx.ForEachComponent([&](pugi::xml_node node, unsigned key) {
         if (!IsKind(node, kind::CutTrack))
             return;
         const QPoint c = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));

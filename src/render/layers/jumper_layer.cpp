@@ -12,7 +12,7 @@ void DrawJumperLayer(RenderContext& ctx) {
     Canvas& pick = ctx.pick.Draw();
     const Rgb red = MakeRgb(255, 0, 0);
     const bool dots = ctx.type != QLatin1String("PCB");  // on a PCB the pads are the joints
-    ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
+    ctx.ForEachComponent([&](pugi::xml_node node, unsigned key) {
         if (!IsKind(node, kind::Jumper))
             return;
         const QPoint p1 = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));

@@ -14,7 +14,7 @@ void DrawLeadLayer(RenderContext& ctx) {
     const bool dots = ctx.type != QLatin1String("PCB");
     // In reveal mode the leads thin out so what lies under the parts shows.
     const bool thin = ctx.Revealing();
-    ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned) {
+    ctx.ForEachComponent([&](pugi::xml_node node, unsigned) {
         if (!IsTwoLeadKind(node))
             return;
         const QPoint p1 = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));

@@ -14,7 +14,7 @@ namespace sw {
 void DrawPadLayer(RenderContext& ctx) {
     Canvas& canvas = ctx.canvas;
     Canvas& pick = ctx.pick.Draw();
-    ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
+    ctx.ForEachComponent([&](pugi::xml_node node, unsigned key) {
         if (!IsKind(node, kind::SolderPad))
             return;
         const QPoint c = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));

@@ -10,7 +10,7 @@ namespace sw {
 // and every other body.
 void DrawSwitchTubeLayer(RenderContext& ctx) {
     std::vector<BodyElement> elements;
-    ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
+    ctx.ForEachComponent([&](pugi::xml_node node, unsigned key) {
         if (IsKind(node, kind::Switch) || IsKind(node, kind::TubeSocket))
             elements.push_back({node, key});
     });

@@ -14,7 +14,7 @@ void DrawTextLayer(RenderContext& ctx) {
     // Texts that cannot reach the canvas are not measured; past the budget of a
     // repaint (a file of tens of thousands of long texts) no more are drawn.
     int budget = kMaxDrawnCharactersPerPaint;
-    ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
+    ctx.ForEachComponent([&](pugi::xml_node node, unsigned key) {
         if (!IsKind(node, kind::Text) || budget <= 0)
             return;
         const QPoint p = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));

@@ -13,7 +13,7 @@ namespace sw {
 
 void DrawTraceLayer(RenderContext& ctx) {
     Canvas& pick = ctx.pick.Draw();
-    ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned key) {
+    ctx.ForEachComponent([&](pugi::xml_node node, unsigned key) {
         if (!IsKind(node, kind::Trace))
             return;
         const QPoint p1 = ctx.Hole(IntAttr(node, "X1"), IntAttr(node, "Y1"));
