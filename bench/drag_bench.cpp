@@ -16,6 +16,7 @@
 #include "render/pick_map.h"
 #include "render/render_layout.h"
 #include "session/editor_session.h"
+#include "session/layout_fragment.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -92,6 +93,20 @@ void BM_DragStepStressMoveOnly(benchmark::State& state) {
     session.CancelDrag();
 }
 BENCHMARK(BM_DragStepStressMoveOnly)->Unit(benchmark::kMicrosecond);
+
+// Pasting the whole stress layout's text into itself: 2000 parts whose names
+// are all taken, each given a fresh one.
+void BM_PasteStressIntoItself(benchmark::State& state) {
+    const std::string text = StressLayoutXml();
+    for (auto _ : state) {
+        state.PauseTiming();
+        EditorSession session;
+        FillStressLayout(session.Document());
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(PasteFragment(session, text).pasted.size());
+    }
+}
+BENCHMARK(BM_PasteStressIntoItself)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sw

@@ -1,5 +1,6 @@
 #include "edit_sequence.h"
 
+#include "edit/clipboard_commands.h"
 #include "edit/edit_commands.h"
 #include "edit/editor_host.h"
 #include "edit/placement_tool.h"
@@ -93,6 +94,7 @@ struct HeadlessEditor {
     EditorHost host{session, dialogs};
     PlacementTool tool{host};
     LayoutDocument& doc = session.Document();
+    QByteArray layoutText;  // the input's layout, pasted as clipboard text
 };
 
 // The components as the explorer lists them, by category, flattened.
@@ -127,7 +129,7 @@ void Draw(const LayoutDocument& doc) {
 void Apply(HeadlessEditor& editor, const Command& c) {
     editor.dialogs.answer = c.arg[4];
     EditorSession& session = editor.session;
-    switch (c.op % 13) {
+    switch (c.op % 16) {
     case 0: {  // click an entry, or add it to the selection
         const std::vector<pugi::xml_node> entries = Entries(editor.doc);
         if (!entries.empty())
@@ -182,6 +184,20 @@ void Apply(HeadlessEditor& editor, const Command& c) {
         }
         break;
     }
+    case 12:  // Copy and Paste, at a hole or one hole right and down
+        PasteText(editor.host, CopySelectionText(editor.host),
+                  c.arg[2] & 1 ? std::optional<Hole>(Hole{c.arg[0] % 110 - 5, c.arg[1] % 64 - 5})
+                               : std::nullopt);
+        break;
+    case 13:  // the input's own bytes pasted as clipboard text
+        PasteText(editor.host, editor.layoutText.toStdString());
+        break;
+    case 14:  // a drag of the selection, ended or cancelled
+        if (session.BeginDrag({c.arg[0] % 110 - 5, c.arg[1] % 64 - 5})) {
+            session.DragTo({c.arg[2] % 110 - 5, c.arg[3] % 64 - 5});
+            (c.arg[4] & 1) ? session.CancelDrag() : void(session.FinishDrag());
+        }
+        break;
     default:
         Draw(editor.doc);
         break;
@@ -216,6 +232,7 @@ EditOutcome RunEditSequence(const QByteArray& bytes) {
         return outcome;
     }
     outcome.opened = true;
+    editor.layoutText = input.layout;
     for (qsizetype at = 0; at + kEditCommandBytes <= input.commands.size(); at += kEditCommandBytes) {
         Command c;
         c.op = static_cast<unsigned char>(input.commands[at]);

@@ -1,7 +1,7 @@
 #pragma once
 // A short sequence of editing commands, applied to a layout as the editor would
 // apply them: select, move, rotate, delete, replace, change value, change shape,
-// place, undo, save and reopen, draw. The editing fuzzer derives both the layout
+// place, undo, save and reopen, copy and paste, paste hostile text, drag, draw. The editing fuzzer derives both the layout
 // and the commands from its input, so the arithmetic of the commands meets the
 // coordinates of damaged and extreme files; the regression tests replay what it
 // found.

@@ -42,6 +42,32 @@ QString NamePrefix(pugi::xml_node element, const QString& name) {
     return kind ? QString::fromLatin1(kind->prefix) : QStringLiteral("X");
 }
 
+// Fresh names for pasted parts: the smallest "prefix + n" (n = 1, 2, ...) that
+// no element has, as for a placed part. Names are only ever added while
+// pasting, so the search for a prefix goes on from where it last stopped, and
+// pasting many parts costs no more than reading them.
+class FreshNames {
+public:
+    explicit FreshNames(pugi::xml_node root) {
+        for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling())
+            if (child.type() == pugi::node_element)
+                m_taken.insert(TextAttr(child, "Name"));
+    }
+    bool Taken(const QString& name) const { return m_taken.count(name) != 0; }
+    void Take(const QString& name) { m_taken.insert(name); }
+    QString Next(const QString& prefix) {
+        qint64& n = m_next.try_emplace(prefix, 1).first->second;
+        QString name;
+        while (Taken(name = prefix + QString::number(n)))
+            ++n;
+        return name;
+    }
+
+private:
+    std::unordered_set<QString> m_taken;
+    std::unordered_map<QString, qint64> m_next;
+};
+
 // The top left of the parts' holes.
 QPoint TopLeft(const std::vector<pugi::xml_node>& parts) {
     int minX = INT_MAX, minY = INT_MAX;
@@ -131,24 +157,21 @@ PasteResult PasteFragment(EditorSession& session, std::string_view text, std::op
     session.TakeSnapshot();
     LayoutDocument& doc = session.Document();
     pugi::xml_node root = doc.Root();
-    std::unordered_set<QString> taken;
-    for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling())
-        if (child.type() == pugi::node_element)
-            taken.insert(TextAttr(child, "Name"));
+    FreshNames names(root);
     // Old name -> new name of each part renamed (the first part of a name).
     std::unordered_map<QString, QString> renamed;
     for (pugi::xml_node part : fragment.parts) {
         const QString name = TextAttr(part, "Name");
         QString fresh = name;
-        if (!name.isEmpty() && taken.count(name))
-            fresh = doc.NextFreeName(NamePrefix(part, name));
+        if (!name.isEmpty() && names.Taken(name))
+            fresh = names.Next(NamePrefix(part, name));
         pugi::xml_node copy = root.append_copy(part);
         ShiftPoints(copy, dx, dy, HasSecondPoint(copy));
         if (fresh != name) {
             SetAttr(copy, "Name", fresh);
             renamed.emplace(name, fresh);
         }
-        taken.insert(fresh);
+        names.Take(fresh);
         result.pasted.push_back(copy);
     }
     for (pugi::xml_node copy : result.pasted) {

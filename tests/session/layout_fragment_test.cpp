@@ -8,6 +8,7 @@
 #include "session/editor_session.h"
 
 #include <climits>
+#include <set>
 #include <gtest/gtest.h>
 
 namespace sw {
@@ -123,6 +124,22 @@ TEST_F(Fragments, NamesAreMadeFreshFromTheirOwnPrefixAndTwiceInOneFragment) {
     // fragment part; no name stays none; a free name stays.
     EXPECT_EQ(names, (std::vector<std::string>{"VR1", "12", "Note", "VR2", "R1", "Note1", "Note2",
                                                "", "K9"}));
+}
+
+TEST_F(Fragments, ManyPartsOfOneNameEachGetTheirOwn) {
+    std::string text = "<LayoutFragment>";
+    for (int i = 0; i < 3000; ++i)
+        text += "<Cut X1=\"1\" Y1=\"1\" Name=\"P2\"/>";
+    text += "</LayoutFragment>";
+    const PasteResult result = PasteFragment(session, text);
+    ASSERT_EQ(result.pasted.size(), 3000u);
+    // P1 ... P3 are the document's: the first pasted takes the free P4.
+    std::set<std::string> names;
+    for (pugi::xml_node part : result.pasted)
+        names.insert(part.attribute("Name").value());
+    EXPECT_EQ(names.size(), 3000u);
+    EXPECT_STREQ(result.pasted.front().attribute("Name").value(), "P4");
+    EXPECT_STREQ(result.pasted.back().attribute("Name").value(), "P3003");
 }
 
 TEST_F(Fragments, TextThatHoldsNoPartsIsIgnoredAndDamagedPartsAreRefused) {
