@@ -6,6 +6,8 @@
 #include "ui/main_form.h"
 #include "ui/main_form_editing.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -33,8 +35,9 @@ bool MainFormDrag::Press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers
         return false;
     m_pressed = true;
     m_pressPixel = pixel;
-    // Esc reaches the drag wherever the keyboard focus was.
-    m_form.Board->grabKeyboard();
+    // Esc reaches the drag wherever the keyboard focus is. (A keyboard grab
+    // would shut out a dialog that a shortcut opens during the drag.)
+    qApp->installEventFilter(this);
     return true;
 }
 
@@ -90,8 +93,15 @@ bool MainFormDrag::Cancel() {
 
 void MainFormDrag::End() {
     m_pressed = false;
-    m_form.Board->releaseKeyboard();
+    qApp->removeEventFilter(this);
     m_form.Board->unsetCursor();
+}
+
+bool MainFormDrag::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        Cancel())
+        return true;
+    return QObject::eventFilter(watched, event);
 }
 
 void MainFormDrag::UpdateHint(QPoint pixel) {

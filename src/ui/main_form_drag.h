@@ -38,6 +38,10 @@ public:
     void UpdateHint(QPoint pixel);
     void HideHint();
 
+protected:
+    // Esc anywhere in the program while a drag is pressed.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     Hole HoleAt(QPoint pixel) const;
     void End();

@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -149,8 +150,9 @@ TEST_F(ClipboardDragWindow, HintOverSelectedPartsEscPutsBackAShiftClickStaysTheT
     ShiftDrag({Hole(4, 3), Hole(6, 5)}, false);
     EXPECT_EQ(Holes("R1"), "4,5-8,5") << "live while dragging";
     EXPECT_EQ(Holes("P2"), "8,5");
+    // Wherever the keyboard focus is: here a pane of the status bar.
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(form->Board, &escape);
+    QApplication::sendEvent(form->StatusPane, &escape);
     EXPECT_EQ(Holes("R1"), "2,3-6,3");
     EXPECT_EQ(Holes("P2"), "6,3");
     Mouse(QEvent::MouseMove, Hole(9, 7), Qt::NoButton, Qt::LeftButton);
