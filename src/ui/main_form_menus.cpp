@@ -69,12 +69,18 @@ void TMainForm::BuildMenus() {
     add(ProjectMenu, Command::Exit, QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
 
     add(EditMenu, Command::Undo, QStringLiteral("&Undo"), QKeySequence::Undo);
-    add(EditMenu, Command::Redo, QStringLiteral("&Redo"), QKeySequence(QStringLiteral("Ctrl+Y")))
-        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     add(EditMenu, Command::BoardProperties, QStringLiteral("Board Properties"));
     add(EditMenu, Command::SelectAll, QStringLiteral("Select All"));
     EditMenu->addSeparator();
     add(EditMenu, Command::CheckConnectivity, QStringLiteral("Check Connectivity"));
+    // The items this editor adds come after the ones the menu has always had, so
+    // each of those keeps its place: first the history and the clipboard, then zoom.
+    EditMenu->addSeparator();
+    add(EditMenu, Command::Redo, QStringLiteral("&Redo"), QKeySequence(QStringLiteral("Ctrl+Y")))
+        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    add(EditMenu, Command::Cut, QStringLiteral("Cu&t"), QKeySequence::Cut);
+    add(EditMenu, Command::Copy, QStringLiteral("&Copy"), QKeySequence::Copy);
+    add(EditMenu, Command::Paste, QStringLiteral("&Paste"), QKeySequence::Paste);
     EditMenu->addSeparator();
     QAction* zoomIn = add(EditMenu, Command::ZoomIn, QStringLiteral("Zoom In"), QKeySequence::ZoomIn);
     // Ctrl+= is the plus key without Shift on most keyboards.
@@ -82,10 +88,6 @@ void TMainForm::BuildMenus() {
     add(EditMenu, Command::ZoomOut, QStringLiteral("Zoom Out"), QKeySequence::ZoomOut);
     add(EditMenu, Command::ActualSize, QStringLiteral("Actual Size"), QKeySequence(QStringLiteral("Ctrl+0")));
     add(EditMenu, Command::FitBoard, QStringLiteral("Fit Board"));
-    EditMenu->addSeparator();
-    add(EditMenu, Command::Cut, QStringLiteral("Cu&t"), QKeySequence::Cut);
-    add(EditMenu, Command::Copy, QStringLiteral("&Copy"), QKeySequence::Copy);
-    add(EditMenu, Command::Paste, QStringLiteral("&Paste"), QKeySequence::Paste);
 
     add(HelpMenu, Command::Tutorials, QStringLiteral("Tutorials"));
     add(HelpMenu, Command::LayoutsOnline, QStringLiteral("Layouts Online"));

@@ -477,9 +477,9 @@ TEST_F(MainFormTest, MenusInOrderWithTheirCaptions) {
                            "-", "Export &Bill of Materials", "&Render Image", "&Print",
                            "Print PnP", "Render PnP", "Export Gerber...", "-", "E&xit"}));
     EXPECT_EQ(captions(form->EditMenu),
-              (QStringList{"&Undo", "&Redo", "Board Properties", "Select All", "-", "Check Connectivity", "-",
-                           "Zoom In", "Zoom Out", "Actual Size", "Fit Board", "-", "Cu&t",
-                           "&Copy", "&Paste"}));
+              (QStringList{"&Undo", "Board Properties", "Select All", "-", "Check Connectivity", "-",
+                           "&Redo", "Cu&t", "&Copy", "&Paste", "-", "Zoom In", "Zoom Out",
+                           "Actual Size", "Fit Board"}));
     EXPECT_EQ(captions(form->HelpMenu).size(), 7);
     EXPECT_EQ(captions(form->ComponentMenu),
               (QStringList{"Replace", "Change Value", "Change Extra", "Change Shape", "Rename",
