@@ -153,22 +153,15 @@ public:
     // The Project menu's "Export Gerber...", shown like the Render PnP task (PCB layouts).
     QAction* ExportGerberItem() const { return m_exportGerberItem; }
 
-    // ---- controls, named as the handlers know them ----------------------------
+    // ---- controls the tests and the window's helpers reach, named as the
+    // handlers know them; they show the session's state and hold none ---------
     GroupBar* MainBar = nullptr;
-    BarGroup* Project = nullptr;  // "Quick Tasks"
     BarGroup* Toolbox = nullptr;
-    QWidget* LeftLine = nullptr;
     GroupBar* ListBar = nullptr;
     BarGroup* ListGroup = nullptr;
     ExplorerTree* List = nullptr;
-    QWidget* RightLine = nullptr;
     QScrollArea* ScrollBox = nullptr;
     BoardView* Board = nullptr;
-    QToolButton* ProjectButton = nullptr;
-    QToolButton* EditButton = nullptr;
-    QToolButton* ToolboxButton = nullptr;
-    QToolButton* HelpButton = nullptr;
-    QToolButton* DonateButton = nullptr;
     QMenu* ProjectMenu = nullptr;
     QMenu* EditMenu = nullptr;
     QMenu* ToolboxMenu = nullptr;
@@ -183,9 +176,7 @@ public:
     QLabel* RevealPane = nullptr;
     QLabel* PosPane = nullptr;
     QLabel* ZoomPane = nullptr;
-    QTimer* StartTimer = nullptr;
     QTimer* HintTimer = nullptr;
-    QTimer* RepaintTimer = nullptr;  // the board follows the session's selection
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -195,6 +186,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Controls only the window itself touches.
+    BarGroup* Project = nullptr;  // "Quick Tasks"
+    QWidget* LeftLine = nullptr;
+    QWidget* RightLine = nullptr;
+    QToolButton* ProjectButton = nullptr;
+    QToolButton* EditButton = nullptr;
+    QToolButton* ToolboxButton = nullptr;
+    QToolButton* HelpButton = nullptr;
+    QToolButton* DonateButton = nullptr;
+    QTimer* StartTimer = nullptr;
+    QTimer* RepaintTimer = nullptr;  // the board follows the session's selection
+
     // main_form.cpp
     void FormCreate(const QStringList& arguments);
     void FormClose();
