@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis on the fixed-seed stress layout: the bill of materials, and the
 // connectivity check on the stress board and on a 1000 x 1000 board.
 

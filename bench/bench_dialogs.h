@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A dialog seam for benchmarks: every question answered yes, every value
 // dialog with OK and its proposed name, the Open dialog with `openFile`; and the

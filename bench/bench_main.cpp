@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared entry point of the benchmarks: drawing text needs a Qt application and the
 // explorer's tree is a widget, so one widgets application (offscreen unless a display
 // is asked for) with the program's fonts serves every benchmark. The tools of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tools that the benchmark program runs instead of the benchmarks, to prepare and
 // check what the benchmarks and whole-process timings use:

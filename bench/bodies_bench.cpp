@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of building one component image of every kind, as the renderer does
 // once per element on every repaint.
 

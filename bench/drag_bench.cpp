@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One step of dragging the selection with the mouse on the 2000-part stress
 // layout: the session moves 100 selected parts (and any pads they carry) one
 // hole further, and the board is drawn as the window draws it during a drag

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing on a PCB layout with many parts: placing resistors (automatic pads,
 // next free names), then moving and deleting everything with their pads.
 

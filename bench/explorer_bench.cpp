@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The explorer rebuilt from the 2000-component stress layout: what Open, New and
 // Undo cost in the tree.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Render Image of each example layout to GIF, JPEG and BMP: rendering on the
 // work canvas, cropping, the footer, encoding and the atomic write.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of the renderer's frame on the 2000 x 1200 board image: an empty
 // layout (page, grid, title, rulers, tiles, outline, ten empty layer walks)
 // beside the floor of any repaint, a bare fill of the canvas and the pick map,

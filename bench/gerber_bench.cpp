@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gerber and drill output of a crowded PCB against drawing its copper picture:
 // a fixed-seed 98 x 50 PCB with 2000 pads and 1000 traces.
 

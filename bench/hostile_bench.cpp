@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every hostile layout (tests/data/hostile and the big ones made at run time),
 // opened and taken through everything opening sets going: the sequence the
 // hostile-file tests state and the fuzzer explores. Each must end within its

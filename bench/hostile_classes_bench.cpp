@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One benchmark per class of hostile input, each beside the same work on a
 // normal layout (examples/stripboard.swb or examples/pcb.swb), with the time and
 // the memory it costs (peak_MB: the high-water mark above what was resident):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document operations every edit pays for, on the fixed-seed stress layout
 // (2000 components): keeping a step of the undo history (the text of the
 // whole layout, deflated), loading a step's text back, and the next free name

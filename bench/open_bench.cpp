@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the 2000-part stress layout in the editor: from the Open dialog's
 // answer to the board painted and the explorer filled, with the body image and
 // wire stroke caches empty as after start-up. Beside it the same steps one by

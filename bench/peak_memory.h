@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The peak memory of one benchmark, not of the whole run: the kernel's high-water
 // mark of resident memory (VmHWM) is reset before the benchmark's loop

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RenderLayout on the editor's 2000 x 1200 board image: each example layout, the
 // fixed-seed stress layout, and beside each the frame alone (the same board with
 // no components: page, grid, title, rulers, tiles, outline), so the cost of the

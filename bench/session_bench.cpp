@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor session's undo history on the fixed-seed stress layout (2000
 // components): one Undo and one Redo, each alone, with a history of a hundred
 // edits behind them, in the session and as the window's commands (the session's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "stress_layout.h"
 
 #include "model/layout_document.h"

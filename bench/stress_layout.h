@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fixed-seed stress layout for the benchmarks: a 98 x 50 stripboard with 2000
 // components cycling through all 21 kinds, each with hole pairs its kind accepts

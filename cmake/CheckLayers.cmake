@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DSOURCE_DIR=<src> -DLAYERS=<"folder:below ..." entries joined by "|"> -P CheckLayers.cmake
 #
 # Fails, naming the file, line and folder, when a file under SOURCE_DIR/<folder>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layers of src/: one static library per folder, linked only downward.
 #
 # Each entry is "folder:folders it may use". A folder includes headers only of

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a Linux desktop and its package manager need besides the program and
 # its data files: the manual page and the bash completion (both filled in from
 # the program's own --help, so they list exactly its commands and options), the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: the input is a short sequence of editing commands and a
 // layout file (fuzz/edit_sequence.h). A crash, a sanitizer report (an integer
 // that overflows while moving or turning a part at the edge of int), a hang or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit_sequence.h"
 
 #include "edit/clipboard_commands.h"

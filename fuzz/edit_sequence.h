@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A short sequence of editing commands, applied to a layout as the editor would
 // apply them: select, move, rotate, delete, replace, change value, change shape,

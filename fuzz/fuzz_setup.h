@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What both fuzz targets share: the application they draw with, and the way a
 // broken promise ends the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hostile layouts too big to keep as files: names and texts of 100 000
 // characters, unknown elements nested 10 000 and 20 000 deep, 100 000

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: the bytes are a layout file, opened as the editor opens one
 // and taken through everything that opening sets going. A crash, a sanitizer
 // report, a hang or a broken promise below is a finding.

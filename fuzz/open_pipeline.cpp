@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "open_pipeline.h"
 
 #include "analysis/bill_of_materials.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything that opening a layout sets going, run on the bytes of a file: the
 // parse and check, the board drawn as the editor shows it (with every other

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared entry point of the test programs: a Qt application on the offscreen
 // platform (unless a display is asked for) with the program's fonts registered.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers shared by the tests: where the test data and examples live, and a
 // part placed as the placement tool would place it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fills the manual page and the bash completion from the program's own --help,
 // so both name exactly the commands, arguments, options and exit statuses the
 // program accepts. Build-time only; not part of the program.

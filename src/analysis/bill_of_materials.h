@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bill of materials: one line per listed part, sorted, between a header
 // naming the project and a footer with the program's web address. Building the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The connectivity check: are two holes electrically joined through the layout,
 // and which parts lie on one joining chain?

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the links between holes from the layout document.
 
 #include "analysis/connectivity.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The depth-first search for a chain of links between two holes.
 
 #include "analysis/connectivity.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: the editor, or a command run headlessly.
 
 #include "cli/command_line.h"

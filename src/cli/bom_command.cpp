@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stripwright bom LAYOUT.swb OUT.txt: the editor's bill of materials, written to
 // a file or, for "-", to standard output.
 

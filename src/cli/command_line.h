@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's command line: `stripwright [LAYOUT.swb]` opens the editor; the
 // subcommands run the same code without a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One function per subcommand, each in a file of its own; `args` excludes the
 // command's own name.

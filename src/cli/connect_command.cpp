@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stripwright connect LAYOUT.swb X1 Y1 X2 Y2: the editor's connectivity check
 // between two holes. Exit status 0 when they are connected, 1 when not, 2 when
 // the copper is too vast to follow.

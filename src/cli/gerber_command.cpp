@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stripwright gerber LAYOUT.swb OUTDIR [--drill MM]: the copper, outline and
 // drill files of a PCB layout, written into OUTDIR (made when missing).
 

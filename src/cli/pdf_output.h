@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing to a PDF file from the command line, through the same print path as
 // the editor's Print commands: a QPrinter in PDF mode, A4 or Letter, at 1200

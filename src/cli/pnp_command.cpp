@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stripwright pnp LAYOUT.swb OUT.gif: the toner-transfer picture as GIF;
 // stripwright pnp LAYOUT.swb --pdf OUT.pdf [--page a4|letter]: printed at true
 // scale into a PDF file.

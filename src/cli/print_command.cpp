@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stripwright print LAYOUT.swb OUT.pdf [--page a4|letter]: the editor's Print,
 // printed into a PDF file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The heap of a command-line run. A command is one short process that builds
 // tens of megabytes of pictures (the board image, the pick map, every body

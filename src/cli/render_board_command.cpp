@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stripwright render-board LAYOUT.swb OUT.png [--select NAME]... [--reveal]:
 // the 2000 x 1200 board image exactly as the editor shows it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stripwright render LAYOUT.swb OUT.gif|OUT.jpg|OUT.bmp|OUT.png: the picture
 // the editor's Render Image writes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Solder pads that placing a component on a PCB layout creates at its pins. A
 // pad is owned by the component whose `Name` its `Parent` holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/bill_of_materials_export.h"
 
 #include "analysis/bill_of_materials.h"

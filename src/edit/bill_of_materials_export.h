@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor's "Export Bill of Materials" command: asks for the file through the
 // dialog seam and writes the list; a failed write is shown in an error box.

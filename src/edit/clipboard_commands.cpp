@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/clipboard_commands.h"
 
 #include "edit/dialog_service.h"

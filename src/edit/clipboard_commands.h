@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cut, Copy and Paste on layout fragments (session/layout_fragment.h). The
 // window moves the text to and from the system clipboard; these decide what

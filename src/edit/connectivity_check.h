@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor's "Check Connectivity" report for the two holes the placement tool
 // picked: an information box naming the chain, or a warning box.

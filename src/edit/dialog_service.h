@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog seam: every modal interaction of the windows goes through this one
 // interface. The Qt implementation shows the real dialogs; tests install a

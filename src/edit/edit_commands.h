@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands that change components already in the layout: Delete, the four
 // moves and Rotate act on the session's selection; Replace, Change Value and

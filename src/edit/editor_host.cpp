@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/editor_host.h"
 
 #include "session/editor_session.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the placement tool and the editing commands work with: the editor
 // session (document, selection, undo, modified flag), the dialogs, and what a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/placement_rules.h"
 
 #include "model/kinds.h"

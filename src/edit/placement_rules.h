@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which pairs of holes each kind accepts, the messages for the pairs it refuses,
 // and the markers that show the acceptable destinations after the first hole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/placement_tool.h"
 
 #include "edit/connectivity_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The placement tool: turns clicks on board holes into component elements. It
 // works on holes, not pixels: the board's mouse handlers hand it the pointer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Selecting on the board, Select All, and the component context menu. The
 // selection itself is the session's; the board finds the component under the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Filling the value editor for one kind, for a new component or for replacing
 // an existing one, from the component catalogue.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way every file the program makes is written: the bytes go to a file
 // beside the target that replaces it only once it is complete, so a failure

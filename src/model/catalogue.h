@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twenty-one component kinds and everything the toolbox, the explorer, the
 // placement tool and the value dialog need to know about each. The row number

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twenty-one component kinds as one enumeration. The value is the kind's
 // catalogue index (toolbox order, which is also the picture index of an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The open layout: one XML DOM whose root `Layout` holds one child element per
 // placed component, named by its kind. There is no separate object model; every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a layout file's bytes without trusting what the path names: only a
 // regular file (after following links) is read, and only up to a size far above

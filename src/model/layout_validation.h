@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The check made once when a layout is opened, so that a damaged file is refused
 // with a clear message instead of failing on every repaint.

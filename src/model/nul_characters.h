@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // XML forbids the character NUL, raw or as a reference (&#0;, &#x0;). The parser
 // takes a raw NUL as the end of the file and a reference to it as the end of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bounds on the text the program draws or quotes, whatever a file holds. The
 // stored text stays whole; only what is shown is cut:

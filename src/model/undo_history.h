@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The undo history: the layout document as it was before each of the last
 // editing commands, and the states undone since then for Redo. Each step is the

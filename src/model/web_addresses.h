@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every address outside the program, in one place: the project's web site (its
 // pages live under "/swb/"), the update server, the forum, the donation page,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hole lattice: holes 20 pixels apart, rows from a fixed height, columns from
 // a board origin that centres the board horizontally on the canvas.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board background is a row of 20 x 20 tiles per hole row, three tiles per
 // board type: a first column (white margin and the left half of the first hole),

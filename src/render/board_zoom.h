@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board view's zoom. The board image is always rendered at 20 pixels per
 // hole pitch; the view shows it scaled by a factor from 25 % to 400 %, and every

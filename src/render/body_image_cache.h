@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Built body images kept across repaints. The editor redraws the whole board on
 // every change, and building a body image (label text, turn) costs far more

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the body image of a component goes on the canvas, with which builder
 // arguments, and when a body is not drawn at all. Shared by the two body layers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small drawing vocabulary that the renderer, every component image builder,
 // the pick map and the toner-transfer image are written in. It follows the pixel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The composited rows of the last repaints, kept per band of rows so that a
 // band whose inputs have not changed is copied instead of composited again.

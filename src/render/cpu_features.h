@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the processor running the program can do beyond the x86-64 baseline the
 // program is built for. The pixel loops that have a wider version take it only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board while parts are dragged. Everything but the dragged parts is
 // rendered once, when the drag starts; each step of the drag copies that

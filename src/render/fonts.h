@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program draws all text in "Tahoma" and the explorer's arrows in
 // "Wingdings". When the system has no such family, the metric-compatible faces

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The renderer's ten layers, in the order they are drawn. Each is one complete
 // walk over the root's children in document order, drawing only its kinds, so a

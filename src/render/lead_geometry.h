@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Geometry shared by the leads of the two-lead kinds (Resistor, Capacitor,
 // Diode, Led, Electrolyte) and the bodies drawn between them: the direction of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A map from byte-string keys to shared, immutable values that drops the least
 // recently used entries once their bytes pass a bound. Safe to use from several

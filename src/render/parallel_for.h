@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Independent pieces of work shared out among the machine's cores: each thread
 // takes the next undone index until none is left, so a core that another

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pick map: a raster the size of the board image in which every pickable
 // element leaves its identity key (its index among the root's children plus 1)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines: the round-ended capsule of wide pens, the 1-pixel line with its dash
 // patterns, and the flattening of Bezier curves.
 

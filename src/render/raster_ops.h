@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The canvas's own rasterisers, working straight on the scan lines of a
 // Format_RGB32 image. Everything is clipped to the image and nothing is

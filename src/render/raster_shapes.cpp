@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rectangles, ellipses and rounded rectangles as spans per row, and the
 // scan-line flood fill.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every layer of the renderer sees: the document, the canvas and the pick
 // map, the options, and the lattice origin for this canvas.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame of a repaint: the white page, the screen grid, title and credits,
 // rulers, board tiles and outline, then the ten layers in order.
 

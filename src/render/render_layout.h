@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one entry point that draws a whole layout: the white page with title and
 // credits, the board background, then every component element in ten layers,

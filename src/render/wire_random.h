@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The generator behind wire shapes. A wire's curve must come out the same for
 // the same `Seed` on every machine and in every release, so the sequence is

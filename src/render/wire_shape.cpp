@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/wire_shape.h"
 
 #include "model/layout_document.h"

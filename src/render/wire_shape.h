@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shape of a `Wire`: a cubic Bezier curve from hole to hole whose two control
 // points are pushed off the straight line by seeded random offsets, and its

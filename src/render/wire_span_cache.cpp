@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/wire_span_cache.h"
 
 #include "render/body_image_cache.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The strokes of hook-up wires, worked out once and kept across repaints. A
 // wire is a flattened curve stroked with three pens and a wider pick shape;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws the board image as the zoomed board view shows it: the part that a view
 // rectangle covers, scaled by the zoom factor at the painter's device pixel

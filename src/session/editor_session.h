@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor session: the open layout and what lives beside it, without a
 // widget. It owns the document, the file it came from, the modified flag, the

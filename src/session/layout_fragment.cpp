@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/layout_fragment.h"
 
 #include "model/catalogue.h"

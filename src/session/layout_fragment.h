@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Parts of a layout on their own, as the clipboard holds them: a
 // `LayoutFragment` element naming the board type, holding copies of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A component's own pads: the `Pad` elements whose `Parent` is its name. They
 // move and turn with it, go with it when it is deleted, and go with it onto

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The placement tool's state in the session: the kind the toolbox or Replace
 // started, where the clicks have got to, the holes clicked so far, the element

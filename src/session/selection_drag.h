@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving the selected components with the mouse. While the drag lasts the
 // document holds the parts where the pointer has taken them, so every repaint

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the user has selected in the open layout: component elements and whole
 // categories (a category stands for every component of its kind), and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box: a small borderless white window with the release date, the
 // author, links to the web page and to support mail, a scrolling line of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board image `Board`: the 2000 x 1200 picture of the last repaint inside the
 // scroll box, shown at the window's zoom, passing its mouse events on to the

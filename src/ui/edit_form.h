@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The value editor: the small modal dialog in which the user names a component
 // and gives its value, unit and one kind-specific choice (colour, size, taper or

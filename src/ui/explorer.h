@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The explorer: the tree `List` on the right of the main window, a view of the
 // editor session. Level 0 holds the twenty-one categories in catalogue order

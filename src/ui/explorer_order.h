@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The explorer's sort rule: categories by catalogue index; names by a prefix and
 // a number ("R2" before "R10"), else by text with a to z folded to capitals.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Registers the ".swb" layout file type with the desktop: a shared-MIME-info
 // package for *.swb ("SWB Layout File") with the program's icon, and a desktop

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A compact side panel of foldable groups: each group has a header that folds
 // and unfolds it and holds either a list of clickable items (a 16 x 16 picture

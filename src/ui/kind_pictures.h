@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 16 x 16 pictures of the twenty-one component kinds (by picture index) and
 // of the Quick Tasks items, drawn once on first use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the board image in the middle, Quick Tasks and Toolbox on the
 // left, the explorer on the right, the menu toolbar under the board, the banner

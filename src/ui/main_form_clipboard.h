@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cut, Copy and Paste in the main window: the fragment text (edit/
 // clipboard_commands.h) goes to the system clipboard under the program's own

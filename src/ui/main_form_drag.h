@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving the selected parts with the mouse in the main window: the left button
 // with Shift held, pressed over a part the selection acts on. Left clicks stay

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Editing in the main window: connects the toolbox, the board's mouse events,
 // the explorer's keys and context menu, the status bar panes and the editing

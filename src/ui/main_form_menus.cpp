@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menus, the Quick Tasks and Toolbox groups, the explorer's buttons and the
 // component context menu. Every item exists from the start; the ones whose
 // command another part of the program provides stay disabled until that part

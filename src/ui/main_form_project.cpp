@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Project commands: New, Open, Save, Save As, Board Properties, Undo, Redo and the
 // question asked before unsaved changes are discarded.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool windows and online services of the main window: the resistor
 // calculator, the update check with its wait and update windows, the tutorials,

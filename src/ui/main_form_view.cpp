@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board view side of the main window: repainting, resizing and centring,
 // the board type's toolbox items, the banner, the slide labels and the
 // symbol-font warning.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The layout properties dialog: board type with a sample picture, size in holes
 // (no bounds: any integer is stored as typed), the title texts and whether the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sample boards of the layout properties dialog, made of the board tiles.
 
 #include "render/board_tiles.h"

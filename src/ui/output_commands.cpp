@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/output_commands.h"
 
 #include "model/atomic_file.h"

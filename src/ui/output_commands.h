@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor's output commands: Render Image, Print, Render PnP, Print PnP and
 // Export Gerber.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt_dialog_service.h"
 
 #include "ui/window_centring.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/resistor_calculator.h"
 
 #include "ui/window_centring.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The resistor colour-code calculator window: a fixed-size tool window that
 // shows the calculator state and forwards every user change to it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of the resistor calculator window and its event handlers, without
 // widgets: the mode, the five band lists, the value field, the unit and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The resistor colour code: the twelve band colours, the four- and five-band
 // layouts, and the conversions between bands and a value with unit and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator's resistor picture: a 160 x 64 template per mode, drawn by the
 // program on a magenta (255, 0, 255) background, whose band stripes are marked

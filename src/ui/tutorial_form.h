@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tutorials window: the local tutorial pages that ship with the program,
 // shown in a small browser. Links between the pages stay in the window; links

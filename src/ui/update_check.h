@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The update check: fetch the release feed from the update server without
 // freezing the windows, then show exactly one outcome.

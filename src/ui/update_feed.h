@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The release feed of the update server: an XML document whose root carries the
 // newest release number (`version`) and its date (`date`), and whose children

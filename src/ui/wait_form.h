@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small "please wait" window shown while a slow job runs on the
 // user-interface thread (the update check, rendering an image).

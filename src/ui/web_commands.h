@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands that hand a web address to the desktop: the online layouts, the
 // forum, the donation page and the banner targets. Each takes the dialog seam,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/bill_of_materials.h"
 #include "edit/bill_of_materials_export.h"
 #include "model/layout_document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/connectivity.h"
 #include "edit/connectivity_check.h"
 #include "model/layout_document.h"

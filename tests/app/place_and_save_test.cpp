@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program under Xvfb driven with real X events: choose Resistor, click
 // two holes, type the value into the dialog, press OK, save with Ctrl+S into a
 // file name, and read the saved layout back.

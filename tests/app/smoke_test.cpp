@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program in a real X window: start it under Xvfb with an example
 // layout, take a screenshot, and check that the board was drawn.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers for the output commands' tests: run a command in-process, write a
 // layout file, render a PDF page with pdftoppm.

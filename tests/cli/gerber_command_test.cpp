@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stripwright gerber: the three files in a folder made when missing, the drill
 // option, and the exit codes of refusals and failed writes.
 

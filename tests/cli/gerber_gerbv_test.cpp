@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Gerber and drill files read back by a real Gerber reader: gerbv draws them
 // at 200 dots per inch, the copper picture's own scale, and the drawing is
 // compared pixel by pixel with the picture `stripwright pnp` writes.

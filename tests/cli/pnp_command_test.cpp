@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stripwright pnp: the toner-transfer picture as GIF, and printed at true scale
 // into a PDF.
 

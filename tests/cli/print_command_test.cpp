@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stripwright print: the rendered picture printed through the real print path
 // into a PDF file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arguments the program must not ignore or misreport: an unknown command word,
 // a start-up file without a display, inputs that never end or never answer,
 // boards that have no copper picture, numbers out of range. Each ends at once

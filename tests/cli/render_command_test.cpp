@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // stripwright render: the rendered picture in the format its name asks for.
 
 #include "cli_output_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cut, Copy and Paste as the window runs them, without a window: what goes to
 // the clipboard, what is deleted, and how refused text is reported.
 

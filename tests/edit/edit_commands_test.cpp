@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Delete, moves, rotations, Replace, Change Value, Change Shape and Rename on
 // the session's selection, without a window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor without a window for the editing tests: a session, scripted
 // dialogs, and a record of what a window would show (status texts, markers,

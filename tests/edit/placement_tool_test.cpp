@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing components by clicking holes, through the scripted dialogs.
 
 #include "edit/placement_tool.h"

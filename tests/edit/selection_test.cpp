@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picking components on the board, Select All, and the context menu's items.
 
 #include "edit/selection.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/value_editor_setup.h"
 
 #include "model/catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every input with which the editing fuzzer once found a fault, and hand-made
 // ones in its format (tests/data/edit-fuzz-regressions), replayed: the commands
 // run to the end, the explorer holds only elements of the document, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing to a disk that fails: a folder that does not exist, a file that may
 // not be replaced, a read-only file system and a full one. Every writer (the
 // layout, the bill of materials, each picture format, the copper picture and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every input with which the fuzzer once found a fault
 // (tests/data/fuzz-regressions/*.swb) runs through the whole open sequence again
 // and must now be refused with a reason or open whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hostile layouts made at run time (fuzz/hostile_layouts.h): long texts,
 // deep nesting, many components, damaged files with huge names.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every hostile file through every command of the command line, in process: a
 // refused file makes each command exit 2 with the refusal on stderr and write
 // nothing; an opened one gives each command's output (pnp: or a clear reason

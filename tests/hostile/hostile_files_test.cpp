@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged and hostile layout files (tests/data/hostile, and the big ones made
 // at run time): each is opened as the editor opens a file and taken through
 // everything opening sets going. Each either is refused with a message that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every hostile file opened in the editor through its Open command: a refused
 // file leaves an error box and the previous layout, name and flags as they
 // were; an opened one fills the explorer with one entry per component and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What keeps a hostile file finite: only regular files of bounded size are
 // read, NUL characters are refused with their place, a deep file saves in
 // proportion to its size, and what is drawn or quoted of a text is bounded.

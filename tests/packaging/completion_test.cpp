@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bash completion, driven as bash drives it: bash-completion loads it on
 // demand from the data folders, and each typed line is completed by calling
 // the registered function with COMP_WORDS and COMP_CWORD set, in a folder of

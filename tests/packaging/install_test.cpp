@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `cmake --install` into a temporary root (DESTDIR): the program, its tutorial
 // pages, the desktop entry, the MIME type, the icons, the manual page, the
 // completion and the software centre's entry land where a Linux desktop looks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual page stripwright(1): man renders it without a warning, and it
 // describes every command and every option that `stripwright --help` lists.
 

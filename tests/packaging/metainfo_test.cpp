@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The software centre's entry (AppStream metainfo): appstreamcli finds no
 // error or warning in it, and it says what the program and the repository say:
 // the release `--version` shows, the binary, the *.swb MIME type, the desktop

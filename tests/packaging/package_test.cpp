@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Debian package that scripts/package makes: CPack builds it from the
 // build tree; it holds exactly what `cmake --install` puts in place, all of it
 // under /usr and owned by root, has no maintainer scripts, declares the libraries the program links, runs

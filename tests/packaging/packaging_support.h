@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the packaging tests share: running a tool, the files every install must
 // hold, and the commands and options that the program's --help lists.

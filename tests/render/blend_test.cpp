@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour names and the compositing of component images.
 
 #include "render/blend.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas's pixel conventions, pinned down by the extents of each primitive.
 
 #include "render/canvas.h"

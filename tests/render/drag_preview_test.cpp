@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board during a drag: the rest of the layout drawn once, the dragged
 // parts over a copy of it. Where the dragged parts cover nothing it is the
 // whole repaint pixel for pixel, pick keys included; where they cover other

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-written example layouts are used by the benchmarks and by other
 // tests, so they must load, and together they must show every kind.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pick map keeps exact 24-bit keys, whatever is drawn into it.
 
 #include "render/pick_map.h"

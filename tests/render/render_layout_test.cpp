@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame of the renderer: page, grid, title, rulers, tiles and outline.
 
 #include "render/render_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying parts into a layout fragment and pasting it into a session: what the
 // fragment holds, names made fresh with pads following, placement, selection,
 // one undo step, and text that is refused or ignored.

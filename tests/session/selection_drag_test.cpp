@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dragging the selection: the parts and the pads they carry follow the
 // pointer hole by hole, the move is one undo step at the end, and a cancelled
 // or stale drag leaves the document exactly as it was.

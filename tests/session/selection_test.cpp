@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session's selection: what commands act on, what the views are told, and
 // what happens to it when elements or the whole document go.
 

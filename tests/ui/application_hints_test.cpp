@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application-wide tooltip switch.
 
 #include "ui/application_hints.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy, Paste and dragging with the mouse in the real main window, offscreen:
 // the Edit menu's items, mouse events on the board with Shift held, Undo and
 // Redo, and the saved file.

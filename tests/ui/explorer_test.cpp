@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/explorer.h"
 
 #include "model/catalogue.h"

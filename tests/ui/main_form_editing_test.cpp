@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing in the real main window, offscreen: toolbox items, board clicks in
 // pixels, the status panes, the context menu and the explorer's keys, with the
 // dialogs scripted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every item a user can reach in the main window after start-up (the toolbar's
 // menus and buttons, the Quick Tasks, the Toolbox, the explorer's buttons and
 // the component context menu) is connected and does something that can be

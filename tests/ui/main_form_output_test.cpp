@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's output items run the output commands on the window's
 // document, with the explorer's selection cleared first.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scenarios on the main window, offscreen, through the scripted dialogs: layout
 // in, command, then document, title, flags and the questions asked.
 

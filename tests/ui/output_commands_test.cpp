@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's output commands through the scripted dialogs: what is asked, in
 // which order, and what ends up in the files.
 

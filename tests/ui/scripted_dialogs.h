@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A DialogService for tests: it answers from a script, in turn, and records
 // every question asked, so a whole command runs without a screen.

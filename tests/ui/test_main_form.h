@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window as the tests make it: every dialog scripted, no file-type
 // registration at start-up, and the "Wingdings" font taken as installed.

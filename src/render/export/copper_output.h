@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toner-transfer jobs shared by the editor's Render PnP and Print PnP and
 // the command line's pnp: the copper picture to a GIF file, or onto a printer

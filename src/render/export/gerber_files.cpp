@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/export/gerber_files.h"
 
 #include "model/kinds.h"

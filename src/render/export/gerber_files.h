@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The copper of a PCB layout as a board house reads it: RS-274X Gerber files for
 // the copper and the board outline and an Excellon drill file, built from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a PCB layout's Gerber and drill files into a folder: NAME-B_Cu.gbr
 // (copper), NAME-Edge_Cuts.gbr (outline) and NAME.drl (drill), each written

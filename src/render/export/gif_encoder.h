@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // GIF encoding with giflib: one frame, a palette of at most 256 colours. An
 // image that already has at most 256 distinct colours keeps them exactly; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a rendered picture to a file: the format chosen from the file name,
 // the encoders behind it, and an atomic write (the picture goes to a file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // JPEG encoding with libjpeg, fed straight from the 32-bit scan lines of the
 // raster (no intermediate copy of the picture).

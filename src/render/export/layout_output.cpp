@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/export/layout_output.h"
 
 #include "render/export/print_layout.h"

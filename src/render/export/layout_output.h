@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rendered-picture jobs shared by the editor's Render Image and Print and
 // the command line's render and print: the picture to a file, or onto a printer

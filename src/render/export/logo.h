@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's small logo, stamped in the corner of every rendered and printed
 // picture: 32 x 32 pixels, a line drawing of circuit symbols (a resistor, a

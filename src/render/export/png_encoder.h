@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // PNG encoding tuned for board pictures: 8-bit RGB, every row with the "up"
 // filter (rows of a board picture mostly repeat the row above), compressed with

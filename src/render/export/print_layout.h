@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a picture lands on a printed page, and the print job that puts it there.
 // Sizes and positions are printer pixels of the page's printable area.

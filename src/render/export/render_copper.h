@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toner-transfer ("PnP") picture: only the copper of the layout, traces and
 // pads black on white with the pads' drill marks, on a canvas with 20 pixels per

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/export/render_to_image.h"
 
 #include "model/layout_document.h"

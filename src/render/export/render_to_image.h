@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rendered picture of a layout, shared by Render Image, Print and the
 // command line: the layout drawn in image mode on a 1280 x 1024 work canvas,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-kind builders of component images. Each paints one component on a
 // new key-coloured raster (see image_toolkit.h), labelled with its name, turned

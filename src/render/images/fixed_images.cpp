@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bodies of fixed footprint whose label stays upright when they point left:
 // transistor, trimmer and potentiometer.
 

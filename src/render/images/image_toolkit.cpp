@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/images/image_toolkit.h"
 
 #include "render/blend.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every component image builder shares: the key-colour background, the
 // turn of a finished image, the name label, and the angle comparison.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bodies of the panel parts drawn around one hole: the jack (mirrored in the
 // right half of the board) and the tube socket (keyed towards hole 2).
 

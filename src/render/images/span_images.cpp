@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bodies sized by their hole span: dual in-line ICs, relays, switches,
 // transformers and single in-line ICs. Image pixel (10 + 20 c, 10 + 20 r) is
 // the hole c columns right of and r rows below the span's top-left hole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bodies of the two-lead kinds: drawn horizontally with hole 2 to the right,
 // then turned along the lead angle.
 

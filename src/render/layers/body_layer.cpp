@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/kinds.h"
 #include "render/body_placement.h"
 #include "render/composite_memo.h"

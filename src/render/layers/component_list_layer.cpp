@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layer 10: the compact parts list under the board, in three columns
 // (resistors; capacitors; everything else with a value), centred on the canvas.
 

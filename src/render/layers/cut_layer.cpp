@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layer 3: strip cuts, the 16 x 16 cut mark composited over the hole.
 
 #include "model/kinds.h"

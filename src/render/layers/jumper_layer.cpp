@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layer 5: jumper links, straight 2-pixel bridges with solder dots at the ends.
 
 #include "model/kinds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layer 7: the two leads of every two-lead part, from each hole to where its
 // body (drawn in layer 8) begins, with solder dots at the holes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layer 2: solder pads, round or square, each with a white drill hole.
 
 #include "model/kinds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layer 9: free text labels, starting at their hole and centred on its row.
 
 #include "model/kinds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layer 1: copper traces of a PCB, straight lines with round ends.
 
 #include "model/kinds.h"

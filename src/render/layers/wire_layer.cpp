@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layer 6: hook-up wires, a seeded Bezier curve stroked three times (dark rim,
 // body colour, light core); the strokes' pixels come from the wire stroke cache.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Gerber and drill texts: the frame, the apertures with the picture's size
 // numbers and Square rule, and what is refused.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Image files: the format chosen from the name, each encoder's file decoded back
 // by Qt, the exact or quantised GIF palette, and failed writes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PNG encoder's files decoded back by Qt's own reader (libpng): the same
 // pixels for pictures of every shape, including the first row (filtered against
 // nothing) and channel differences that wrap below zero.

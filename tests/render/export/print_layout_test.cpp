@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where pictures land on the printed page: the whole-number scale of the layout
 // picture (and the fit for pictures too large for it), the true scale of the
 // toner-transfer picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toner-transfer picture: canvas size, outline, traces, pads with their
 // drill marks, and nothing else.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rendered picture: content box, minimum width, margins, footer and logo.
 
 #include "model/layout_document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A layer under test: a layout made of the given children on a 2000 x 1200
 // white canvas with its pick map, and the context one layer function needs.

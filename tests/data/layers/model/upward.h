@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A model header that reaches up into the windows: the layer check refuses it.
 #include "render/canvas.h"
