@@ -7,13 +7,13 @@
 //
 // All texts are plain ASCII; use QLatin1String(...) to turn them into QString.
 
+#include "model/kinds.h"
+
 #include <QString>
 #include <optional>
 #include <span>
 
 namespace sw {
-
-constexpr int kKindCount = 21;
 
 // Which boards show the kind's toolbox item.
 enum class ToolboxBoards { Always, StripboardOnly, PcbOnly };

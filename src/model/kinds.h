@@ -41,6 +41,14 @@ enum Index : int {
 
 namespace sw {
 
+// The number of kinds: the size of every table indexed by kind, checked where
+// the table is written, so that a new kind does not build until each has its row.
+inline constexpr int kKindCount = kind::Relay + 1;
+
+}  // namespace sw
+
+namespace sw {
+
 // The element name that stores each kind in the document, in kind order.
 inline constexpr const char* kElementNames[] = {
     "Text",       "Cut",   "Pad",    "Trace",   "Jumper", "Resistor",    "Capacitor",
@@ -48,7 +56,7 @@ inline constexpr const char* kElementNames[] = {
     "Pot",        "Transformer", "Switch", "Wire", "Jack",   "Tube",        "Relay",
 };
 
-static_assert(std::size(kElementNames) == kind::Relay + 1);
+static_assert(std::size(kElementNames) == kKindCount);
 
 // The element name of a kind ("Pad" for kind::SolderPad).
 constexpr const char* ElementName(kind::Index kind) { return kElementNames[kind]; }
