@@ -11,10 +11,16 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 #include <memory>
 
 namespace sw {
+namespace {
+
+constexpr qint64 kReadChunk = 64 * 1024;
+
+}  // namespace
 
 QString UpToDateText() { return QStringLiteral("Your software is up to date!"); }
 
@@ -23,27 +29,56 @@ QString UpdateFailedText() {
         "Could not connect to update server! Check your internet connection and try again.");
 }
 
-std::optional<QByteArray> FetchText(const QUrl& url, int timeoutMs) {
-    if (!url.isValid()) return std::nullopt;
+FetchedText FetchText(const QUrl& url, int deadlineMs, qint64 maxBytes) {
+    if (!url.isValid()) return {FetchFailure::Refused, {}};
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
-    // A server that accepts the connection but never answers must not leave
-    // the wait window up for ever.
-    request.setTransferTimeout(timeoutMs);
+    request.setMaximumRedirectsAllowed(kMaxUpdateRedirects);
+    // Silence ends the transfer too (the deadline below would, later).
+    request.setTransferTimeout(deadlineMs);
     std::unique_ptr<QNetworkReply> reply(manager.get(request));
+    // A small read buffer makes the network side wait for us instead of
+    // queueing whatever a fast server sends.
+    reply->setReadBufferSize(kReadChunk);
+
+    QByteArray body;
+    FetchFailure failure = FetchFailure::None;
+    const auto giveUp = [&](FetchFailure why) {
+        if (failure == FetchFailure::None) failure = why;
+        reply->abort();
+    };
+    const auto take = [&] {
+        if (failure != FetchFailure::None) return;
+        body += reply->read(maxBytes + 1 - body.size());
+        if (body.size() > maxBytes) giveUp(FetchFailure::TooLarge);
+    };
     QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] { giveUp(FetchFailure::Late); });
+    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > maxBytes) giveUp(FetchFailure::TooLarge);
+    });
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, take);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    deadline.start(deadlineMs);
     if (!reply->isFinished())
         loop.exec();
-    if (reply->error() != QNetworkReply::NoError)
-        return std::nullopt;
-    return reply->readAll();
+    take();
+    if (failure == FetchFailure::None && reply->error() != QNetworkReply::NoError)
+        failure = reply->error() == QNetworkReply::OperationCanceledError ||
+                          reply->error() == QNetworkReply::TimeoutError
+                      ? FetchFailure::Late
+                      : FetchFailure::Refused;
+    if (failure != FetchFailure::None) return {failure, {}};
+    return {FetchFailure::None, body};
 }
 
 UpdateOutcome CheckForUpdate(DialogService& dialogs, TWaitForm& wait,
-                                   TUpdateForm& updateForm, int timeoutMs) {
+                                   TUpdateForm& updateForm, int deadlineMs) {
     // The windows stay live while the feed is fetched, so the menu item can be
     // chosen again meanwhile.
     static bool running = false;
@@ -53,15 +88,16 @@ UpdateOutcome CheckForUpdate(DialogService& dialogs, TWaitForm& wait,
         ~Running() { running = false; }
     };
 
-    std::optional<QByteArray> text;
+    FetchedText fetched;
     {
         const Running guard;
         const WaitGuard waiting(wait);
-        text = FetchText(QUrl(web::UpdateFeed()), timeoutMs);
+        fetched = FetchText(QUrl(web::UpdateFeed()), deadlineMs);
     }
 
     const std::optional<UpdateFeedReading> reading =
-        text ? ReadUpdateFeed(*text, OurRelease()) : std::nullopt;
+        fetched.failure == FetchFailure::None ? ReadUpdateFeed(fetched.body, OurRelease())
+                                              : std::nullopt;
     if (!reading) {
         dialogs.ShowError(UpdateFailedText());
         return UpdateOutcome::Failed;

@@ -5,12 +5,17 @@
 #include "model/web_addresses.h"
 #include "edit/dialog_service.h"
 #include "ui/update_feed.h"
+#include "model/text_bounds.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace sw {
 
@@ -38,6 +43,8 @@ TUpdateForm::TUpdateForm(DialogService& dialogs, QWidget* owner)
     bold.setBold(true);
     m_dateLabel->setFont(bold);
     m_dateLabel->setAlignment(Qt::AlignCenter);
+    // However long the date, it never widens the window.
+    m_dateLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     m_featureMemo->setObjectName(QStringLiteral("FeatureMemo"));
     m_featureMemo->setReadOnly(true);
@@ -66,14 +73,42 @@ QStringList TUpdateForm::Lines() const {
 }
 
 void TUpdateForm::ShowRelease(const QString& date, const QStringList& lines) {
-    m_dateLabel->setText(QStringLiteral("Release date: ") + date);
-    QStringList sorted = lines;
+    m_dateLabel->setText(QStringLiteral("Release date: ") + Excerpt(date, kShownDateCharacters));
+    QStringList sorted = lines.mid(0, kShownLines);
+    for (QString& line : sorted) line = Excerpt(line, kShownLineCharacters);
     SortUpdateLines(sorted);
     m_featureMemo->setPlainText(sorted.join(QLatin1Char('\n')));
 
+    FitScreen();
     CentreWindowIn(*this, CentringArea(m_owner));
+    FitScreen();
     show();
     raise();
+}
+
+void TUpdateForm::FitScreen() {
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shown) return;
+    const QRect area = shown->availableGeometry();
+    // Room for the window frame, which the window system adds outside.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize most = area.size() - frame;
+    setMaximumSize(most);
+    resize(size().boundedTo(most));
+    QRect placed = frameGeometry();
+    placed.moveRight(std::min(placed.right(), area.right()));
+    placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+    placed.moveLeft(std::max(placed.left(), area.left()));
+    placed.moveTop(std::max(placed.top(), area.top()));
+    move(placed.topLeft());
+}
+
+void TUpdateForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        CloseUpdateWindow();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TUpdateForm::DownloadNewVersion() {

@@ -12,6 +12,13 @@ namespace sw {
 
 class DialogService;
 
+// What the update window shows of a feed, whatever the server sent: the date
+// as one line of kShownDateCharacters, at most kShownLines change lines of
+// kShownLineCharacters each ("..." marks a cut).
+constexpr int kShownDateCharacters = 80;
+constexpr int kShownLines = 500;
+constexpr int kShownLineCharacters = 300;
+
 class TUpdateForm : public QWidget {
     Q_OBJECT
 public:
@@ -32,7 +39,13 @@ public:
     // "Close".
     void CloseUpdateWindow();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    // Keeps the window, its buttons included, on the screen it shows on.
+    void FitScreen();
+
     DialogService& m_dialogs;
     QWidget* m_owner;
     QLabel* m_dateLabel;
