@@ -7,18 +7,20 @@
 # and the include check.
 set(SW_LAYERS
   "model:"
+  "netlist:"
   "render:model"
-  "analysis:model"
+  "analysis:netlist model"
   "session:model"
-  "edit:session analysis render model"
-  "ui:edit session analysis render model"
-  "cli:analysis render model"
-  "app:ui cli edit session analysis render model")
+  "edit:session analysis netlist render model"
+  "ui:edit session analysis netlist render model"
+  "cli:analysis netlist render model"
+  "app:ui cli edit session analysis netlist render model")
 
 # What each folder needs from outside the project.
 set(SW_LAYER_PACKAGES_model Qt6::Core pugixml::pugixml)
 set(SW_LAYER_PACKAGES_render Qt6::Gui Qt6::PrintSupport GIF::GIF JPEG::JPEG PkgConfig::IMAGEQUANT
   PkgConfig::DEFLATE PkgConfig::XXHASH Threads::Threads)
+set(SW_LAYER_PACKAGES_netlist)
 set(SW_LAYER_PACKAGES_analysis)
 set(SW_LAYER_PACKAGES_session)
 set(SW_LAYER_PACKAGES_edit Qt6::Gui)
