@@ -4,10 +4,12 @@
 #include "cli/command_line.h"
 #include "render/fonts.h"
 #include "ui/main_form.h"
+#include "ui/recovery_keeper.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/stat.h>
@@ -111,6 +113,9 @@ int main(int argc, char* argv[]) {
     sw::MainFormOptions options;
     options.arguments = args;
     sw::TMainForm window(options);
+    // Unsaved work outlives a signal, the display's end and a crash (a copy a minute).
+    sw::RecoveryKeeper keeper(window, sw::RecoveryStore(sw::RecoveryFolder(), QCoreApplication::applicationPid()));
     window.show();
+    QTimer::singleShot(0, &keeper, &sw::RecoveryKeeper::OfferRecovery);
     return app.exec();
 }

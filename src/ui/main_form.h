@@ -118,6 +118,9 @@ public:
     bool AskDiscardChanges();
     // The close question; true lets the window close.
     bool FormCloseQuery();
+    // After a recovery copy was read into the document: the layout belongs to
+    // `fileName` (empty: never saved) and has unsaved changes.
+    void AdoptRecoveredLayout(const QString& fileName);
 
     // ---- the board view --------------------------------------------------------
     void FormPaint();
