@@ -3,6 +3,7 @@
 
 #include "analysis/connectivity.h"
 
+#include "analysis/hole_attributes.h"
 #include "model/kinds.h"
 #include "model/layout_document.h"
 
@@ -15,14 +16,6 @@ namespace {
 constexpr kind::Index kLinkingKinds[] = {kind::Resistor, kind::Capacitor, kind::Electrolyte,
                                          kind::Wire,     kind::Jumper,    kind::Trace,
                                          kind::Diode,    kind::Led};
-
-std::optional<Hole> ReadHole(pugi::xml_node e, const char* xAttr, const char* yAttr) {
-    const std::optional<int> x = ParseInt(e.attribute(xAttr).value());
-    const std::optional<int> y = ParseInt(e.attribute(yAttr).value());
-    if (!x || !y)
-        return std::nullopt;
-    return Hole{*x, *y};
-}
 
 // One link as read from the document, before holes get their ids.
 struct RawLink {

@@ -24,6 +24,11 @@ const std::vector<Command>& Commands() {
          RunBomCommand},
         {"connect", "connect LAYOUT.swb X1 Y1 X2 Y2   are the two holes connected? exit 0 yes, 1 no",
          RunConnectCommand},
+        {"check",
+         "check LAYOUT.swb [NETLIST] [--json] [--format kicad|orcadpcb2|tango|spice]\n"
+         "               the copper against a schematic's netlist (the layout's own without\n"
+         "               NETLIST); exit 0 it matches, 1 it differs",
+         RunCheckCommand},
         {"render-board",
          "render-board LAYOUT.swb OUT.png [--select NAME]... [--reveal]\n"
          "               the 2000 x 1200 board image as the editor shows it (.png, .gif, .jpg, .bmp)",
@@ -51,11 +56,12 @@ void PrintHelp(QTextStream& out) {
     out << "  --help       show this text\n"
            "  --version    show the program's release number\n\n"
            "Exit status: 0 success; 1 the output could not be written (connect: the holes\n"
-           "are not connected); 2 bad input: bad usage or a number out of range, an output\n"
-           "that is the layout itself, a layout that is missing, not a regular file or\n"
-           "over 64 MB, XML that does not parse or holds NUL, a damaged layout, a board\n"
-           "with no copper picture (pnp), copper too vast to follow (connect), or the\n"
-           "editor started without a display.\n";
+           "are not connected; check: the layout differs from the netlist); 2 bad input:\n"
+           "bad usage or a number out of range, an output that is the layout itself, a\n"
+           "layout that is missing, not a regular file or over 64 MB, XML that does not\n"
+           "parse or holds NUL, a damaged layout, a board with no copper picture (pnp),\n"
+           "copper too vast to follow (connect), a netlist that cannot be read (check), or\n"
+           "the editor started without a display.\n";
 }
 
 }  // namespace

@@ -20,6 +20,9 @@ int RunConnectCommand(const QStringList& args, QTextStream& out, QTextStream& er
 int RunRenderCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int RunPnpCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+// check LAYOUT.swb [NETLIST] [--json] [--format F]: exit 0 the layout matches the
+// netlist, 1 it differs, 2 bad input.
+int RunCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 // gerber LAYOUT.swb OUTDIR [--drill MM]: Gerber copper and outline, Excellon drill.
 int RunGerberCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 

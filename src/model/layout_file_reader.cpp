@@ -18,15 +18,15 @@ QString Refusal(const QString& path, const QString& why) {
 QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // What a non-regular file is, in the words of the refusal.
-QString KindOf(mode_t mode) {
+QString KindOf(mode_t mode, const QString& what) {
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder, not a layout file");
+        return QStringLiteral("it is a folder, not a %1").arg(what);
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a pipe, not a layout file");
+        return QStringLiteral("it is a pipe, not a %1").arg(what);
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not a layout file");
+        return QStringLiteral("it is a device, not a %1").arg(what);
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a layout file");
+        return QStringLiteral("it is a socket, not a %1").arg(what);
     return QStringLiteral("it is not a regular file");
 }
 
@@ -53,6 +53,10 @@ private:
 }  // namespace
 
 FileBytes ReadLayoutFileBytes(const QString& path, qint64 limit) {
+    return ReadRegularFileBytes(path, limit, QStringLiteral("layout file"));
+}
+
+FileBytes ReadRegularFileBytes(const QString& path, qint64 limit, const QString& what) {
     FileBytes result;
     const QByteArray name = QFile::encodeName(path);
     // Non-blocking, so a pipe without a writer does not stop the open; the kind
@@ -68,12 +72,12 @@ FileBytes ReadLayoutFileBytes(const QString& path, qint64 limit) {
         return result;
     }
     if (!S_ISREG(info.st_mode)) {
-        result.message = Refusal(path, KindOf(info.st_mode));
+        result.message = Refusal(path, KindOf(info.st_mode, what));
         return result;
     }
     if (info.st_size > limit) {
-        result.message = Refusal(path, QStringLiteral("it is %1, more than the %2 a layout file may have")
-                                           .arg(Megabytes(info.st_size), Megabytes(limit)));
+        result.message = Refusal(path, QStringLiteral("it is %1, more than the %2 a %3 may have")
+                                           .arg(Megabytes(info.st_size), Megabytes(limit), what));
         return result;
     }
     // Read to the end, but never past the limit: a file that grows while it is
@@ -84,9 +88,9 @@ FileBytes ReadLayoutFileBytes(const QString& path, qint64 limit) {
         if (filled == result.bytes.size()) {
             if (filled > limit) {
                 result.bytes.clear();
-                result.message = Refusal(path, QStringLiteral("it grew past the %1 a layout file may "
+                result.message = Refusal(path, QStringLiteral("it grew past the %1 a %2 may "
                                                               "have while it was read")
-                                                   .arg(Megabytes(limit)));
+                                                   .arg(Megabytes(limit), what));
                 return result;
             }
             result.bytes.resize(qsizetype(std::min<qint64>(limit + 1, filled * 2 + 4096)));

@@ -24,5 +24,7 @@ struct FileBytes {
 
 // The whole content of the regular file at `path`, at most `limit` bytes.
 FileBytes ReadLayoutFileBytes(const QString& path, qint64 limit = kMaxLayoutFileBytes);
+// The same for any file read whole, `what` naming it in refusals ("netlist").
+FileBytes ReadRegularFileBytes(const QString& path, qint64 limit, const QString& what);
 
 }  // namespace sw
