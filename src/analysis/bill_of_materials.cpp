@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/bill_of_materials.h"
 
+#include "analysis/kind_analysis.h"
 #include "model/atomic_file.h"
-#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "model/web_addresses.h"
 
@@ -11,28 +11,20 @@
 namespace sw {
 namespace {
 
-// Kinds listed whatever their value; a relay only with one (pots have their own
-// pass). Wires, jumpers, cuts, traces, pads, text and jacks are not parts to buy.
-constexpr kind::Index kListedKinds[] = {
-    kind::Resistor, kind::Capacitor, kind::Electrolyte, kind::DilIc,   kind::SilIc,  kind::Diode,
-    kind::Transistor, kind::Transformer, kind::Led,     kind::Trimmer, kind::Switch, kind::TubeSocket};
-
 QString PartLine(pugi::xml_node e) { return TextAttr(e, "Name") + QStringLiteral(": ") + TextAttr(e, "Value"); }
 
 }  // namespace
 
 QStringList BillOfMaterialsParts(const LayoutDocument& doc) {
     QStringList parts;
-    pugi::xml_node root = doc.Root();
-    for (pugi::xml_node e = root.first_child(); e; e = e.next_sibling()) {
-        if (e.type() != pugi::node_element)
+    for (pugi::xml_node e = doc.Root().first_child(); e; e = e.next_sibling()) {
+        const KindAnalysis* kind = e.type() == pugi::node_element ? AnalysisOf(e) : nullptr;
+        if (!kind || kind->billOfMaterials == Listing::Never)
             continue;
-        if (IsAnyKind(e, kListedKinds) ||
-            (IsKind(e, kind::Relay) && !TextAttr(e, "Value").isEmpty()))
+        const bool hasValue = !TextAttr(e, "Value").isEmpty();
+        if (kind->billOfMaterials == Listing::Always || (kind->billOfMaterials == Listing::WithValue && hasValue))
             parts << PartLine(e);
-    }
-    for (pugi::xml_node e = root.child("Pot"); e; e = e.next_sibling("Pot")) {
-        if (!TextAttr(e, "Value").isEmpty())
+        else if (kind->billOfMaterials == Listing::WithValueAndTaper && hasValue)
             parts << PartLine(e) + QLatin1Char(' ') + TextAttr(e, "Taper");
     }
     // Plain code-unit order, case-sensitive, no numeric ordering.

@@ -4,18 +4,14 @@
 #include "analysis/connectivity.h"
 
 #include "analysis/hole_attributes.h"
-#include "model/kinds.h"
+#include "analysis/kind_analysis.h"
+#include "model/element_pins.h"
 #include "model/layout_document.h"
 
 #include <algorithm>
 
 namespace sw {
 namespace {
-
-// Kinds whose two holes are joined end to end.
-constexpr kind::Index kLinkingKinds[] = {kind::Resistor, kind::Capacitor, kind::Electrolyte,
-                                         kind::Wire,     kind::Jumper,    kind::Trace,
-                                         kind::Diode,    kind::Led};
 
 // One link as read from the document, before holes get their ids.
 struct RawLink {
@@ -148,24 +144,37 @@ Connections BuildConnections(const LayoutDocument& doc) {
     std::vector<RawLink> raw;
     TraceBudget budget;
     doc.ForEachComponent([&](pugi::xml_node e, unsigned) {
-        if (IsKind(e, kind::CutTrack)) {
+        const KindAnalysis* kind = AnalysisOf(e);
+        if (!kind)
+            return;
+        switch (kind->conducts) {
+        case Conduction::None:
+            return;
+        case Conduction::Cut: {
             const std::optional<Hole> h = ReadHole(e, "X1", "Y1");
             if (c.m_strips && h && onBoard(*h))
                 c.m_cuts.push_back(std::int64_t(h->y - 1) * c.m_width + (h->x - 1));
             return;
         }
-        if (!IsAnyKind(e, kLinkingKinds))
+        case Conduction::EndToEnd: {
+            const std::vector<ElementPin> pins = ElementPins(e);
+            if (pins.size() == 2 && !(pins[0].hole == pins[1].hole))
+                raw.push_back({pins[0].hole, pins[1].hole, e, true});
             return;
-        const std::optional<Hole> a = ReadHole(e, "X1", "Y1");
-        const std::optional<Hole> b = ReadHole(e, "X2", "Y2");
-        if (!a || !b || *a == *b)
+        }
+        case Conduction::Copper: {
+            const std::optional<Hole> a = ReadHole(e, "X1", "Y1");
+            const std::optional<Hole> b = ReadHole(e, "X2", "Y2");
+            if (!a || !b || *a == *b)
+                return;
+            // A trace joins its ends but names nothing (and clears an earlier
+            // name on the same pair).
+            raw.push_back({*a, *b, pugi::xml_node(), true});
+            if (!budget.exceeded)
+                AddStraightTraceLinks(*a, *b, int(c.m_width), int(c.m_height), budget, raw);
             return;
-        const bool trace = IsKind(e, kind::Trace);
-        // A trace joins its ends but names nothing (and clears an earlier name
-        // on the same pair).
-        raw.push_back({*a, *b, trace ? pugi::xml_node() : e, true});
-        if (trace && !budget.exceeded)
-            AddStraightTraceLinks(*a, *b, int(c.m_width), int(c.m_height), budget, raw);
+        }
+        }
     });
     c.m_tooLarge = budget.exceeded;
     std::sort(c.m_cuts.begin(), c.m_cuts.end());

@@ -1,49 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/automatic_pads.h"
 
+#include "edit/kind_editing.h"
+#include "model/element_pins.h"
 #include "model/kinds.h"
 #include "model/layout_document.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace sw {
 namespace {
 
-int Step(int from, int to) { return from <= to ? 1 : -1; }
-
-// The third pin of a trimmer, from pin 2 (source) and pin 1 (destination).
-bool TrimmerThirdPin(int x1, int y1, int x2, int y2, int& x, int& y) {
-    const int adx = std::abs(x1 - x2);
-    const int ady = std::abs(y1 - y2);
-    if ((y2 - y1 == 2 || y2 - y1 == 4) && adx == 1) {
-        x = 2 * x1 - x2, y = y2;
-    } else if ((x2 - x1 == 2 || x2 - x1 == 4) && ady == 1) {
-        x = x2, y = 2 * y1 - y2;
-    } else if ((y1 - y2 == 2 || y1 - y2 == 4) && adx == 1) {
-        x = 2 * x1 - x2, y = y2;
-    } else if ((x1 - x2 == 2 || x1 - x2 == 4) && ady == 1) {
-        x = x2, y = 2 * y1 - y2;
-    } else if (x2 == x1 - 1 && y2 == y1 - 1) {
-        x = x1 - 1, y = y1 + 1;
-    } else if (x2 == x1 - 1 && y2 == y1 + 1) {
-        x = x1 + 1, y = y1 + 1;
-    } else if (x2 == x1 + 1 && y2 == y1 + 1) {
-        x = x1 + 1, y = y1 - 1;
-    } else if (x2 == x1 + 1 && y2 == y1 - 1) {
-        x = x1 - 1, y = y1 - 1;
-    } else if (x1 == x2 && y1 < y2) {
-        x = x1, y = y1 - 1;
-    } else if (x1 == x2 && y2 < y1) {
-        x = x1, y = y1 + 1;
-    } else if (y1 == y2 && x1 < x2) {
-        x = x1 - 1, y = y1;
-    } else if (y1 == y2 && x2 < x1) {
-        x = x1 + 1, y = y1;
-    } else {
-        return false;
+// The pins in the order their pads are made.
+std::vector<ElementPin> InPadOrder(std::vector<ElementPin> pins, PadOrder order, Hole hole1,
+                                   Hole hole2) {
+    switch (order) {
+    case PadOrder::None:
+        return {};
+    case PadOrder::PinNumber:
+        return pins;
+    case PadOrder::HolesFirst: {
+        // Stable, so the pins elsewhere keep their numbers' order.
+        auto rank = [&](const ElementPin& p) { return p.hole == hole1 ? 0 : p.hole == hole2 ? 1 : 2; };
+        std::stable_sort(pins.begin(), pins.end(),
+                         [&](const ElementPin& a, const ElementPin& b) { return rank(a) < rank(b); });
+        return pins;
     }
-    return true;
+    case PadOrder::OuterPairs: {
+        std::vector<ElementPin> paired;
+        for (std::size_t i = 0, j = pins.size(); i < j; ++i) {
+            paired.push_back(pins[i]);
+            if (i != --j)
+                paired.push_back(pins[j]);
+        }
+        return paired;
+    }
+    case PadOrder::ByColumn:
+        std::stable_sort(pins.begin(), pins.end(), [](const ElementPin& a, const ElementPin& b) {
+            return a.hole.x != b.hole.x ? a.hole.x < b.hole.x : a.hole.y < b.hole.y;
+        });
+        return pins;
+    case PadOrder::RowOfHole1First: {
+        auto rank = [&](const ElementPin& p) {
+            const bool corner = (p.hole.x == hole1.x || p.hole.x == hole2.x) &&
+                                (p.hole.y == hole1.y || p.hole.y == hole2.y);
+            return !corner ? 4 : 2 * (p.hole.y != hole1.y) + (p.hole.x != hole1.x);
+        };
+        std::stable_sort(pins.begin(), pins.end(),
+                         [&](const ElementPin& a, const ElementPin& b) { return rank(a) < rank(b); });
+        return pins;
+    }
+    }
+    return pins;
 }
 
 }  // namespace
@@ -67,102 +75,15 @@ bool CreateAutomaticPad(LayoutDocument& doc, int x, int y, bool square, const QS
 
 void CreateAutomaticPads(LayoutDocument& doc, int kindIndex, Hole source, Hole destination,
                          const QString& owner, int padSize) {
-    const int x1 = source.x, y1 = source.y, x2 = destination.x, y2 = destination.y;
-    auto pad = [&](int x, int y, bool square = false) {
-        CreateAutomaticPad(doc, x, y, square, owner, padSize);
-    };
-    using namespace kind;
-    switch (kindIndex) {
-    case Jumper:
-    case Resistor:
-    case Capacitor:
-    case Led:
-        pad(x1, y1);
-        pad(x2, y2);
-        break;
-    case Diode:
-    case Electrolyte:
-        pad(x1, y1, true);
-        pad(x2, y2);
-        break;
-    case DilIc:
-    case Relay:
-        // Two pin rows; pin 1 (the source) is square.
-        if ((x1 < x2 && y2 < y1) || (x2 < x1 && y1 < y2)) {
-            for (int x = x1;; x += Step(x1, x2)) {
-                pad(x, y1, x == x1);
-                pad(x, y2);
-                if (x == x2)
-                    break;
-            }
-        } else if ((x1 < x2 && y1 < y2) || (x2 < x1 && y2 < y1)) {
-            for (int y = y1;; y += Step(y1, y2)) {
-                pad(x1, y, y == y1);
-                pad(x2, y);
-                if (y == y2)
-                    break;
-            }
-        }
-        break;
-    case Transistor:
-    case SilIc: {
-        const bool squareFirst = kindIndex == SilIc;
-        if (x1 != x2) {
-            for (int x = x1;; x += Step(x1, x2)) {
-                pad(x, y1, squareFirst && x == x1);
-                if (x == x2)
-                    break;
-            }
-        } else {
-            for (int y = y1;; y += Step(y1, y2)) {
-                pad(x1, y, squareFirst && y == y1);
-                if (y == y2)
-                    break;
-            }
-        }
-        break;
-    }
-    case Switch:
-        // Every hole of the rectangle, whichever corner was clicked first.
-        for (int x = std::min(x1, x2); x <= std::max(x1, x2); ++x)
-            for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y)
-                pad(x, y);
-        break;
-    case Trimmer: {
-        pad(x1, y1);
-        pad(x2, y2);
-        int x = 0, y = 0;
-        if (TrimmerThirdPin(x1, y1, x2, y2, x, y))
-            pad(x, y);
-        break;
-    }
-    case Transformer:
-        pad(x1, y1);
-        pad(x2, y1);
-        pad(x1, y2);
-        pad(x2, y2);
-        // The centre tap.
-        if ((x2 - x1) % 2 == 0 && ((x1 < x2 && y2 < y1) || (x2 < x1 && y1 < y2)))
-            pad((x1 + x2) / 2, y2);
-        else if ((y2 - y1) % 2 == 0)
-            pad(x2, (y1 + y2) / 2);
-        break;
-    case Potentiometer:
-        pad(x1, y1);
-        pad(x2, y2);
-        // The other end lug, as far beyond the wiper as the clicked one.
-        if (x1 == x2 && y1 < y2)
-            pad(x1, y1 - 2);
-        else if (x1 == x2 && y2 < y1)
-            pad(x1, y1 + 2);
-        else if (y1 == y2 && x1 < x2)
-            pad(x1 - 2, y1);
-        else if (y1 == y2 && x2 < x1)
-            pad(x1 + 2, y1);
-        break;
-    default:
-        break;
-    }
+    const KindEditing* editing = EditingOf(kindIndex);
+    if (!editing || editing->pads == PadOrder::None)
+        return;
+    const std::vector<ElementPin> pins =
+        InPadOrder(KindPins(kind::Index(kindIndex), source, destination), editing->pads, source,
+                   destination);
+    for (const ElementPin& pin : pins)
+        CreateAutomaticPad(doc, pin.hole.x, pin.hole.y, editing->squarePin1 && pin.number == 1,
+                           owner, padSize);
 }
 
 }  // namespace sw

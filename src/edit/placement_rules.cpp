@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/placement_rules.h"
 
-#include "model/kinds.h"
+#include "edit/kind_editing.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -52,32 +52,32 @@ bool IsStandardDilSize(int columns, int rows) {
 }
 
 PlacementCheck CheckPlacement(int kindIndex, Hole source, Hole destination) {
-    using namespace kind;
-    if (kindIndex == Text || kindIndex == CutTrack || kindIndex == SolderPad ||
-        kindIndex == AudioJack)
+    const KindEditing* editing = EditingOf(kindIndex);
+    if (!editing || editing->rule == PlacementRule::OneHole)
         return {};
     if (source == destination)
         return Refuse(kSameHoleText);
     const int dx = destination.x - source.x;
     const int dy = destination.y - source.y;
-    switch (kindIndex) {
-    case Transistor:
-    case Potentiometer:
+    switch (editing->rule) {
+    case PlacementRule::OneHole:
+    case PlacementRule::HolesDiffer:
+        return {};
+    case PlacementRule::TwoApartInLine:
         return InLine(dx, dy, 2, kOneApartText);
-    case TubeSocket:
+    case PlacementRule::NextInLine:
         return InLine(dx, dy, 1, kAdjacentText);
-    case DilIc:
+    case PlacementRule::DilPackage:
         if (dx == 0 || dy == 0)
             return Refuse(kDiagonalText);
         if (!IsStandardDilSize(std::abs(dx) + 1, std::abs(dy) + 1))
             return Ask(kNotStandardIcText);
         return {};
-    case Transformer:
-    case Relay:
+    case PlacementRule::Diagonal:
         if (dx == 0 || dy == 0)
             return Refuse(kDiagonalText);
         return {};
-    case SilIc: {
+    case PlacementRule::SilPackage: {
         if (dx != 0 && dy != 0)
             return Refuse(kSilLineText);
         const int pins = std::max(std::abs(dx), std::abs(dy)) + 1;
@@ -85,13 +85,12 @@ PlacementCheck CheckPlacement(int kindIndex, Hole source, Hole destination) {
             return Ask(kNotStandardIcText);
         return {};
     }
-    case Trimmer:
+    case PlacementRule::TrimmerOffsets:
         if (!TrimmerOffset(std::abs(dx), std::abs(dy)))
             return Refuse(kTrimmerText);
         return {};
-    default:
-        return {};
     }
+    return {};
 }
 
 std::vector<HoleMarker> PlacementMarkers(int kindIndex, Hole source, int width, int height) {
@@ -116,25 +115,26 @@ std::vector<HoleMarker> PlacementMarkers(int kindIndex, Hole source, int width, 
         add(a, -b, colour, true);
         add(-a, -b, colour, true);
     };
-    switch (kindIndex) {
-    case kind::Transistor:
+    const KindEditing* editing = EditingOf(kindIndex);
+    switch (editing ? editing->marks : PlacementMarks::SourceOnly) {
+    case PlacementMarks::SourceOnly:
+        break;
+    case PlacementMarks::TwoApartOnBoard:
         cross(2, kLime, true);
         break;
-    case kind::Potentiometer:
+    case PlacementMarks::TwoApart:
         cross(2, kLime, false);
         break;
-    case kind::TubeSocket:
+    case PlacementMarks::NextTo:
         cross(1, kLime, false);
         break;
-    case kind::Trimmer:
+    case PlacementMarks::TrimmerOffsets:
         corners(1, 2, kLime);
         corners(2, 1, kLime);
         corners(4, 1, kGreen);
         corners(1, 4, kGreen);
         corners(1, 1, kYellow);
         cross(1, kOlive, true);
-        break;
-    default:
         break;
     }
     return markers;

@@ -48,6 +48,7 @@ class BodyKey {
 public:
     explicit BodyKey(const char* kind);
     BodyKey& Add(long long value);
+    BodyKey& Add(int value) { return Add(static_cast<long long>(value)); }
     BodyKey& Add(double value);
     BodyKey& Add(bool value);
     BodyKey& Add(const QString& text);

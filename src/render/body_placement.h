@@ -56,7 +56,7 @@ struct TrimmerShape {
     int shape;
     double angle;
 };
-TrimmerShape TrimmerShapeOf(long long x1, long long y1, long long x2, long long y2);
+TrimmerShape TrimmerShapeOf(int x1, int y1, int x2, int y2);
 
 // Direction from hole-centre pixel (x1, y1) to (x2, y2), y downward.
 double BodyLeadAngle(long long x1, long long y1, long long x2, long long y2);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/lead_geometry.h"
-#include "model/kinds.h"
+#include "render/kind_drawing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,8 +9,8 @@
 namespace sw {
 
 bool IsTwoLeadKind(pugi::xml_node element) {
-    return IsAnyKind(element, {kind::Resistor, kind::Capacitor, kind::Diode, kind::Led,
-                               kind::Electrolyte});
+    const KindDrawing* drawing = DrawingOf(element);
+    return drawing && drawing->leads;
 }
 
 double LeadAngle(int x1, int y1, int x2, int y2) {

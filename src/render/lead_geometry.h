@@ -9,8 +9,8 @@
 
 namespace sw {
 
-// Resistor, Capacitor, Diode, Led and Electrolyte: the kinds drawn as two leads
-// and a body image centred between them.
+// The kinds drawn as two leads and a body image centred between them
+// (Resistor, Capacitor, Diode, Led and Electrolyte; render/kind_drawing.h).
 bool IsTwoLeadKind(pugi::xml_node element);
 
 // Direction from (x1, y1) to (x2, y2) in screen coordinates (y downward, 0 points

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <array>
 #include <cmath>
+#include <iterator>
 
 namespace sw {
 namespace {
@@ -34,178 +35,219 @@ void Bands(QPainter& p, std::initializer_list<QColor> colours, int x, int top, i
     }
 }
 
+void PaintText(QPainter& p) {
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPixelSize(13);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(0, 0, 160));
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("A"));
+}
+
+void PaintCutTrack(QPainter& p) {
+    p.fillRect(0, 4, 16, 8, kCopper);
+    p.setPen(QPen(Qt::red, 2));
+    p.drawLine(4, 2, 12, 14);
+    p.drawLine(12, 2, 4, 14);
+}
+
+void PaintSolderPad(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(8, 8), 6, 6);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(8, 8), 2, 2);
+}
+
+void PaintTrace(QPainter& p) {
+    p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(2, 13, 7, 8);
+    p.drawLine(7, 8, 14, 8);
+}
+
+void PaintJumper(QPainter& p) {
+    p.setPen(QPen(QColor(160, 160, 160), 2));
+    p.drawLine(2, 8, 14, 8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kDark);
+    p.drawEllipse(QPointF(2.5, 8), 2, 2);
+    p.drawEllipse(QPointF(13.5, 8), 2, 2);
+}
+
+void PaintResistor(QPainter& p) {
+    Leads(p);
+    p.setPen(QPen(QColor(107, 82, 48), 1));
+    p.setBrush(kBody);
+    p.drawRoundedRect(QRectF(3.5, 5.5, 9, 5), 2, 2);
+    Bands(p, {QColor(140, 98, 57), Qt::black, QColor(247, 148, 29)}, 6, 6, 4);
+}
+
+void PaintCapacitor(QPainter& p) {
+    p.setPen(QPen(kLead, 1));
+    p.drawLine(5, 14, 5, 16);
+    p.drawLine(11, 14, 11, 16);
+    p.setPen(QPen(QColor(150, 80, 0), 1));
+    p.setBrush(QColor(230, 140, 20));
+    p.drawEllipse(QRectF(2.5, 2.5, 11, 11));
+}
+
+void PaintDiode(QPainter& p) {
+    Leads(p);
+    p.fillRect(4, 6, 8, 5, Qt::black);
+    p.fillRect(9, 6, 2, 5, QColor(200, 200, 200));
+}
+
+void PaintLed(QPainter& p) {
+    p.setPen(QPen(kLead, 1));
+    p.drawLine(6, 12, 6, 16);
+    p.drawLine(10, 12, 10, 16);
+    p.setPen(QPen(QColor(150, 0, 0), 1));
+    p.setBrush(QColor(255, 40, 40));
+    p.drawEllipse(QRectF(3.5, 1.5, 9, 10));
+}
+
+void PaintElectrolyte(QPainter& p) {
+    p.setPen(QPen(QColor(20, 20, 90), 1));
+    p.setBrush(QColor(40, 60, 170));
+    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+    p.setPen(QPen(Qt::white, 2));
+    p.drawLine(12, 4, 12, 12);
+}
+
+void PaintTransistor(QPainter& p) {
+    p.setPen(QPen(kLead, 1));
+    for (int x : {4, 8, 12})
+        p.drawLine(x, 10, x, 16);
+    QPainterPath body;
+    body.moveTo(2, 10);
+    body.lineTo(14, 10);
+    body.arcTo(QRectF(2, 2, 12, 16), 0, 180);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(50, 50, 50));
+    p.drawPath(body.simplified());
+}
+
+void PaintDilIc(QPainter& p) {
+    p.setPen(QPen(kLead, 1));
+    for (int x : {4, 7, 10, 13}) {
+        p.drawLine(x, 1, x, 3);
+        p.drawLine(x, 13, x, 15);
+    }
+    p.fillRect(2, 3, 13, 10, QColor(40, 40, 40));
+    p.setBrush(QColor(120, 120, 120));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(4.5, 8), 1.5, 1.5);
+}
+
+void PaintSilIc(QPainter& p) {
+    p.setPen(QPen(kLead, 1));
+    for (int x : {3, 6, 9, 12})
+        p.drawLine(x, 12, x, 15);
+    p.fillRect(1, 4, 14, 8, QColor(40, 40, 40));
+}
+
+void PaintTrimmer(QPainter& p) {
+    p.setPen(QPen(QColor(20, 20, 90), 1));
+    p.setBrush(QColor(60, 110, 220));
+    p.drawRect(QRectF(1.5, 1.5, 13, 13));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(4.5, 4.5, 7, 7));
+    p.drawLine(8, 5, 8, 11);
+}
+
+void PaintPotentiometer(QPainter& p) {
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(QColor(190, 190, 190));
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    p.setBrush(QColor(80, 80, 80));
+    p.drawEllipse(QRectF(4.5, 4.5, 7, 7));
+    p.setPen(QPen(Qt::white, 1));
+    p.drawLine(8, 5, 8, 8);
+}
+
+void PaintTransformer(QPainter& p) {
+    p.fillRect(1, 2, 14, 12, QColor(90, 90, 90));
+    p.fillRect(4, 2, 8, 12, QColor(184, 115, 51));
+    p.setPen(QPen(QColor(120, 70, 30), 1));
+    for (int y = 4; y < 14; y += 3)
+        p.drawLine(4, y, 11, y);
+}
+
+void PaintSwitch(QPainter& p) {
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(210, 210, 210));
+    p.drawRect(QRectF(1.5, 3.5, 13, 9));
+    p.setBrush(QColor(60, 60, 60));
+    p.drawRect(QRectF(5.5, 5.5, 5, 5));
+}
+
+void PaintWire(QPainter& p) {
+    QPainterPath wire;
+    wire.moveTo(1, 12);
+    wire.cubicTo(5, 0, 10, 16, 15, 4);
+    p.setPen(QPen(QColor(200, 30, 30), 2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(wire);
+}
+
+void PaintAudioJack(QPainter& p) {
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(60, 60, 60));
+    p.drawRect(QRectF(1.5, 4.5, 9, 7));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawRect(QRectF(10.5, 6.5, 4, 3));
+}
+
+void PaintTubeSocket(QPainter& p) {
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(QColor(230, 220, 200));
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    p.setBrush(Qt::black);
+    for (int i = 0; i < 8; ++i) {
+        const double a = i * 3.14159265 / 4;
+        p.drawEllipse(QPointF(8 + 5 * std::cos(a), 8 + 5 * std::sin(a)), 1, 1);
+    }
+}
+
+void PaintRelay(QPainter& p) {
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(40, 80, 160));
+    p.drawRect(QRectF(1.5, 2.5, 13, 11));
+    p.setPen(QPen(Qt::white, 1));
+    p.drawText(QRect(1, 2, 14, 12), Qt::AlignCenter, QStringLiteral("K"));
+}
+
+// The picture of each kind, in kind order.
+constexpr void (*kKindPainters[])(QPainter&) = {
+    PaintText,
+    PaintCutTrack,
+    PaintSolderPad,
+    PaintTrace,
+    PaintJumper,
+    PaintResistor,
+    PaintCapacitor,
+    PaintDiode,
+    PaintLed,
+    PaintElectrolyte,
+    PaintTransistor,
+    PaintDilIc,
+    PaintSilIc,
+    PaintTrimmer,
+    PaintPotentiometer,
+    PaintTransformer,
+    PaintSwitch,
+    PaintWire,
+    PaintAudioJack,
+    PaintTubeSocket,
+    PaintRelay,
+};
+static_assert(std::size(kKindPainters) == kKindCount, "every kind has a picture");
+
 QPixmap Draw(int index) {
     QPixmap pixmap = Blank();
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
-    switch (index) {
-    case 0: {  // Text
-        QFont f(QStringLiteral("Tahoma"));
-        f.setPixelSize(13);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(QColor(0, 0, 160));
-        p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("A"));
-        break;
-    }
-    case 1:  // Cut Track
-        p.fillRect(0, 4, 16, 8, kCopper);
-        p.setPen(QPen(Qt::red, 2));
-        p.drawLine(4, 2, 12, 14);
-        p.drawLine(12, 2, 4, 14);
-        break;
-    case 2:  // Solder Pad
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(8, 8), 6, 6);
-        p.setBrush(Qt::white);
-        p.drawEllipse(QPointF(8, 8), 2, 2);
-        break;
-    case 3:  // Trace
-        p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(2, 13, 7, 8);
-        p.drawLine(7, 8, 14, 8);
-        break;
-    case 4:  // Jumper
-        p.setPen(QPen(QColor(160, 160, 160), 2));
-        p.drawLine(2, 8, 14, 8);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kDark);
-        p.drawEllipse(QPointF(2.5, 8), 2, 2);
-        p.drawEllipse(QPointF(13.5, 8), 2, 2);
-        break;
-    case 5:  // Resistor
-        Leads(p);
-        p.setPen(QPen(QColor(107, 82, 48), 1));
-        p.setBrush(kBody);
-        p.drawRoundedRect(QRectF(3.5, 5.5, 9, 5), 2, 2);
-        Bands(p, {QColor(140, 98, 57), Qt::black, QColor(247, 148, 29)}, 6, 6, 4);
-        break;
-    case 6:  // Capacitor
-        p.setPen(QPen(kLead, 1));
-        p.drawLine(5, 14, 5, 16);
-        p.drawLine(11, 14, 11, 16);
-        p.setPen(QPen(QColor(150, 80, 0), 1));
-        p.setBrush(QColor(230, 140, 20));
-        p.drawEllipse(QRectF(2.5, 2.5, 11, 11));
-        break;
-    case 7:  // Diode
-        Leads(p);
-        p.fillRect(4, 6, 8, 5, Qt::black);
-        p.fillRect(9, 6, 2, 5, QColor(200, 200, 200));
-        break;
-    case 8:  // LED
-        p.setPen(QPen(kLead, 1));
-        p.drawLine(6, 12, 6, 16);
-        p.drawLine(10, 12, 10, 16);
-        p.setPen(QPen(QColor(150, 0, 0), 1));
-        p.setBrush(QColor(255, 40, 40));
-        p.drawEllipse(QRectF(3.5, 1.5, 9, 10));
-        break;
-    case 9:  // Electrolyte
-        p.setPen(QPen(QColor(20, 20, 90), 1));
-        p.setBrush(QColor(40, 60, 170));
-        p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-        p.setPen(QPen(Qt::white, 2));
-        p.drawLine(12, 4, 12, 12);
-        break;
-    case 10: {  // Transistor
-        p.setPen(QPen(kLead, 1));
-        for (int x : {4, 8, 12})
-            p.drawLine(x, 10, x, 16);
-        QPainterPath body;
-        body.moveTo(2, 10);
-        body.lineTo(14, 10);
-        body.arcTo(QRectF(2, 2, 12, 16), 0, 180);
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(QColor(50, 50, 50));
-        p.drawPath(body.simplified());
-        break;
-    }
-    case 11:  // DIL IC
-        p.setPen(QPen(kLead, 1));
-        for (int x : {4, 7, 10, 13}) {
-            p.drawLine(x, 1, x, 3);
-            p.drawLine(x, 13, x, 15);
-        }
-        p.fillRect(2, 3, 13, 10, QColor(40, 40, 40));
-        p.setBrush(QColor(120, 120, 120));
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QPointF(4.5, 8), 1.5, 1.5);
-        break;
-    case 12:  // SIL IC
-        p.setPen(QPen(kLead, 1));
-        for (int x : {3, 6, 9, 12})
-            p.drawLine(x, 12, x, 15);
-        p.fillRect(1, 4, 14, 8, QColor(40, 40, 40));
-        break;
-    case 13:  // Trimmer
-        p.setPen(QPen(QColor(20, 20, 90), 1));
-        p.setBrush(QColor(60, 110, 220));
-        p.drawRect(QRectF(1.5, 1.5, 13, 13));
-        p.setBrush(Qt::white);
-        p.drawEllipse(QRectF(4.5, 4.5, 7, 7));
-        p.drawLine(8, 5, 8, 11);
-        break;
-    case 14:  // Potentiometer
-        p.setPen(QPen(QColor(60, 60, 60), 1));
-        p.setBrush(QColor(190, 190, 190));
-        p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-        p.setBrush(QColor(80, 80, 80));
-        p.drawEllipse(QRectF(4.5, 4.5, 7, 7));
-        p.setPen(QPen(Qt::white, 1));
-        p.drawLine(8, 5, 8, 8);
-        break;
-    case 15:  // Transformer
-        p.fillRect(1, 2, 14, 12, QColor(90, 90, 90));
-        p.fillRect(4, 2, 8, 12, QColor(184, 115, 51));
-        p.setPen(QPen(QColor(120, 70, 30), 1));
-        for (int y = 4; y < 14; y += 3)
-            p.drawLine(4, y, 11, y);
-        break;
-    case 16:  // Switch
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(QColor(210, 210, 210));
-        p.drawRect(QRectF(1.5, 3.5, 13, 9));
-        p.setBrush(QColor(60, 60, 60));
-        p.drawRect(QRectF(5.5, 5.5, 5, 5));
-        break;
-    case 17: {  // Wire
-        QPainterPath wire;
-        wire.moveTo(1, 12);
-        wire.cubicTo(5, 0, 10, 16, 15, 4);
-        p.setPen(QPen(QColor(200, 30, 30), 2, Qt::SolidLine, Qt::RoundCap));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(wire);
-        break;
-    }
-    case 18:  // Audio Jack
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(QColor(60, 60, 60));
-        p.drawRect(QRectF(1.5, 4.5, 9, 7));
-        p.setBrush(QColor(200, 200, 200));
-        p.drawRect(QRectF(10.5, 6.5, 4, 3));
-        break;
-    case 19:  // Tube Socket
-        p.setPen(QPen(QColor(60, 60, 60), 1));
-        p.setBrush(QColor(230, 220, 200));
-        p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-        p.setBrush(Qt::black);
-        for (int i = 0; i < 8; ++i) {
-            const double a = i * 3.14159265 / 4;
-            p.drawEllipse(QPointF(8 + 5 * std::cos(a), 8 + 5 * std::sin(a)), 1, 1);
-        }
-        break;
-    case 20:  // Relay
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(QColor(40, 80, 160));
-        p.drawRect(QRectF(1.5, 2.5, 13, 11));
-        p.setPen(QPen(Qt::white, 1));
-        p.drawText(QRect(1, 2, 14, 12), Qt::AlignCenter, QStringLiteral("K"));
-        break;
-    default:
-        break;
-    }
+    kKindPainters[index](p);
     return pixmap;
 }
 

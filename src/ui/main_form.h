@@ -17,6 +17,7 @@
 // ConnectToolbox for the toolbox items).
 
 #include "edit/dialog_service.h"
+#include "model/kinds.h"
 #include "model/layout_document.h"
 #include "render/board_zoom.h"
 #include "render/drag_preview.h"
@@ -250,8 +251,8 @@ private:
     bool m_wingdingsWarned = false;
     int m_banner = 0;
     QMap<Command, QList<QAction*>> m_actions;
-    std::array<QAction*, 21> m_toolboxItems{};
-    std::array<QAction*, 21> m_toolboxMenuItems{};
+    std::array<QAction*, kKindCount> m_toolboxItems{};
+    std::array<QAction*, kKindCount> m_toolboxMenuItems{};
     QAction* m_renderPnpTask = nullptr;
     QAction* m_exportGerberItem = nullptr;
     MainFormEditing* m_editing = nullptr;

@@ -296,6 +296,11 @@ TEST_F(PlacementTool_, PcbPadsPerKindInPinOrder) {
         {kind::Transformer, {2, 2}, {5, 6},
          {{2, 2, false}, {5, 2, false}, {2, 6, false}, {5, 6, false}, {5, 4, false}}},
         {kind::Transformer, {2, 2}, {5, 5}, {{2, 2, false}, {5, 2, false}, {2, 5, false}, {5, 5, false}}},
+        // Windings along the rows, an odd number of columns: the drawing has no
+        // centre tap, so there is no pad for one on the end column either.
+        {kind::Transformer, {5, 2}, {2, 4}, {{5, 2, false}, {2, 2, false}, {5, 4, false}, {2, 4, false}}},
+        {kind::Transformer, {6, 2}, {2, 4},
+         {{6, 2, false}, {2, 2, false}, {6, 4, false}, {2, 4, false}, {4, 4, false}}},
         {kind::Wire, {2, 2}, {5, 5}, {}},
         {kind::TubeSocket, {5, 5}, {5, 6}, {}},
         {kind::Jumper, {1, 10}, {3, 10}, {{1, 10, false}, {3, 10, false}}},

@@ -5,6 +5,7 @@
 #include "model/kinds.h"
 #include "model/layout_document.h"
 #include "model/text_bounds.h"
+#include "render/kind_drawing.h"
 #include "render/layers.h"
 #include "render/render_context.h"
 
@@ -18,25 +19,10 @@ namespace {
 
 constexpr int kRowPitch = 16;
 
-// The listed kinds in the order their walks run: column 1, column 2 (one walk
-// over both kinds), then column 3, one walk per kind.
-enum Group { kResistors, kCapacitors, kIC, kLineIC, kTransistor, kDiode, kLed, kTrimmer, kPot, kTransformer,
-             kSwitch, kTube, kRelay, kGroups };
-
+// The group of the parts list `node` goes in, if any (render/kind_drawing.h).
 int GroupOf(pugi::xml_node node) {
-    static constexpr std::array<std::pair<kind::Index, Group>, 14> kKinds{{
-        {kind::Resistor, kResistors},       {kind::Capacitor, kCapacitors},
-        {kind::Electrolyte, kCapacitors},   {kind::DilIc, kIC},
-        {kind::SilIc, kLineIC},             {kind::Transistor, kTransistor},
-        {kind::Diode, kDiode},              {kind::Led, kLed},
-        {kind::Trimmer, kTrimmer},          {kind::Potentiometer, kPot},
-        {kind::Transformer, kTransformer},  {kind::Switch, kSwitch},
-        {kind::TubeSocket, kTube},          {kind::Relay, kRelay},
-    }};
-    for (const auto& [kind, group] : kKinds)
-        if (IsKind(node, kind))
-            return group;
-    return -1;
+    const KindDrawing* drawing = DrawingOf(node);
+    return drawing && drawing->list != ListGroup::None ? int(drawing->list) : -1;
 }
 
 bool Listed(pugi::xml_node node) {
@@ -51,7 +37,7 @@ void DrawComponentList(RenderContext& ctx) {
         return;
     // One walk sorts the listed elements into their groups, in document order,
     // which is what a separate walk per kind would list.
-    std::array<std::vector<pugi::xml_node>, kGroups> groups;
+    std::array<std::vector<pugi::xml_node>, kListGroups> groups;
     ctx.doc.ForEachComponent([&](pugi::xml_node node, unsigned) {
         const int group = GroupOf(node);
         if (group >= 0 && Listed(node))
@@ -75,15 +61,15 @@ void DrawComponentList(RenderContext& ctx) {
                 if (y >= ctx.height)
                     return;
                 QString entry = DrawnTextAttr(node, "Name") + QStringLiteral(": ") + DrawnTextAttr(node, "Value");
-                if (g == kPot)
+                if (g == int(ListGroup::Potentiometer))
                     entry += QLatin1Char(' ') + DrawnTextAttr(node, "Taper");
                 canvas.TextOut(left, int(std::max(y, -1000000LL)), entry);
             }
         }
     };
-    column(centre - 150, kResistors, kResistors);
-    column(centre - 50, kCapacitors, kCapacitors);
-    column(centre + 50, kIC, kRelay);
+    column(centre - 150, int(ListGroup::Resistors), int(ListGroup::Resistors));
+    column(centre - 50, int(ListGroup::Capacitors), int(ListGroup::Capacitors));
+    column(centre + 50, int(ListGroup::DilIc), int(ListGroup::Relay));
 }
 
 }  // namespace sw

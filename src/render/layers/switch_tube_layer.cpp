@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/kinds.h"
 #include "render/body_placement.h"
 #include "render/composite_memo.h"
+#include "render/kind_drawing.h"
 #include "render/layers.h"
 #include "render/render_context.h"
 
@@ -12,7 +12,8 @@ namespace sw {
 void DrawSwitchTubeLayer(RenderContext& ctx) {
     std::vector<BodyElement> elements;
     ctx.ForEachComponent([&](pugi::xml_node node, unsigned key) {
-        if (IsKind(node, kind::Switch) || IsKind(node, kind::TubeSocket))
+        const KindDrawing* drawing = DrawingOf(node);
+        if (drawing && drawing->layer == BodyLayer::Panel)
             elements.push_back({node, key});
     });
     DrawBodies(ctx, elements, MemoOf(BodyLayerMemo::SwitchTube));
