@@ -68,7 +68,10 @@ foreach(entry IN LISTS SW_LAYERS)
   endif()
   target_link_libraries(sw_${folder} PUBLIC ${SW_LAYER_PACKAGES_${folder}})
 endforeach()
-target_compile_definitions(sw_model PUBLIC SW_VERSION="${PROJECT_VERSION_MAJOR}")
+# The release number as a generated header (model/release.h), not a definition
+# on every compile line, so a new release rebuilds only what shows it.
+configure_file(src/model/release.h.in ${CMAKE_BINARY_DIR}/generated/model/release.h @ONLY)
+target_include_directories(sw_model PUBLIC ${CMAKE_BINARY_DIR}/generated)
 
 # Everything under src/ but the program's entry point, for the tests, the
 # benchmarks and the fuzzers.

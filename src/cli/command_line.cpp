@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "model/atomic_file.h"
 #include "model/layout_document.h"
+#include "model/release.h"
 #include "model/text_bounds.h"
 
 #include <functional>

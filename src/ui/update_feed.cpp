@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/update_feed.h"
 
+#include "model/release.h"
+
 #include <algorithm>
 #include <pugixml.hpp>
 

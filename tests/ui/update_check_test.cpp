@@ -2,6 +2,7 @@
 #include "ui/update_check.h"
 
 #include "scripted_dialogs.h"
+#include "ui/update_feed.h"
 #include "ui/update_form.h"
 #include "ui/wait_form.h"
 
@@ -26,6 +27,16 @@ using test::ScriptedDialogs;
 
 // A one-page HTTP server on 127.0.0.1 that answers every request with the same
 // status and body, and remembers the paths asked for.
+// A feed whose release numbers count from the program's own: "{0}" is ours,
+// "{-1}" the release before it, "{+2}" the second after it.
+QByteArray Feed(const char* text) {
+    QString feed = QString::fromUtf8(text);
+    for (int step = -2; step <= 2; ++step)
+        feed.replace(QStringLiteral("{%1%2}").arg(step > 0 ? QStringLiteral("+") : QString()).arg(step),
+                     QString::number(OurRelease() + step));
+    return feed.toUtf8();
+}
+
 class FeedServer {
 public:
     FeedServer(int status, QByteArray body) : m_status(status), m_body(std::move(body)) {
@@ -267,8 +278,8 @@ protected:
 };
 
 TEST_F(UpdateCheck, OurOwnReleaseIsUpToDateWhateverTheChildrenSay) {
-    FeedServer server(200, R"(<history version="24" date="1.1.2020">
-        <entry version="25" text="Never shown"/></history>)");
+    FeedServer server(200, Feed(R"(<history version="{0}" date="1.1.2020">
+        <entry version="{+1}" text="Never shown"/></history>)"));
     EXPECT_EQ(Check(server.Base()), UpdateOutcome::UpToDate);
     EXPECT_EQ(server.Paths(), QStringList{QStringLiteral("/swb/layouts/history.xml")});
     EXPECT_EQ(Messages(), QStringList{QStringLiteral("Your software is up to date!")});
@@ -277,8 +288,8 @@ TEST_F(UpdateCheck, OurOwnReleaseIsUpToDateWhateverTheChildrenSay) {
 }
 
 TEST_F(UpdateCheck, AnOlderFeedOpensTheWindowWithAnEmptyList) {
-    FeedServer server(200, R"(<?xml version="1.0"?><history version="23" date="5 May 2019">
-        <entry version="22" text="Old"/><entry version="24" text="Ours"/></history>)");
+    FeedServer server(200, Feed(R"(<?xml version="1.0"?><history version="{-1}" date="5 May 2019">
+        <entry version="{-2}" text="Old"/><entry version="{0}" text="Ours"/></history>)"));
     EXPECT_EQ(Check(server.Base() + QStringLiteral("/")), UpdateOutcome::NewRelease);
     EXPECT_TRUE(Messages().isEmpty());
     EXPECT_TRUE(form.isVisible());
@@ -287,12 +298,12 @@ TEST_F(UpdateCheck, AnOlderFeedOpensTheWindowWithAnEmptyList) {
 }
 
 TEST_F(UpdateCheck, NewerChangesAreListedSorted) {
-    FeedServer server(200, R"(<history version="26" date="24.12.2024">
-        <entry version="26" text="Zoom to fit"/>
+    FeedServer server(200, Feed(R"(<history version="{+2}" date="24.12.2024">
+        <entry version="{+2}" text="Zoom to fit"/>
         <!-- a comment between entries -->
-        <entry version="25" text="Arrow keys move parts"/>
-        <entry version="24" text="Already in ours"/>
-        <entry version="26" text="Better PnP output"/></history>)");
+        <entry version="{+1}" text="Arrow keys move parts"/>
+        <entry version="{0}" text="Already in ours"/>
+        <entry version="{+2}" text="Better PnP output"/></history>)"));
     EXPECT_EQ(Check(server.Base()), UpdateOutcome::NewRelease);
     EXPECT_TRUE(Messages().isEmpty());
     EXPECT_EQ(form.DateLabel()->text(), QStringLiteral("Release date: 24.12.2024"));
@@ -309,7 +320,7 @@ TEST_F(UpdateCheck, NewerChangesAreListedSorted) {
 TEST_F(UpdateCheck, FailuresShowTheConnectionErrorOnly) {
     FeedServer garbage(200, "this is not a feed");
     FeedServer badVersion(200, R"(<history version="next" date="x"/>)");
-    FeedServer badChild(200, R"(<history version="25" date="x"><entry text="no number"/></history>)");
+    FeedServer badChild(200, Feed(R"(<history version="{+1}" date="x"><entry text="no number"/></history>)"));
     FeedServer serverError(500, "<history version=\"24\"/>");
     FeedServer notFound(404, "");
     // A port nobody listens on refuses the connection.

@@ -3,6 +3,7 @@
 
 #include "model/kinds.h"
 #include "model/layout_document.h"
+#include "model/release.h"
 #include "render/board_geometry.h"
 #include "render/export/render_copper.h"
 
