@@ -48,6 +48,15 @@ const std::vector<Command>& Commands() {
     return commands;
 }
 
+// What --version says below the release: who holds the copyright and the
+// licence under which anyone may share and change the program.
+constexpr char kLicenceNotice[] =
+    "Copyright 2026 The Stripwright developers\n"
+    "Licence GPL-3.0-or-later: the GNU General Public License, version 3 or any\n"
+    "later version <https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+    "This is free software: you may share and change it under the licence's terms.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
 void PrintHelp(QTextStream& out) {
     out << "Usage: stripwright [LAYOUT.swb]        open the editor\n"
            "       stripwright COMMAND ARGUMENTS   run a command without a window\n\n"
@@ -55,7 +64,7 @@ void PrintHelp(QTextStream& out) {
     for (const Command& c : Commands())
         out << "  " << c.usage << "\n";
     out << "  --help       show this text\n"
-           "  --version    show the program's release number\n\n"
+           "  --version    show the program's release number and licence\n\n"
            "Exit status: 0 success; 1 the output could not be written (connect: the holes\n"
            "are not connected; check: the layout differs from the netlist); 2 bad input:\n"
            "bad usage or a number out of range, an output that is the layout itself, a\n"
@@ -89,7 +98,7 @@ int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) 
         return kExitOk;
     }
     if (first == QLatin1String("--version")) {
-        out << "Stripwright release " << SW_VERSION << "\n";
+        out << "Stripwright release " << SW_VERSION << "\n" << kLicenceNotice;
         return kExitOk;
     }
     for (const Command& c : Commands())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The manual page stripwright(1): man renders it without a warning, and it
-// describes every command and every option that `stripwright --help` lists.
+// The manual page stripwright(1): man renders it without a warning, names the
+// licence, and describes every command and every option that `stripwright --help`
+// lists.
 
 #include "packaging_support.h"
 
@@ -42,9 +43,12 @@ TEST(ManualPage, RendersWithoutWarningsAndHasEverySection) {
     const QString page = RenderedPage(&warnings);
     EXPECT_TRUE(warnings.isEmpty()) << warnings.toStdString();
     for (const char* heading : {"NAME", "SYNOPSIS", "DESCRIPTION", "COMMANDS", "OPTIONS", "EXIT STATUS", "FILES",
-                                "EXAMPLES", "SEE ALSO"})
+                                "EXAMPLES", "COPYRIGHT", "SEE ALSO"})
         EXPECT_FALSE(Section(page, QLatin1String(heading)).trimmed().isEmpty()) << heading << "\n" << page.toStdString();
     EXPECT_TRUE(page.startsWith(QLatin1String("STRIPWRIGHT(1)"))) << page.toStdString();
+    const QString copyright = Section(page, QStringLiteral("COPYRIGHT")).simplified();
+    for (const char* words : {"GPL-3.0-or-later", "/usr/share/common-licenses/GPL-3"})
+        EXPECT_TRUE(copyright.contains(QLatin1String(words))) << words << "\n" << copyright.toStdString();
 }
 
 TEST(ManualPage, DescribesEveryCommandOptionAndExitStatusOfTheHelp) {

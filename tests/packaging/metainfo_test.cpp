@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The software centre's entry (AppStream metainfo): appstreamcli finds no
 // error or warning in it, and it says what the program and the repository say:
-// the release `--version` shows, the binary, the *.swb MIME type, the desktop
+// the release `--version` shows, the licence, the binary, the *.swb MIME type, the desktop
 // entry, and screenshots that the README shows.
 
 #include "packaging_support.h"
@@ -37,9 +37,10 @@ TEST(Metainfo, NamesTheReleaseBinaryFileTypeDesktopEntryAndScreenshots) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     const ToolRun version = RunTool(test::ProgramPath(), {QStringLiteral("--version")}, env);
-    EXPECT_EQ(QStringLiteral("Stripwright release %1\n")
+    EXPECT_EQ(QStringLiteral("Stripwright release %1")
                   .arg(QLatin1String(component.child("releases").child("release").attribute("version").value())),
-              QString::fromUtf8(version.out));
+              QString::fromUtf8(version.out).section(QLatin1Char('\n'), 0, 0));
+    EXPECT_STREQ(component.child_value("project_license"), "GPL-3.0-or-later");
     EXPECT_STREQ(component.child("provides").child_value("binary"), "stripwright");
     EXPECT_STREQ(component.child("provides").child_value("mediatype"), kLayoutMimeType);
     const QString desktopId = QLatin1String(component.child_value("launchable"));
