@@ -88,7 +88,15 @@ std::vector<int> MapPins(const LayoutPart& lp, const NetlistPart& np, NetlistFor
         }
     }
     for (std::size_t i = 0; i < np.pins.size(); ++i) {
-        const std::optional<int> n = PinNumber(np.pins[i].name);
+        std::optional<int> n = PinNumber(np.pins[i].name);
+        // A jack's lugs are often numbered by what they touch: T(ip), S(leeve), R(ing).
+        if (!n && lp.kind == kind::AudioJack && np.pins[i].name.size() == 1)
+            switch (np.pins[i].name.front()) {
+            case 'T': n = 1; break;
+            case 'S': n = 2; break;
+            case 'R': n = 3; break;
+            default: break;
+            }
         if (n && *n >= 1 && *n <= int(lp.pins.size()))
             map[i] = *n - 1;
         else

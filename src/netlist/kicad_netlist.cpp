@@ -111,6 +111,8 @@ std::optional<std::string> ReadKiCadNetlist(std::string_view text, NetlistBuilde
         for (std::uint32_t i = components->firstChild; i != 0; i = e.at(i).next)
             if (e.Head(e.at(i)) == "comp")
                 ReadComponent(e, e.at(i), lines, builder);
+    if (nets == nullptr)
+        builder.Warn(lines.LineOf(root.offset), "the netlist has no (nets ...): no pin is on a net");
     if (nets != nullptr)
         for (std::uint32_t i = nets->firstChild; i != 0; i = e.at(i).next)
             if (e.Head(e.at(i)) == "net")

@@ -70,6 +70,9 @@ inline const QStringList& InstalledFiles() {
         QStringLiteral("share/stripwright/examples/stripboard.swb"),
         QStringLiteral("share/stripwright/examples/perfboard.swb"),
         QStringLiteral("share/stripwright/examples/pcb.swb"),
+        QStringLiteral("share/stripwright/examples/stripboard.net"),
+        QStringLiteral("share/stripwright/examples/perfboard.net"),
+        QStringLiteral("share/stripwright/examples/pcb.net"),
     };
     return files;
 }

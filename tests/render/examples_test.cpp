@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The hand-written example layouts are used by the benchmarks and by other
-// tests, so they must load, and together they must show every kind.
+// The example layouts are working circuits, used by the benchmarks and by
+// other tests: they must load, and each is a real board of at least eight
+// parts with values (that each matches its netlist is checked with the program
+// in tests/cli/examples_check_test.cpp).
 
 #include "model/layout_document.h"
 #include "test_support.h"
@@ -16,21 +18,30 @@ namespace {
 
 const char* const kExamples[] = {"stripboard.swb", "perfboard.swb", "pcb.swb"};
 
-TEST(Examples, LoadAndTogetherUseEveryKind) {
+TEST(Examples, LoadAndAreCircuitsOfAtLeastEightPartsWithValues) {
+    // What is copper or a note on the board, not a part of the circuit.
+    const std::set<std::string> copper = {"Text", "Cut", "Pad", "Trace", "Jumper", "Wire"};
     std::set<std::string> kinds;
     for (const char* name : kExamples) {
         SCOPED_TRACE(name);
         LayoutDocument doc;
         const LoadResult result = doc.LoadFile(test::ExamplePath(QString::fromLatin1(name)));
         ASSERT_TRUE(result.ok) << result.message.toStdString();
-        int count = 0;
+        int parts = 0;
         doc.ForEachComponent([&](pugi::xml_node node, unsigned) {
             kinds.insert(node.name());
-            ++count;
+            if (copper.count(node.name()) || node.attribute("Parent"))
+                return;
+            ++parts;
+            if (std::string(node.name()) != "Jack" && std::string(node.name()) != "Pad")
+                EXPECT_STRNE(node.attribute("Value").value(), "") << TextAttr(node, "Name").toStdString();
         });
-        EXPECT_GT(count, 30);
+        EXPECT_GE(parts, 8);
+        EXPECT_TRUE(doc.GetRootAttribute("Netlist").has_value());
     }
-    EXPECT_EQ(kinds.size(), 21u);
+    // Between them the boards show strips and cuts, traces and pads, jumpers
+    // and wires, and parts of a dozen kinds.
+    EXPECT_GE(kinds.size(), 15u);
 }
 
 TEST(Examples, NamesAreUniqueWithinEachLayout) {
