@@ -25,6 +25,7 @@ bool PasteText(EditorHost& host, std::string_view text, std::optional<Hole> at) 
         host.ShowNote(result.message);
         return false;
     case FragmentStatus::Damaged:
+    case FragmentStatus::TooLarge:
         host.Dialogs().ShowError(result.message);
         return false;
     case FragmentStatus::Parts:

@@ -9,6 +9,7 @@
 #include "model/nul_characters.h"
 
 #include <QLocale>
+
 #include <cerrno>
 #include <algorithm>
 #include <climits>
@@ -123,10 +124,33 @@ LoadResult LayoutDocument::LoadText(const std::string& text) {
     return Adopt(parsed);
 }
 
+namespace {
+
+int CountComponents(pugi::xml_node root) {
+    int count = 0;
+    for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling())
+        count += child.type() == pugi::node_element && LayoutDocument::IsComponentKind(child.name());
+    return count;
+}
+
+}  // namespace
+
+QString PartsText(qint64 count) {
+    QString digits = QString::number(count);
+    for (qsizetype at = digits.size() - 3; at > (digits.startsWith(QLatin1Char('-')) ? 1 : 0); at -= 3)
+        digits.insert(at, QLatin1Char(' '));
+    return digits;
+}
+
+int LayoutDocument::ComponentCount() const { return CountComponents(Root()); }
+
 LoadResult LayoutDocument::Adopt(pugi::xml_document& parsed) {
     const QString problem = FindLayoutDamage(parsed);
     if (!problem.isEmpty())
         return {false, problem};
+    if (const int count = CountComponents(parsed.document_element()); count > kMaxComponents)
+        return {false, QStringLiteral("it holds %1 parts, more than the %2 a layout may hold")
+                           .arg(PartsText(count), PartsText(kMaxComponents))};
     ++m_generation;
     m_doc = std::move(parsed);  // takes the parsed tree over without copying it
     // The document is written back as UTF-8, so a kept declaration must say so:
@@ -150,7 +174,19 @@ std::string LayoutDocument::ToText() const {
 }
 
 WriteResult LayoutDocument::SaveFile(const QString& path) const {
+    // What cannot be opened again is not written: the old file is worth more.
+    if (const int count = ComponentCount(); count > kMaxComponents)
+        return {false, QStringLiteral("Cannot save \"%1\": the layout holds %2 parts, more than the "
+                                      "%3 a layout may hold; the file was left as it was.")
+                           .arg(path, PartsText(count), PartsText(kMaxComponents))};
     const std::string text = ToText();
+    if (qint64(text.size()) > kMaxLayoutFileBytes)
+        return {false, QStringLiteral("Cannot save \"%1\": the layout would take %2 MiB, more than "
+                                      "the %3 MiB a layout file may have to be opened again; the "
+                                      "file was left as it was.")
+                           .arg(path)
+                           .arg(double(text.size()) / (1024 * 1024), 0, 'f', 1)
+                           .arg(kMaxLayoutFileBytes / (1024 * 1024))};
     return WriteFileAtomically(path, QByteArray::fromRawData(text.data(), qsizetype(text.size())));
 }
 

@@ -22,6 +22,12 @@ struct LoadResult {
 
 class LayoutDocument {
 public:
+    // The most components a layout may hold (50 times the 2000 parts of a
+    // crowded board). Open refuses more, and Paste and Save refuse to make or
+    // write a layout that Open would refuse, so whatever the editor saves
+    // opens again; it also bounds the memory one layout costs.
+    static constexpr int kMaxComponents = 100000;
+
     LayoutDocument();
 
     // The start-up document: 20 x 10 stripboard, "New Project", no children.
@@ -43,8 +49,12 @@ public:
     // declaration is kept as it was).
     std::string ToText() const;
     // Write atomically: the text goes to a file beside the target that then
-    // replaces it, so a failed save never leaves a half-written layout.
+    // replaces it, so a failed save never leaves a half-written layout. A
+    // layout Open would refuse (more than kMaxComponents, or a text larger than
+    // a layout file may be) is not written, and the file stays as it was.
     WriteResult SaveFile(const QString& path) const;
+    // The component elements (children of the root of one of the 21 kinds).
+    int ComponentCount() const;
 
     // Raw access may replace the tree, so it counts as a new generation.
     pugi::xml_document& Dom() {
@@ -116,6 +126,9 @@ void SetAttr(pugi::xml_node node, const char* name, const QString& value);
 void SetAttr(pugi::xml_node node, const char* name, int value);
 // A boolean attribute: true when present and "True" (any case).
 bool BoolAttr(pugi::xml_node node, const char* name);
+
+// A count of parts as messages write it: 100 000.
+QString PartsText(qint64 count);
 
 // The number at the start of a `Value` text (digits, "." and ","): 15px -> 15,
 // "px" -> 0.

@@ -145,11 +145,41 @@ Fragment ParseFragment(std::string_view text) {
     return fragment;
 }
 
+namespace {
+
+// The bytes the parts take in a saved layout (indented as a save indents them).
+qint64 SavedSize(const std::vector<pugi::xml_node>& parts) {
+    struct Counter : pugi::xml_writer {
+        qint64 bytes = 0;
+        void write(const void*, size_t size) override { bytes += qint64(size); }
+    } counter;
+    for (const pugi::xml_node part : parts) part.print(counter, "  ", pugi::format_indent, pugi::encoding_utf8, 1);
+    return counter.bytes;
+}
+
+}  // namespace
+
 PasteResult PasteFragment(EditorSession& session, std::string_view text, std::optional<Hole> at) {
     const Fragment fragment = ParseFragment(text);
     PasteResult result{fragment.status, fragment.message, {}};
     if (fragment.status != FragmentStatus::Parts)
         return result;
+
+    // A layout Open would refuse could not be saved; the paste is refused
+    // while it still costs nothing.
+    const LayoutDocument& before = session.Document();
+    if (before.ComponentCount() + qint64(fragment.parts.size()) > LayoutDocument::kMaxComponents)
+        return {FragmentStatus::TooLarge,
+                QStringLiteral("The %1 pasted parts would make the layout hold more than the %2 "
+                               "parts a layout may hold; nothing was pasted.")
+                    .arg(PartsText(qint64(fragment.parts.size())), PartsText(LayoutDocument::kMaxComponents)),
+                {}};
+    if (qint64(before.ToText().size()) + SavedSize(fragment.parts) > kMaxLayoutFileBytes)
+        return {FragmentStatus::TooLarge,
+                QStringLiteral("The pasted parts would make the layout larger than the %1 MiB a "
+                               "layout file may have to be opened again; nothing was pasted.")
+                    .arg(kMaxLayoutFileBytes / (1024 * 1024)),
+                {}};
 
     const QPoint topLeft = TopLeft(fragment.parts);
     const long long dx = at ? 0LL + at->x - topLeft.x() : 1;

@@ -33,6 +33,7 @@ enum class FragmentStatus {
     Parts,         // parts to paste
     NotAFragment,  // text that holds no layout parts: ignored
     Damaged,       // parts whose hole coordinates are not integers: refused
+    TooLarge,      // parts that would make a layout Open refuses: refused
 };
 
 struct Fragment {
