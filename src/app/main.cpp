@@ -3,11 +3,14 @@
 
 #include "cli/command_line.h"
 #include "render/fonts.h"
+#include "model/file_names.h"
+#include "model/text_bounds.h"
 #include "ui/main_form.h"
 #include "ui/recovery_keeper.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -77,13 +80,31 @@ int FinishStandardOutput(QTextStream& out, const QFile& device, QTextStream& err
     return code == sw::kExitOk ? sw::kExitOutputFailed : code;
 }
 
+// File names are bytes, held here as text: an argument that is not UTF-8
+// cannot be kept exactly, and is refused rather than taken for another name.
+QString ArgumentProblem(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        if (!sw::IsValidUtf8(QByteArray(argv[i])))
+            return QStringLiteral("argument %1 (\"%2\") is not valid UTF-8: a file of that name "
+                                  "cannot be opened or written under exactly its name; rename it")
+                .arg(i)
+                .arg(sw::Excerpt(sw::ShownBytes(QByteArray(argv[i])), sw::kMessageLineCharacters));
+    return {};
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const QString argumentProblem = ArgumentProblem(argc, argv);
     QStringList args;
     for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+        args << QString::fromUtf8(argv[i]);
     EnsureRuntimeDir();
+
+    if (!argumentProblem.isEmpty() && sw::IsCommandLineCommand(args)) {
+        std::fprintf(stderr, "stripwright: %s\n", argumentProblem.toUtf8().constData());
+        return sw::kExitBadInput;
+    }
 
     if (sw::IsCommandLineCommand(args)) {
         // Commands draw with the same fonts as the editor but need no display.
@@ -112,6 +133,14 @@ int main(int argc, char* argv[]) {
     sw::RegisterFonts();
     sw::MainFormOptions options;
     options.arguments = args;
+    if (!args.isEmpty() && args.first() == QLatin1String("--"))
+        options.arguments.removeFirst();  // the end of the options
+    if (!argumentProblem.isEmpty()) {
+        // The editor starts with its default layout, after saying why.
+        options.arguments.clear();
+        std::fprintf(stderr, "stripwright: %s\n", argumentProblem.toUtf8().constData());
+        QMessageBox::critical(nullptr, QStringLiteral("Error"), sw::ShownMessage(argumentProblem));
+    }
     sw::TMainForm window(options);
     // Unsaved work outlives a signal, the display's end and a crash (a copy a minute).
     sw::RecoveryKeeper keeper(window, sw::RecoveryStore(sw::RecoveryFolder(), QCoreApplication::applicationPid()));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/atomic_file.h"
 
+#include "model/file_names.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,6 +65,8 @@ QString WriteError(const QFileDevice& file, int error) {
 }  // namespace
 
 WriteResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    if (NameLostItsBytes(path))
+        return Failed(path, LostBytesReason());
     struct stat info {};
     if (StatOf(path, info) && !S_ISREG(info.st_mode)) {
         if (IsStream(info.st_mode))

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/layout_file_reader.h"
 
+#include "model/file_names.h"
+
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -63,7 +65,8 @@ FileBytes ReadRegularFileBytes(const QString& path, qint64 limit, const QString&
     // of file is then checked on what was opened, not on the name again.
     const FileDescriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) {
-        result.message = Refusal(path, SystemError(errno));
+        const QString reason = SystemError(errno);
+        result.message = Refusal(path, NameLostItsBytes(path) ? LostBytesReason() : reason);
         return result;
     }
     struct stat info {};

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/export/gerber_output.h"
 
-#include "model/atomic_file.h"
+#include "model/file_names.h"
+#include "model/file_set_writer.h"
 #include "render/export/gerber_files.h"
 
 #include <QDir>
@@ -22,6 +23,10 @@ GerberWriteResult WriteGerberFiles(const LayoutDocument& doc, const QString& fol
         return result;
     }
     const QDir dir(folder);
+    if (NameLostItsBytes(folder)) {
+        result.write.message = QStringLiteral("Cannot create the folder \"%1\": %2.").arg(folder, LostBytesReason());
+        return result;
+    }
     if (!dir.mkpath(QStringLiteral("."))) {
         result.write.message = QStringLiteral("Cannot create the folder \"%1\".").arg(folder);
         return result;
@@ -29,13 +34,14 @@ GerberWriteResult WriteGerberFiles(const LayoutDocument& doc, const QString& fol
     const QStringList names = GerberFileNames(baseName);
     const QByteArray texts[] = {GerberCopperText(doc), GerberOutlineText(doc),
                                 ExcellonDrillText(doc, drillUnits)};
-    for (int i = 0; i < names.size(); ++i) {
-        const QString path = dir.filePath(names[i]);
-        result.write = WriteFileAtomically(path, texts[i]);
-        if (!result.write.ok)
-            return result;
-        result.files << path;
-    }
+    std::vector<FileToWrite> files;
+    for (int i = 0; i < names.size(); ++i)
+        files.push_back({dir.filePath(names[i]), texts[i]});
+    // Copper, outline and drill describe one board: an old drill file beside
+    // new copper would drill another board's holes.
+    result.write = WriteFilesTogether(files);
+    if (result.write.ok)
+        for (const FileToWrite& file : files) result.files << file.path;
     return result;
 }
 
