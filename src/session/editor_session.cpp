@@ -14,7 +14,14 @@ void EditorSession::Tell(SessionChange change) {
 
 void EditorSession::SetFileName(const QString& path) {
     m_fileName = path;
+    m_fileStamp = StampOf(path);
     Tell(SessionChange::FileName);
+}
+
+bool EditorSession::FileChangedOnDisk() const {
+    if (m_fileName.isEmpty()) return false;
+    const FileStamp now = StampOf(m_fileName);
+    return now.exists && !(now == m_fileStamp);
 }
 
 void EditorSession::SetModifiedFlag(bool modified) {

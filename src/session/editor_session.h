@@ -9,6 +9,7 @@
 #include "model/layout_document.h"
 #include "model/undo_history.h"
 #include "model/write_result.h"
+#include "session/file_stamp.h"
 #include "session/placement_state.h"
 #include "session/selection_drag.h"
 #include "session/selection_state.h"
@@ -38,7 +39,12 @@ public:
 
     // The file the layout is saved to; empty for a layout never saved.
     const QString& FileName() const { return m_fileName; }
+    // The layout now belongs to `path`, as the file is on disk at this moment
+    // (called once the layout was read from it or written to it).
     void SetFileName(const QString& path);
+    // Whether the layout's file was written by someone else since it was
+    // opened or last saved (a file since removed has nothing to lose).
+    bool FileChangedOnDisk() const;
 
     // Whether the layout has changes that are not saved. Setting it says that
     // the document now differs from the saved file (true) or is what the file
@@ -131,6 +137,7 @@ private:
 
     LayoutDocument m_doc;
     QString m_fileName;
+    FileStamp m_fileStamp;
     bool m_modified = false;
     UndoHistory m_history;
     SelectionState m_selection;

@@ -7,6 +7,7 @@
 #include "ui/main_form_editing.h"
 
 #include "ui/explorer.h"
+#include "model/text_bounds.h"
 
 #include <QCloseEvent>
 
@@ -106,6 +107,12 @@ void TMainForm::SaveProject() {
         SaveProjectAs();
         return;
     }
+    // Another editor or program wrote the file since: its work would go.
+    if (m_session.FileChangedOnDisk() &&
+        !m_dialogs->Confirm(Excerpt(m_session.FileName(), kMessageLineCharacters) +
+                            QStringLiteral(" has changed on disk since it was opened or last saved. "
+                                           "Replace it with this layout?")))
+        return;
     WriteLayout(m_session.FileName());
 }
 
