@@ -79,6 +79,10 @@ void PrintHelp(QTextStream& out) {
 bool IsCommandLineCommand(const QStringList& args) {
     if (args.isEmpty())
         return false;
+    // "--" ends the options: what follows is the editor's layout, whatever
+    // its name begins with.
+    if (args.first() == QLatin1String("--"))
+        return args.size() > 2;
     // The editor takes one layout; more words can only be a command (a
     // misspelt one is refused with the usage text instead of being ignored).
     if (args.first().startsWith(QLatin1String("-")) || args.size() > 1)
@@ -93,6 +97,25 @@ int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) 
     if (args.isEmpty())
         return kExitBadInput;
     const QString& first = args.first();
+    if (first == QLatin1String("--")) {
+        err << "stripwright: the editor opens one layout; after \"--\" came " << args.size() - 1
+            << " words\n";
+        return kExitBadInput;
+    }
+    const bool alone = first == QLatin1String("--help") || first == QLatin1String("-h") ||
+                       first == QLatin1String("--version");
+    if (alone && args.size() > 1) {
+        err << "stripwright: " << first << " takes no further arguments (got \"" << Excerpt(args.at(1))
+            << "\")\n";
+        return kExitBadInput;
+    }
+    // No command takes an empty word: as a file name it would name the
+    // current folder, or nothing.
+    if (args.contains(QString())) {
+        err << "stripwright: argument " << args.indexOf(QString()) + 1
+            << " is empty; name a file (or \"-\" for standard output where a command allows it)\n";
+        return kExitBadInput;
+    }
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
         PrintHelp(out);
         return kExitOk;

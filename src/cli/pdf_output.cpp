@@ -53,19 +53,24 @@ WriteResult PrintToPdf(const QString& path, QPageSize::PageSizeId page,
         result.message = QStringLiteral("Cannot write \"%1\": %2").arg(path, temporary.errorString());
         return result;
     }
-    temporary.close();
+    // The scratch file loses its name at once and the printer writes it through
+    // the open descriptor, so a command killed while it prints (even by
+    // SIGKILL) leaves nothing behind. Without /proc the name stays until the end.
+    QString printed = temporary.fileName();
+    const QString byDescriptor = QStringLiteral("/proc/self/fd/%1").arg(temporary.handle());
+    if (QFileInfo::exists(byDescriptor) && QFile::remove(temporary.fileName()))
+        printed = byDescriptor;
     {
         QPrinter printer(QPrinter::HighResolution);
-        SetUpPdfPrinter(printer, temporary.fileName(), page);
+        SetUpPdfPrinter(printer, printed, page);
         result = print(printer);
     }
     if (!result.ok)
         return result;
 
-    QFile written(temporary.fileName());
     QByteArray bytes;
-    if (written.open(QIODevice::ReadOnly))
-        bytes = written.readAll();
+    if (temporary.seek(0))
+        bytes = temporary.readAll();
     // The printer does not report a write that failed (a full disk under the
     // temporary folder): a PDF cut short lacks its end-of-file marker and must
     // not replace the file at `path`.

@@ -3,6 +3,10 @@
 
 #include "ui/main_form.h"
 
+#include "model/text_bounds.h"
+
+#include <QLabel>
+
 #include "ui/main_form_editing.h"
 #include "render/board_geometry.h"
 #include "render/canvas.h"
@@ -68,9 +72,10 @@ void TMainForm::FormCreate(const QStringList& arguments) {
         FileTypeRegistrationRequest request;
         request.programPath = QCoreApplication::applicationFilePath();
         const RegistrationResult result = RegisterFileType(request);
-        // Registration is a convenience: a failure is reported, never fatal.
+        // Registration is a convenience: a failure is noted in the status bar
+        // (it would come again at every start, a box each time), never fatal.
         if (result.outcome == RegistrationOutcome::Failed)
-            m_dialogs->ShowError(result.message);
+            StatusPane->setText(Excerpt(result.message, kMessageLineCharacters));
     }
 
     bool opened = false;

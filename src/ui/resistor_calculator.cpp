@@ -152,6 +152,10 @@ void TResistorCalculator::ShowState() {
         // Keep the caret where the user is typing when the text is the same.
         m_valueEdit->setText(m_model.ValueText());
     }
+    m_valueEdit->setStyleSheet(m_model.ValueShown() ? QString()
+                                                     : QStringLiteral("background: rgb(255, 200, 200);"));
+    m_valueEdit->setToolTip(m_model.ValueShown() ? QString()
+                                                 : QStringLiteral("Not a value the colour bands can show"));
     m_unitBox->setCurrentIndex(m_model.UnitIndex());
     const QStringList items = m_model.ToleranceList();
     QStringList shown;

@@ -89,10 +89,13 @@ void ResistorCalculatorModel::BandsToValue() {
     m_unitIndex = Units().indexOf(reading.unit);
     m_toleranceIndex = m_toleranceItems.indexOf(reading.tolerance);
     SetValueField(FormatResistorValue(reading.value, m_locale));
+    m_valueShown = true;  // the bands' own value
 }
 
 void ResistorCalculatorModel::ValueToBands() {
-    if (auto bands = sw::ValueToBands(m_mode, m_bands, m_valueText, Unit(), Tolerance(), m_locale))
+    const auto bands = sw::ValueToBands(m_mode, m_bands, m_valueText, Unit(), Tolerance(), m_locale);
+    m_valueShown = bands.has_value();
+    if (bands)
         m_bands = *bands;
 }
 

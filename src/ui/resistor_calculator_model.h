@@ -29,6 +29,10 @@ public:
     const BandCodes& Bands() const { return m_bands; }
     bool Band5Enabled() const { return m_mode == BandMode::Five; }
     const QString& ValueText() const { return m_valueText; }
+    // False while the value field holds text the bands cannot show (no
+    // number, 0, or beyond what colours can code): the bands keep what they
+    // showed, and the window marks the field so this is not taken for them.
+    bool ValueShown() const { return m_valueShown; }
     int UnitIndex() const { return m_unitIndex; }
     QString Unit() const;
     const QStringList& ToleranceList() const { return m_toleranceItems; }
@@ -58,6 +62,7 @@ private:
     QStringList m_toleranceItems;
     int m_toleranceIndex = -1;
     bool m_busy = false;
+    bool m_valueShown = true;
     QImage m_result;
 };
 

@@ -4,12 +4,13 @@
 // compared pixel by pixel with the picture `stripwright pnp` writes.
 
 #include "cli_output_support.h"
+#include "render/export/render_copper.h"
 
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 #include <iostream>
 
 namespace sw::test {
@@ -90,16 +91,14 @@ Agreement Compare(const QImage& a, const QImage& b) {
 }
 
 // Every `Pad`'s hole in the copper picture's pixels (hole pitch 20, origin 0).
+// The pads that have copper, and so a hole (a pad without copper is none).
 std::vector<QPoint> PadHoles(const QByteArray& xml) {
     std::vector<QPoint> holes;
-    QXmlStreamReader reader(xml);
-    while (reader.readNextStartElement()) {
-        if (reader.name() == QLatin1String("Pad"))
-            holes.emplace_back(20 * reader.attributes().value(QLatin1String("X1")).toInt(),
-                               20 * reader.attributes().value(QLatin1String("Y1")).toInt());
-        if (reader.name() != QLatin1String("Layout"))
-            reader.skipCurrentElement();
-    }
+    pugi::xml_document doc;
+    doc.load_buffer(xml.constData(), size_t(xml.size()));
+    for (pugi::xml_node pad : doc.document_element().children("Pad"))
+        if (PadCopperPixels(pad) > 0)
+            holes.emplace_back(20 * pad.attribute("X1").as_int(), 20 * pad.attribute("Y1").as_int());
     return holes;
 }
 

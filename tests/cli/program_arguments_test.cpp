@@ -5,6 +5,7 @@
 // with exit 2 and a line that says why.
 
 #include "cli/cli_run.h"
+#include "cli/command_line.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,6 +58,13 @@ TEST(ProgramArguments, AreRefusedClearlyWithExit2) {
         {{QStringLiteral("connect"), layout, QStringLiteral("x"), QStringLiteral("1"), QStringLiteral("2"),
           QStringLiteral("2")},
          test::OffscreenEnvironment(), "\"x\" is not a hole coordinate"},
+        {{QStringLiteral("--version"), QStringLiteral("extra")}, test::OffscreenEnvironment(),
+         "--version takes no further arguments (got \"extra\")"},
+        {{QStringLiteral("--help"), QStringLiteral("bom")}, test::OffscreenEnvironment(),
+         "--help takes no further arguments"},
+        {{QStringLiteral("gerber"), layout, QString()}, test::OffscreenEnvironment(), "argument 3 is empty"},
+        {{QStringLiteral("bom"), layout, QString()}, test::OffscreenEnvironment(), "argument 3 is empty"},
+        {{QStringLiteral("--"), layout, layout}, test::OffscreenEnvironment(), "the editor opens one layout"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
@@ -66,6 +74,21 @@ TEST(ProgramArguments, AreRefusedClearlyWithExit2) {
         EXPECT_LT(run.err.size(), 4000);
         EXPECT_FALSE(QFile::exists(gif));
     }
+}
+
+TEST(ProgramArguments, DoubleDashEndsTheOptions) {
+    const struct {
+        QStringList args;
+        bool command;
+    } cases[] = {
+        {{QStringLiteral("--"), QStringLiteral("-x.swb")}, false},  // the editor opens "-x.swb"
+        {{QStringLiteral("--")}, false},
+        {{QStringLiteral("-x.swb")}, true},                         // an unknown option
+        {{QStringLiteral("--"), QStringLiteral("a.swb"), QStringLiteral("b.swb")}, true},  // refused
+        {{QStringLiteral("--"), QStringLiteral("bom")}, false},     // a layout named "bom"
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsCommandLineCommand(c.args), c.command) << c.args.join(QLatin1Char(' ')).toStdString();
 }
 
 // An output that is the layout itself (by name, by another name, through a link)

@@ -60,10 +60,19 @@ TEST_F(Calculator, TypingAValueSetsTheBands) {
 
 TEST_F(Calculator, TypingNothingUsableChangesNoBand) {
     SetBands(m, {"Red", "Red", "Orange", "Silver"});
-    for (const char* text : {"0", "abc", "", "-3"}) {
+    EXPECT_TRUE(m.ValueShown());
+    // Text the bands cannot show is marked, typed character by character too
+    // ("4.7x" is not the 4.7 whose bands stay).
+    for (const char* text : {"0", "abc", "", "-3", "4.7x", "1e99"}) {
         m.SetValueText(QString::fromLatin1(text));
         EXPECT_EQ(BandNames(m), QStringList({"Red", "Red", "Orange", "Silver"})) << text;
+        EXPECT_FALSE(m.ValueShown()) << text;
     }
+    m.SetValueText(QStringLiteral("4.7"));
+    EXPECT_TRUE(m.ValueShown());
+    m.SetValueText(QStringLiteral("x"));
+    SetBands(m, {"Brown", "Black", "Red", "Gold"});  // the bands' own value is readable
+    EXPECT_TRUE(m.ValueShown());
 }
 
 TEST_F(Calculator, SwitchingModesReadsTheBandsInTheNewLayout) {

@@ -197,11 +197,10 @@ QByteArray GerberCopperText(const LayoutDocument& doc) {
         AppendPoint(body, frame.X(IntAttr(node, "X2")), frame.Y(IntAttr(node, "Y2")), "D01");
     });
     ForEachNamed(doc, ElementName(kind::SolderPad), [&](pugi::xml_node node) {
-        const int size = CopperSizeNumber(node);
-        const bool square = BoolAttr(node, "Square");
-        const int pixels = square ? CopperSquareSide(size) : size;
+        const int pixels = PadCopperPixels(node);
         if (pixels <= 0)
-            return;  // no copper, as in the picture; the drill file still has its hole
+            return;  // no copper, as in the picture, and so no hole in the drill file
+        const bool square = BoolAttr(node, "Square");
         Select(body,
                apertures.Code(square ? ApertureTable::Shape::Square : ApertureTable::Shape::Circle,
                               pixels),
@@ -246,6 +245,10 @@ QByteArray ExcellonDrillText(const LayoutDocument& doc, std::int64_t drillUnits)
     AppendMillimetres(out, drillUnits);
     out += "\n%\nG90\nG05\nT1\n";
     ForEachNamed(doc, ElementName(kind::SolderPad), [&](pugi::xml_node node) {
+        // The drill and the copper agree on which pads exist: a hole without
+        // its copper ring is no pad of this board.
+        if (PadCopperPixels(node) <= 0)
+            return;
         out += 'X';
         AppendMillimetres(out, frame.X(IntAttr(node, "X1")));
         out += 'Y';

@@ -34,6 +34,11 @@ int CopperTraceWidth(pugi::xml_node node) { return std::max(1, CopperSizeNumber(
 
 int CopperSquareSide(int sizeNumber) { return 2 * (sizeNumber / 2); }
 
+int PadCopperPixels(pugi::xml_node pad) {
+    const int size = CopperSizeNumber(pad);
+    return BoolAttr(pad, "Square") ? CopperSquareSide(size) : size;
+}
+
 QSize CopperCanvasSize(const LayoutDocument& doc, QString* error) {
     const int width = doc.BoardWidth();
     const int height = doc.BoardHeight();
@@ -92,6 +97,8 @@ void RenderCopper(const LayoutDocument& doc, Canvas& canvas, int width, int heig
 
     for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
         if (!IsKind(node, kind::SolderPad))
+            continue;
+        if (PadCopperPixels(node) <= 0)
             continue;
         const QPoint c = hole(node);
         const int size = CopperSizeNumber(node);

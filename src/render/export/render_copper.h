@@ -38,6 +38,11 @@ int CopperTraceWidth(pugi::xml_node node);
 // covers the pixels from h - 1 left of and above the hole to h right of and
 // below it (h = s div 2); sizes 0 and 1 draw no square.
 int CopperSquareSide(int sizeNumber);
+// The copper a pad has: its diameter, or the side of its square; 0 for none
+// (a size of 0, a square of size 1, a value that is no number). A pad without
+// copper is no pad of the board: the picture draws no drill mark for it and
+// the drill file has no hole, so picture, copper and drill always agree.
+int PadCopperPixels(pugi::xml_node pad);
 
 // Draws the white page, the board outline, every trace and then every pad with
 // its drill mark, and nothing else. Draws nothing when the document has no root.

@@ -59,7 +59,7 @@ TEST(GerberFilesTest, PadsAndTracesGetThePicturesSizesAtTheirHoles) {
     }
 }
 
-TEST(GerberFilesTest, ApertursAreDefinedOnceAndPadsWithoutCopperOnlyDrill) {
+TEST(GerberFilesTest, ApertursAreDefinedOnceAndPadsWithoutCopperAreInNeitherFile) {
     const LayoutDocument doc = Pcb(R"(<Pad X1="1" Y1="1" Value="15"/><Pad X1="2" Y1="1" Value="15"/>
         <Pad X1="3" Y1="1" Value="1" Square="True"/><Pad X1="4" Y1="1" Value="none"/>
         <Trace X1="1" Y1="1" X2="2" Y2="1" Value="15"/>)");
@@ -70,8 +70,29 @@ TEST(GerberFilesTest, ApertursAreDefinedOnceAndPadsWithoutCopperOnlyDrill) {
     const QByteArray drill = ExcellonDrillText(doc, kDefaultDrillUnits);
     EXPECT_TRUE(drill.startsWith("M48\n"));
     EXPECT_TRUE(drill.contains("\nMETRIC,TZ\nT1C0.635\n%\n"));
-    EXPECT_TRUE(drill.contains("\nT1\nX1.27Y24.13\nX3.81Y24.13\nX6.35Y24.13\nX8.89Y24.13\nT0\nM30\n"));
+    // Copper and drill agree on which pads exist.
+    EXPECT_TRUE(drill.contains("\nT1\nX1.27Y24.13\nX3.81Y24.13\nT0\nM30\n"));
     EXPECT_TRUE(ExcellonDrillText(doc, 80000).contains("\nT1C0.8\n"));
+}
+
+TEST(GerberFilesTest, EveryPadFlashedIsDrilledAndNoOther) {
+    // Values as files hold them, a decimal comma among them (read by the
+    // user's locale: under the C locale it is no number).
+    const char* values[] = {"15", "1,5px", "15,0", "0", "1", "px", "", "2.5", "4096", "-3"};
+    for (const char* square : {"False", "True"}) {
+        QByteArray pads;
+        for (int i = 0; i < int(std::size(values)); ++i)
+            pads += "<Pad X1=\"" + QByteArray::number(i + 1) + "\" Y1=\"2\" Value=\"" + values[i] +
+                    "\" Square=\"" + square + "\"/>";
+        const LayoutDocument doc = Pcb(pads);
+        const QByteArray copper = GerberCopperText(doc);
+        const QByteArray drill = ExcellonDrillText(doc, kDefaultDrillUnits);
+        int holes = 0;
+        for (const QByteArray& line : Lines(drill))
+            holes += line.startsWith('X');
+        EXPECT_EQ(copper.count("D03*"), holes) << square;
+        EXPECT_GT(holes, 0) << square;
+    }
 }
 
 TEST(GerberFilesTest, TheOutlineIsTheBoardRectangleFromTheOrigin) {
