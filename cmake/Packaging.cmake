@@ -8,17 +8,20 @@
 # Included from CMakeLists.txt after the program's own install rules.
 
 # The program's release number (what `stripwright --version` shows) is the
-# package's version; the date is that release's.
+# package's version; the date is that release's. Both are the newest release
+# of CHANGELOG.md, or the build fails.
 set(SW_RELEASE ${PROJECT_VERSION_MAJOR})
-set(SW_RELEASE_DATE 2026-12-09)
+set(SW_RELEASE_DATE 2026-12-10)
 set(SW_MAINTAINER "The Stripwright developers <support@stripwright.org>")
 set(SW_HOMEPAGE "http://www.stripwright.org/swb/")
 set(SW_APPSTREAM_ID org.stripwright.Stripwright)
 set(SW_PACKAGING_DIR ${CMAKE_BINARY_DIR}/packaging)
 file(MAKE_DIRECTORY ${SW_PACKAGING_DIR})
 
-add_executable(sw_docs_from_help tools/docs_from_help.cpp)
+add_executable(sw_docs_from_help tools/docs_from_help.cpp tools/template_fill.h)
 target_link_libraries(sw_docs_from_help PRIVATE Qt6::Core)
+add_executable(sw_release_notes tools/release_notes.cpp tools/template_fill.h)
+target_link_libraries(sw_release_notes PRIVATE Qt6::Core)
 
 add_custom_command(
   OUTPUT ${SW_PACKAGING_DIR}/stripwright.1 ${SW_PACKAGING_DIR}/stripwright.1.gz
@@ -36,20 +39,30 @@ add_custom_command(
   COMMENT "Filling the bash completion from stripwright --help"
   VERBATIM)
 
-# The changelog's date in the form Debian changelogs use.
-execute_process(COMMAND date -u -R -d "${SW_RELEASE_DATE} 12:00"
-                OUTPUT_VARIABLE SW_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE)
-configure_file(data/debian/changelog.in ${SW_PACKAGING_DIR}/changelog @ONLY)
+# The package's changelog and the software centre's release list, both made
+# from CHANGELOG.md.
+set(SW_RELEASE_NOTES_ARGUMENTS RELEASE=${SW_RELEASE} RELEASE_DATE=${SW_RELEASE_DATE} "MAINTAINER=${SW_MAINTAINER}")
 add_custom_command(
-  OUTPUT ${SW_PACKAGING_DIR}/changelog.gz
+  OUTPUT ${SW_PACKAGING_DIR}/changelog ${SW_PACKAGING_DIR}/changelog.gz
+  COMMAND sw_release_notes ${CMAKE_CURRENT_SOURCE_DIR}/CHANGELOG.md ${CMAKE_CURRENT_SOURCE_DIR}/data/debian/changelog.in
+          ${SW_PACKAGING_DIR}/changelog ${SW_RELEASE_NOTES_ARGUMENTS}
   COMMAND gzip -9nkf ${SW_PACKAGING_DIR}/changelog
-  DEPENDS ${SW_PACKAGING_DIR}/changelog
+  DEPENDS sw_release_notes ${CMAKE_CURRENT_SOURCE_DIR}/CHANGELOG.md ${CMAKE_CURRENT_SOURCE_DIR}/data/debian/changelog.in
+  COMMENT "Writing the package's changelog from CHANGELOG.md"
   VERBATIM)
-configure_file(data/desktop/stripwright.metainfo.xml.in
-               ${SW_PACKAGING_DIR}/${SW_APPSTREAM_ID}.metainfo.xml @ONLY)
+add_custom_command(
+  OUTPUT ${SW_PACKAGING_DIR}/${SW_APPSTREAM_ID}.metainfo.xml
+  COMMAND sw_release_notes ${CMAKE_CURRENT_SOURCE_DIR}/CHANGELOG.md
+          ${CMAKE_CURRENT_SOURCE_DIR}/data/desktop/stripwright.metainfo.xml.in
+          ${SW_PACKAGING_DIR}/${SW_APPSTREAM_ID}.metainfo.xml ${SW_RELEASE_NOTES_ARGUMENTS}
+  DEPENDS sw_release_notes ${CMAKE_CURRENT_SOURCE_DIR}/CHANGELOG.md
+          ${CMAKE_CURRENT_SOURCE_DIR}/data/desktop/stripwright.metainfo.xml.in
+  COMMENT "Writing the metainfo's releases from CHANGELOG.md"
+  VERBATIM)
 
 add_custom_target(sw_packaging_files ALL DEPENDS
-  ${SW_PACKAGING_DIR}/stripwright.1.gz ${SW_PACKAGING_DIR}/stripwright.bash ${SW_PACKAGING_DIR}/changelog.gz)
+  ${SW_PACKAGING_DIR}/stripwright.1.gz ${SW_PACKAGING_DIR}/stripwright.bash ${SW_PACKAGING_DIR}/changelog.gz
+  ${SW_PACKAGING_DIR}/${SW_APPSTREAM_ID}.metainfo.xml)
 
 install(FILES ${SW_PACKAGING_DIR}/stripwright.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # Where bash-completion looks up a command's completion on first use.

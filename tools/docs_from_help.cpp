@@ -9,14 +9,13 @@
 // help (see Substitutions) or given as KEY=VALUE. A help text that cannot be
 // read, or a placeholder left unfilled, fails the build with a message.
 
+#include "template_fill.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringList>
-#include <cstdio>
 
 namespace {
 
@@ -176,10 +175,7 @@ QMap<QString, QString> Substitutions(const ProgramHelp& help) {
     };
 }
 
-int Fail(const QString& message) {
-    std::fprintf(stderr, "sw_docs_from_help: %s\n", qPrintable(message));
-    return 1;
-}
+int Fail(const QString& message) { return tools::Fail("sw_docs_from_help", message); }
 
 }  // namespace
 
@@ -200,25 +196,9 @@ int main(int argc, char* argv[]) {
         return Fail(QStringLiteral("cannot read %1 --help: %2").arg(args[0], error));
 
     QMap<QString, QString> values = Substitutions(help);
-    for (const QString& pair : args.mid(3)) {
-        const qsizetype eq = pair.indexOf(QLatin1Char('='));
-        if (eq <= 0)
-            return Fail(QStringLiteral("not KEY=VALUE: %1").arg(pair));
-        values.insert(pair.left(eq), pair.mid(eq + 1));
-    }
-
-    QFile in(args[1]);
-    if (!in.open(QIODevice::ReadOnly))
-        return Fail(QStringLiteral("cannot read %1: %2").arg(args[1], in.errorString()));
-    QString text = QString::fromUtf8(in.readAll());
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        text.replace(QLatin1Char('@') + it.key() + QLatin1Char('@'), it.value());
-    const auto left = QRegularExpression(QStringLiteral("@[A-Z_]+@")).match(text);
-    if (left.hasMatch())
-        return Fail(QStringLiteral("%1: nothing fills %2").arg(args[1], left.captured()));
-
-    QSaveFile out(args[2]);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text.toUtf8()) < 0 || !out.commit())
-        return Fail(QStringLiteral("cannot write %1: %2").arg(args[2], out.errorString()));
+    if (const QString bad = tools::ReadKeyValues(args.mid(3), values); !bad.isEmpty())
+        return Fail(bad);
+    if (const QString failed = tools::FillTemplate(args[1], values, args[2]); !failed.isEmpty())
+        return Fail(failed);
     return 0;
 }
