@@ -20,6 +20,7 @@
 #include "session/layout_fragment.h"
 
 #include <benchmark/benchmark.h>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 
@@ -108,6 +109,32 @@ void BM_PasteStressIntoItself(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PasteStressIntoItself)->Unit(benchmark::kMillisecond);
+
+// Pasting range(1) parts (the stress board's kinds, on a 400 x 300 board) into a
+// layout that already holds range(0) of them: the cost of a paste against
+// the size of the layout it goes into.
+void BM_PasteIntoLayoutOf(benchmark::State& state) {
+    StressLayoutOptions pasted{400, 300, int(state.range(1))};
+    const std::string text = StressLayoutXml(pasted);
+    StressLayoutOptions present{400, 300, int(state.range(0))};
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto session = std::make_unique<EditorSession>();
+        if (present.components > 0) FillStressLayout(session->Document(), present);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(PasteFragment(*session, text).pasted.size());
+        state.PauseTiming();
+        session.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PasteIntoLayoutOf)
+    ->Args({0, 100000})
+    ->Args({0, 10000})
+    ->Args({40000, 10000})
+    ->Args({90000, 10000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 }  // namespace sw

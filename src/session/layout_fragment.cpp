@@ -49,13 +49,16 @@ QString NamePrefix(pugi::xml_node element, const QString& name) {
 // pasting many parts costs no more than reading them.
 class FreshNames {
 public:
+    // The names are kept as the document's own UTF-8 bytes: no text is
+    // converted for the parts already there, which may be a hundred thousand.
     explicit FreshNames(pugi::xml_node root) {
         for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling())
             if (child.type() == pugi::node_element)
-                m_taken.insert(TextAttr(child, "Name"));
+                if (const char* name = child.attribute("Name").value(); *name)
+                    m_taken.emplace(name);
     }
-    bool Taken(const QString& name) const { return m_taken.count(name) != 0; }
-    void Take(const QString& name) { m_taken.insert(name); }
+    bool Taken(const QString& name) const { return name.isEmpty() || m_taken.count(name.toStdString()) != 0; }
+    void Take(const QString& name) { m_taken.insert(name.toStdString()); }
     QString Next(const QString& prefix) {
         qint64& n = m_next.try_emplace(prefix, 1).first->second;
         QString name;
@@ -65,7 +68,7 @@ public:
     }
 
 private:
-    std::unordered_set<QString> m_taken;
+    std::unordered_set<std::string> m_taken;
     std::unordered_map<QString, qint64> m_next;
 };
 
@@ -147,13 +150,23 @@ Fragment ParseFragment(std::string_view text) {
 
 namespace {
 
-// The bytes the parts take in a saved layout (indented as a save indents them).
+struct ByteCounter : pugi::xml_writer {
+    qint64 bytes = 0;
+    void write(const void*, size_t size) override { bytes += qint64(size); }
+};
+
+// The bytes the parts take in a saved layout (indented as a save indents them),
+// counted without making the text.
 qint64 SavedSize(const std::vector<pugi::xml_node>& parts) {
-    struct Counter : pugi::xml_writer {
-        qint64 bytes = 0;
-        void write(const void*, size_t size) override { bytes += qint64(size); }
-    } counter;
+    ByteCounter counter;
     for (const pugi::xml_node part : parts) part.print(counter, "  ", pugi::format_indent, pugi::encoding_utf8, 1);
+    return counter.bytes;
+}
+
+// At least what the layout takes when saved (a deep one is saved unindented).
+qint64 SavedSize(const LayoutDocument& doc) {
+    ByteCounter counter;
+    doc.Dom().save(counter, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
     return counter.bytes;
 }
 
@@ -174,7 +187,7 @@ PasteResult PasteFragment(EditorSession& session, std::string_view text, std::op
                                "parts a layout may hold; nothing was pasted.")
                     .arg(PartsText(qint64(fragment.parts.size())), PartsText(LayoutDocument::kMaxComponents)),
                 {}};
-    if (qint64(before.ToText().size()) + SavedSize(fragment.parts) > kMaxLayoutFileBytes)
+    if (SavedSize(before) + SavedSize(fragment.parts) > kMaxLayoutFileBytes)
         return {FragmentStatus::TooLarge,
                 QStringLiteral("The pasted parts would make the layout larger than the %1 MiB a "
                                "layout file may have to be opened again; nothing was pasted.")
