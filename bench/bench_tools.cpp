@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench_tools.h"
 
+#include "layout_netlist.h"
 #include "stress_layout.h"
 
 #include "model/layout_document.h"
@@ -28,7 +29,7 @@ bool WriteBytes(const QString& path, const char* data, qint64 size) {
     return false;
 }
 
-int WriteStressLayout(int argc, char** argv, const char* path) {
+StressLayoutOptions StressOptions(int argc, char** argv) {
     StressLayoutOptions options;
     if (const char* v = BenchOption(argc, argv, "--parts"))
         options.components = std::atoi(v);
@@ -36,7 +37,18 @@ int WriteStressLayout(int argc, char** argv, const char* path) {
         options.width = std::atoi(v);
     if (const char* v = BenchOption(argc, argv, "--height"))
         options.height = std::atoi(v);
-    const std::string text = StressLayoutXml(options);
+    return options;
+}
+
+int WriteStressLayout(int argc, char** argv, const char* path) {
+    const std::string text = StressLayoutXml(StressOptions(argc, argv));
+    return WriteBytes(QString::fromLocal8Bit(path), text.data(), qint64(text.size())) ? 0 : 1;
+}
+
+int WriteStressNetlist(int argc, char** argv, const char* path) {
+    LayoutDocument doc;
+    FillStressLayout(doc, StressOptions(argc, argv));
+    const std::string text = KiCadNetlistOfLayout(doc);
     return WriteBytes(QString::fromLocal8Bit(path), text.data(), qint64(text.size())) ? 0 : 1;
 }
 
@@ -87,6 +99,8 @@ const char* BenchOption(int argc, char** argv, const char* name) {
 }
 
 int RunBenchTool(int argc, char** argv) {
+    if (const char* path = BenchOption(argc, argv, "--write-stress-netlist"))
+        return WriteStressNetlist(argc, argv, path);
     if (const char* path = BenchOption(argc, argv, "--write-stress-layout"))
         return WriteStressLayout(argc, argv, path);
     if (const char* layout = BenchOption(argc, argv, "--dump-render"))

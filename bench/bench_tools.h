@@ -4,6 +4,8 @@
 // check what the benchmarks and whole-process timings use:
 //   --write-stress-layout=FILE [--parts=N --width=W --height=H]
 //       writes the fixed-seed stress layout as a layout file;
+//   --write-stress-netlist=FILE [--parts=N --width=W --height=H]
+//       writes the KiCad netlist that the same layout's copper makes;
 //   --dump-render=LAYOUT --out=PREFIX
 //       renders LAYOUT on the editor's board image and writes the raw pixels of
 //       the picture and of the pick map (PREFIX.board, PREFIX.pick), then the same

@@ -13,8 +13,14 @@
 namespace sw {
 namespace {
 
-bool RowThenColumn(const Hole& p, const Hole& q) { return p.y != q.y ? p.y < q.y : p.x < q.x; }
-bool ColumnThenRow(const Hole& p, const Hole& q) { return p.x != q.x ? p.x < q.x : p.y < q.y; }
+// Keys that sort holes by row, then column (or by column, then row) as
+// unsigned numbers: each coordinate with its sign bit flipped.
+std::uint64_t Biased(int v) { return std::uint32_t(v) ^ 0x80000000u; }
+std::uint64_t RowKey(Hole h) { return Biased(h.y) << 32 | Biased(h.x); }
+std::uint64_t ColumnKey(Hole h) { return Biased(h.x) << 32 | Biased(h.y); }
+Hole HoleOf(std::uint64_t rowKey) {
+    return {int(std::uint32_t(rowKey) ^ 0x80000000u), int(std::uint32_t(rowKey >> 32) ^ 0x80000000u)};
+}
 
 class UnionFind {
 public:
@@ -37,57 +43,163 @@ private:
     std::vector<std::size_t> m_parent;
 };
 
-struct CopperLink {
-    Hole a;
-    Hole b;
-    bool trace;
-};
+// Boards up to this many holes are followed hole by hole, which costs the
+// board once and no sorting; larger (damaged) ones only at the holes that matter.
+constexpr std::int64_t kDenseHoles = std::int64_t(1) << 20;
+
+// Numbers from 0 in the order the roots of `holes` are first met.
+std::vector<int> Numbered(UnionFind& pieces, std::size_t size, const std::vector<std::size_t>& ids) {
+    std::vector<int> number(size, -1);
+    int next = 0;
+    std::vector<int> out;
+    out.reserve(ids.size());
+    for (const std::size_t id : ids) {
+        const std::size_t root = pieces.Find(id);
+        if (number[root] < 0)
+            number[root] = next++;
+        out.push_back(number[root]);
+    }
+    return out;
+}
+
+// The pieces on a board small enough for a entry per hole: the board's holes
+// first, then the holes off it that anything reaches. As the connectivity check
+// has it, a straight trace joins the board holes it runs over and, beside the
+// board, only its ends.
+std::vector<int> DensePieces(const LayoutCopper& copper, const std::vector<Hole>& holes) {
+    const std::int64_t width = copper.width, height = copper.height;
+    const std::int64_t board = width * height;
+    auto onBoard = [&](Hole h) { return h.x >= 1 && h.x <= width && h.y >= 1 && h.y <= height; };
+    std::vector<std::uint64_t> off;
+    for (const Hole& h : holes)
+        if (!onBoard(h))
+            off.push_back(RowKey(h));
+    for (const LayoutCopper::Link& l : copper.links)
+        for (const Hole& h : {l.a, l.b})
+            if (!onBoard(h))
+                off.push_back(RowKey(h));
+    std::sort(off.begin(), off.end());
+    off.erase(std::unique(off.begin(), off.end()), off.end());
+    auto idOf = [&](Hole h) {
+        if (onBoard(h))
+            return std::size_t((h.y - 1) * width + (h.x - 1));
+        return std::size_t(board + (std::lower_bound(off.begin(), off.end(), RowKey(h)) - off.begin()));
+    };
+    const std::size_t size = std::size_t(board) + off.size();
+    UnionFind pieces(size);
+    if (copper.strips) {
+        std::vector<char> cut(std::size_t(board), 0);
+        for (const std::int64_t c : copper.cuts)
+            cut[std::size_t(c)] = 1;
+        for (std::int64_t row = 0; row < height; ++row)
+            for (std::int64_t k = row * width; k + 1 < (row + 1) * width; ++k)
+                if (!cut[std::size_t(k)] && !cut[std::size_t(k + 1)])
+                    pieces.Join(std::size_t(k), std::size_t(k + 1));
+    }
+    for (const LayoutCopper::Link& l : copper.links) {
+        const std::size_t a = idOf(l.a);
+        pieces.Join(a, idOf(l.b));
+        if (!l.trace)
+            continue;
+        if (l.a.y == l.b.y && l.a.y >= 1 && l.a.y <= height) {
+            const std::int64_t from = std::max<std::int64_t>(std::min(l.a.x, l.b.x), 1);
+            const std::int64_t to = std::min<std::int64_t>(std::max(l.a.x, l.b.x), width);
+            for (std::int64_t x = from; x <= to; ++x)
+                pieces.Join(a, std::size_t((l.a.y - 1) * width + (x - 1)));
+        } else if (l.a.x == l.b.x && l.a.x >= 1 && l.a.x <= width) {
+            const std::int64_t from = std::max<std::int64_t>(std::min(l.a.y, l.b.y), 1);
+            const std::int64_t to = std::min<std::int64_t>(std::max(l.a.y, l.b.y), height);
+            for (std::int64_t y = from; y <= to; ++y)
+                pieces.Join(a, std::size_t((y - 1) * width + (l.a.x - 1)));
+        }
+    }
+    std::vector<std::size_t> ids;
+    ids.reserve(holes.size());
+    for (const Hole& h : holes)
+        ids.push_back(idOf(h));
+    return Numbered(pieces, size, ids);
+}
 
 }  // namespace
 
-std::vector<int> CopperPieces(const LayoutDocument& doc, const std::vector<Hole>& holes) {
-    const std::int64_t width = std::max(doc.BoardWidth(), 0);
-    const std::int64_t height = std::max(doc.BoardHeight(), 0);
-    const bool strips = doc.BoardType() == QLatin1String("Stripboard");
+LayoutCopper EmptyLayoutCopper(const LayoutDocument& doc) {
+    LayoutCopper c;
+    c.width = std::max(doc.BoardWidth(), 0);
+    c.height = std::max(doc.BoardHeight(), 0);
+    c.strips = doc.BoardType() == QLatin1String("Stripboard");
+    return c;
+}
 
-    std::vector<CopperLink> links;
-    std::vector<std::int64_t> cuts;  // hole indices of cuts on the board, sorted
-    doc.ForEachComponent([&](pugi::xml_node e, unsigned) {
-        if (IsKind(e, kind::CutTrack)) {
-            const std::optional<Hole> h = ReadHole(e, "X1", "Y1");
-            if (strips && h && h->x >= 1 && h->x <= width && h->y >= 1 && h->y <= height)
-                cuts.push_back((h->y - 1) * width + (h->x - 1));
-            return;
-        }
-        const bool trace = IsKind(e, kind::Trace);
-        if (!trace && !IsKind(e, kind::Wire) && !IsKind(e, kind::Jumper))
-            return;
-        const std::optional<Hole> a = ReadHole(e, "X1", "Y1");
-        const std::optional<Hole> b = ReadHole(e, "X2", "Y2");
-        if (a && b)
-            links.push_back({*a, *b, trace});
-    });
-    std::sort(cuts.begin(), cuts.end());
+void LayoutCopper::Add(pugi::xml_node e) {
+    if (const std::optional<kind::Index> k = KindOf(e))
+        Add(e, *k);
+}
 
-    // Every hole that matters, once, in row order.
-    std::vector<Hole> all = holes;
-    for (const CopperLink& l : links) {
-        all.push_back(l.a);
-        all.push_back(l.b);
+void LayoutCopper::Add(pugi::xml_node e, kind::Index k) {
+    if (k == kind::CutTrack) {
+        const std::optional<Hole> h = ReadHole(e, "X1", "Y1");
+        if (strips && h && h->x >= 1 && h->x <= width && h->y >= 1 && h->y <= height)
+            cuts.push_back((h->y - 1) * width + (h->x - 1));
+        return;
     }
-    std::sort(all.begin(), all.end(), RowThenColumn);
+    const bool trace = k == kind::Trace;
+    if (!trace && k != kind::Wire && k != kind::Jumper)
+        return;
+    const std::optional<Hole> a = ReadHole(e, "X1", "Y1");
+    const std::optional<Hole> b = ReadHole(e, "X2", "Y2");
+    if (a && b) {
+        links.push_back({*a, *b, trace});
+        columnTraces = columnTraces || (trace && a->x == b->x && a->y != b->y);
+    }
+}
+
+LayoutCopper ReadLayoutCopper(const LayoutDocument& doc) {
+    LayoutCopper c = EmptyLayoutCopper(doc);
+    doc.ForEachComponent([&](pugi::xml_node e, unsigned) { c.Add(e); });
+    return c;
+}
+
+std::vector<int> CopperPieces(const LayoutDocument& doc, const std::vector<Hole>& holes) {
+    return CopperPieces(ReadLayoutCopper(doc), holes);
+}
+
+std::vector<int> CopperPieces(LayoutCopper copper, const std::vector<Hole>& holes) {
+    const std::int64_t width = copper.width;
+    const std::int64_t height = copper.height;
+    const bool strips = copper.strips;
+    const std::vector<LayoutCopper::Link>& links = copper.links;
+    std::vector<std::int64_t>& cuts = copper.cuts;
+    const bool columnTraces = copper.columnTraces;
+    std::sort(cuts.begin(), cuts.end());
+    if (width * height <= kDenseHoles)
+        return DensePieces(copper, holes);
+
+    // Every hole that matters, once, in row order: as keys that sort by row,
+    // then column.
+    std::vector<std::uint64_t> all;
+    all.reserve(holes.size() + 2 * links.size());
+    for (const Hole& h : holes)
+        all.push_back(RowKey(h));
+    for (const LayoutCopper::Link& l : links) {
+        all.push_back(RowKey(l.a));
+        all.push_back(RowKey(l.b));
+    }
+    std::sort(all.begin(), all.end());
     all.erase(std::unique(all.begin(), all.end()), all.end());
     auto idOf = [&](Hole h) {
-        return std::size_t(std::lower_bound(all.begin(), all.end(), h, RowThenColumn) - all.begin());
+        return std::size_t(std::lower_bound(all.begin(), all.end(), RowKey(h)) - all.begin());
     };
     // The same holes in column order, for traces running down a column.
-    std::vector<std::size_t> byColumn(all.size());
-    std::iota(byColumn.begin(), byColumn.end(), 0);
-    std::sort(byColumn.begin(), byColumn.end(),
-              [&](std::size_t p, std::size_t q) { return ColumnThenRow(all[p], all[q]); });
+    std::vector<std::pair<std::uint64_t, std::size_t>> byColumn;
+    if (columnTraces) {
+        byColumn.reserve(all.size());
+        for (std::size_t i = 0; i < all.size(); ++i)
+            byColumn.push_back({ColumnKey(HoleOf(all[i])), i});
+        std::sort(byColumn.begin(), byColumn.end());
+    }
 
     UnionFind pieces(all.size());
-    for (const CopperLink& l : links) {
+    for (const LayoutCopper::Link& l : links) {
         const std::size_t a = idOf(l.a);
         pieces.Join(a, idOf(l.b));
         if (!l.trace)
@@ -95,24 +207,22 @@ std::vector<int> CopperPieces(const LayoutDocument& doc, const std::vector<Hole>
         if (l.a.y == l.b.y) {
             // Along a row: the holes that matter between the ends lie next to
             // each other in row order.
-            const Hole from{std::min(l.a.x, l.b.x), l.a.y};
-            const Hole to{std::max(l.a.x, l.b.x), l.a.y};
-            for (std::size_t i = idOf(from); i < all.size() && !RowThenColumn(to, all[i]); ++i)
+            const std::uint64_t to = RowKey({std::max(l.a.x, l.b.x), l.a.y});
+            for (std::size_t i = idOf({std::min(l.a.x, l.b.x), l.a.y}); i < all.size() && all[i] <= to; ++i)
                 pieces.Join(a, i);
         } else if (l.a.x == l.b.x) {
-            const Hole from{l.a.x, std::min(l.a.y, l.b.y)};
-            const Hole to{l.a.x, std::max(l.a.y, l.b.y)};
-            auto it = std::lower_bound(byColumn.begin(), byColumn.end(), from,
-                                       [&](std::size_t p, const Hole& h) { return ColumnThenRow(all[p], h); });
-            for (; it != byColumn.end() && !ColumnThenRow(to, all[*it]); ++it)
-                pieces.Join(a, *it);
+            const std::uint64_t from = ColumnKey({l.a.x, std::min(l.a.y, l.b.y)});
+            const std::uint64_t to = ColumnKey({l.a.x, std::max(l.a.y, l.b.y)});
+            for (auto it = std::lower_bound(byColumn.begin(), byColumn.end(), std::pair(from, std::size_t(0)));
+                 it != byColumn.end() && it->first <= to; ++it)
+                pieces.Join(a, it->second);
         }
     }
     // The strips: two holes of one row are joined when no cut lies from the
     // one to the other, both included.
     if (strips)
         for (std::size_t i = 1; i < all.size(); ++i) {
-            const Hole p = all[i - 1], q = all[i];
+            const Hole p = HoleOf(all[i - 1]), q = HoleOf(all[i]);
             if (p.y != q.y || p.y < 1 || p.y > height || p.x < 1 || q.x > width)
                 continue;
             const std::int64_t first = (p.y - 1) * width + (p.x - 1);

@@ -19,7 +19,7 @@ namespace {
 struct LayoutPart {
     pugi::xml_node element;
     kind::Index kind;
-    std::string name;
+    std::string_view name;
     std::vector<ElementPin> pins;
     int netlistPart = -1;  // matched netlist part, or -1
 };
@@ -155,10 +155,15 @@ CheckReport CheckLayoutAgainstNetlist(const LayoutDocument& doc, const Netlist& 
     std::vector<LayoutPart> layout;
     std::unordered_map<std::string_view, int> layoutByName;
     std::vector<int> extras;
+    LayoutCopper copper = EmptyLayoutCopper(doc);
     doc.ForEachComponent([&](pugi::xml_node e, unsigned) {
         const std::optional<kind::Index> k = KindOf(e);
-        if (!k || IsCopperOrText(*k))
+        if (!k)
             return;
+        if (IsCopperOrText(*k)) {
+            copper.Add(e, *k);
+            return;
+        }
         const char* name = e.attribute("Name").value();
         if (*k == kind::SolderPad && (e.attribute("Parent") || !netlistByRef.count(name)))
             return;
@@ -246,7 +251,7 @@ CheckReport CheckLayoutAgainstNetlist(const LayoutDocument& doc, const Netlist& 
     for (int i : extras) {
         Difference d;
         d.kind = DifferenceKind::Extra;
-        d.names = {layout[std::size_t(i)].name};
+        d.names = {std::string(layout[std::size_t(i)].name)};
         d.layoutText = layout[std::size_t(i)].element.attribute("Value").value();
         if (!layout[std::size_t(i)].pins.empty())
             d.at = layout[std::size_t(i)].pins.front().hole;
@@ -259,7 +264,7 @@ CheckReport CheckLayoutAgainstNetlist(const LayoutDocument& doc, const Netlist& 
         holes.reserve(placed.size());
         for (const Placed& pl : placed)
             holes.push_back(pl.hole);
-        const std::vector<int> pieces = CopperPieces(doc, holes);
+        const std::vector<int> pieces = CopperPieces(std::move(copper), holes);
         for (std::size_t i = 0; i < placed.size(); ++i)
             placed[i].piece = pieces[i];
     }

@@ -210,20 +210,30 @@ TEST(NetlistCheck, TheJsonReportNamesKindsNamesAndHoles) {
 }
 
 TEST(CopperPieces, FollowCopperNeverParts) {
-    const LayoutDocument doc = Layout(
-        "Stripboard", Two("Resistor", "R1", "1k", 2, 3, 2, 6) + "<Cut X1=\"10\" Y1=\"3\" Name=\"X1\"/>" +
-                          "<Wire Color=\"Red\" Seed=\"1\" X1=\"15\" Y1=\"3\" X2=\"15\" Y2=\"9\" Name=\"W1\"/>");
-    // (2,3) and (9,3) share the strip; the cut's own hole is alone; beyond it
-    // (11,3) reaches (15,9) through the wire; the resistor joins nothing.
-    const std::vector<int> p =
-        CopperPieces(doc, {{2, 3}, {9, 3}, {10, 3}, {11, 3}, {1, 9}, {2, 6}, {2, 3}, {0, 3}});
-    EXPECT_EQ(p[0], p[1]);
-    EXPECT_NE(p[2], p[1]);
-    EXPECT_NE(p[2], p[3]);
-    EXPECT_EQ(p[3], p[4]);  // (1,9) is on row 9's strip with the wire's end
-    EXPECT_NE(p[5], p[0]);
-    EXPECT_EQ(p[6], p[0]);
-    EXPECT_NE(p[7], p[0]);  // off the board: no strip
+    // Small boards are followed hole by hole, vast ones only at the holes that
+    // matter: both give the same pieces.
+    for (const char* width : {"20", "200000"}) {
+        SCOPED_TRACE(width);
+        LayoutDocument doc;
+        ASSERT_TRUE(doc.LoadText(std::string("<Layout Type=\"Stripboard\" Width=\"") + width +
+                                 "\" Height=\"10\" Project=\"P\" Credits=\"C\">" + Two("Resistor", "R1", "1k", 2, 3, 2, 6) + "<Cut X1=\"10\" Y1=\"3\" Name=\"X1\"/>" +
+                              "<Wire Color=\"Red\" Seed=\"1\" X1=\"15\" Y1=\"3\" X2=\"15\" Y2=\"9\" Name=\"W1\"/>" +
+                              "<Trace Value=\"5px\" X1=\"4\" Y1=\"8\" X2=\"4\" Y2=\"10\" Name=\"T1\"/></Layout>").ok);
+        // (2,3) and (9,3) share the strip; the cut's own hole is alone; beyond it
+        // (11,3) reaches (15,9) through the wire; the resistor joins nothing.
+        const std::vector<int> p = CopperPieces(
+            doc, {{2, 3}, {9, 3}, {10, 3}, {11, 3}, {1, 9}, {2, 6}, {2, 3}, {0, 3}, {4, 9}, {9, 8}, {9, 10}});
+        EXPECT_EQ(p[0], p[1]);
+        EXPECT_NE(p[2], p[1]);
+        EXPECT_NE(p[2], p[3]);
+        EXPECT_EQ(p[3], p[4]);  // (1,9) is on row 9's strip with the wire's end
+        EXPECT_NE(p[5], p[0]);
+        EXPECT_EQ(p[6], p[0]);
+        EXPECT_NE(p[7], p[0]);  // off the board: no strip
+        EXPECT_EQ(p[8], p[4]);  // the trace's middle hole is on row 9's strip
+        EXPECT_EQ(p[9], p[10]);  // rows 8 and 10 meet through the trace
+        EXPECT_EQ(p[9], p[4]);
+    }
 }
 
 }  // namespace
