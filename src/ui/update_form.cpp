@@ -84,6 +84,8 @@ void TUpdateForm::ShowRelease(const QString& date, const QStringList& lines) {
     FitScreen();
     show();
     raise();
+    // Focused, so Esc closes it at once.
+    activateWindow();
 }
 
 void TUpdateForm::FitScreen() {

@@ -15,7 +15,7 @@ class DialogService;
 // What the update window shows of a feed, whatever the server sent: the date
 // as one line of kShownDateCharacters, at most kShownLines change lines of
 // kShownLineCharacters each ("..." marks a cut).
-constexpr int kShownDateCharacters = 80;
+constexpr int kShownDateCharacters = 32;
 constexpr int kShownLines = 500;
 constexpr int kShownLineCharacters = 300;
 
