@@ -76,6 +76,27 @@ void PrintHelp(QTextStream& out) {
 
 }  // namespace
 
+namespace {
+
+// "--" ends a command's options: a word after it that begins with "-" (a file
+// named "-x.swb") is given as "./-x.swb", which every option reader passes by
+// and names the same file. "-" (standard output) and numbers stay as they are.
+QStringList EndOfOptions(QStringList args) {
+    const qsizetype end = args.indexOf(QStringLiteral("--"));
+    if (end < 0)
+        return args;
+    args.removeAt(end);
+    for (qsizetype i = end; i < args.size(); ++i) {
+        bool number = false;
+        args[i].toLongLong(&number);
+        if (args[i].startsWith(QLatin1Char('-')) && args[i] != QLatin1String("-") && !number)
+            args[i].prepend(QStringLiteral("./"));
+    }
+    return args;
+}
+
+}  // namespace
+
 bool IsCommandLineCommand(const QStringList& args) {
     if (args.isEmpty())
         return false;
@@ -127,7 +148,7 @@ int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) 
     for (const Command& c : Commands())
         if (first == QLatin1String(c.name)) {
             PrepareHeapForPictures();
-            return c.run(args.mid(1), out, err);
+            return c.run(EndOfOptions(args.mid(1)), out, err);
         }
     if (first.startsWith(QLatin1String("-"))) {
         err << "stripwright: unknown command or option \"" << Excerpt(first) << "\" (see stripwright --help)\n";

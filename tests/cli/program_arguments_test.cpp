@@ -8,6 +8,7 @@
 #include "cli/command_line.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -89,6 +90,30 @@ TEST(ProgramArguments, DoubleDashEndsTheOptions) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsCommandLineCommand(c.args), c.command) << c.args.join(QLatin1Char(' ')).toStdString();
+}
+
+TEST(ProgramArguments, DoubleDashEndsACommandsOptions) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::WriteTextFile(dir.filePath(QStringLiteral("-x.swb")), kLayout));
+    QProcess process;
+    process.setProcessEnvironment(test::OffscreenEnvironment());
+    process.setWorkingDirectory(dir.path());
+    const struct {
+        QStringList args;
+        int exit;
+        const char* writes;  // the file it must have made, or nothing
+    } cases[] = {
+        {{QStringLiteral("bom"), QStringLiteral("--"), QStringLiteral("-x.swb"), QStringLiteral("-")}, 0, nullptr},
+        {{QStringLiteral("bom"), QStringLiteral("./-x.swb"), QStringLiteral("--"), QStringLiteral("-bom.txt")}, 0, "-bom.txt"},
+        {{QStringLiteral("gerber"), QStringLiteral("--"), QStringLiteral("-x.swb"), QStringLiteral("-out")}, 0, "-out/-x.drl"},
+    };
+    for (const auto& c : cases) {
+        process.start(test::ProgramPath(), c.args);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), c.exit)
+            << c.args.join(QLatin1Char(' ')).toStdString() << ": " << process.readAllStandardError().toStdString();
+        if (c.writes) EXPECT_TRUE(QFile::exists(dir.filePath(QString::fromLatin1(c.writes)))) << c.writes;
+    }
 }
 
 // An output that is the layout itself (by name, by another name, through a link)
