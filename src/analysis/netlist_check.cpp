@@ -148,6 +148,14 @@ CheckReport CheckLayoutAgainstNetlist(const LayoutDocument& doc, const Netlist& 
     netlistByRef.reserve(netlist.parts.size());
     for (std::size_t i = 0; i < netlist.parts.size(); ++i)
         netlistByRef.emplace(netlist.parts[i].ref, int(i));
+    // SPICE calls a subcircuit by a name beginning with X: XU1 is the board's U1
+    // unless the deck has a U1 of its own.
+    if (netlist.format == NetlistFormat::Spice)
+        for (std::size_t i = 0; i < netlist.parts.size(); ++i) {
+            const std::string_view ref = netlist.parts[i].ref;
+            if (ref.size() > 1 && (ref.front() == 'X' || ref.front() == 'x'))
+                netlistByRef.emplace(ref.substr(1), int(i));
+        }
 
     // The layout's parts: every component kind, and a user's pad that the
     // netlist names (test points, wire pads). Jumpers, wires, cuts, traces,
@@ -233,8 +241,10 @@ CheckReport CheckLayoutAgainstNetlist(const LayoutDocument& doc, const Netlist& 
         }
         std::vector<std::string> stray;
         const std::vector<int> map = MapPins(lp, np, netlist.format, stray);
-        const bool countDiffers = netlist.listsAllPins ? np.pins.size() != lp.pins.size()
-                                                       : np.pins.size() > lp.pins.size();
+        // A part that only the nets name has only the pins they name.
+        const bool countDiffers = netlist.listsAllPins && np.listed
+                                      ? np.pins.size() != lp.pins.size()
+                                      : np.pins.size() > lp.pins.size();
         if (countDiffers || !stray.empty()) {
             Difference d;
             d.kind = DifferenceKind::Pins;

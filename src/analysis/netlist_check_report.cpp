@@ -54,9 +54,9 @@ std::string Line(const Difference& d) {
         const PlacedPin& o = d.groups[1].front();
         const char* marked = d.plusMarked ? "plus" : "cathode";
         const char* other = d.plusMarked ? "minus" : "anode";
-        out += m.ref + ": turned round: the " + marked + " (pin " + m.pin + ") at " +
-               HoleText(m.hole) + " is on the copper of " + d.layoutText + ", the " + other +
-               " (pin " + o.pin + ") at " + HoleText(o.hole) + " on that of " + d.netlistText;
+        out += m.ref + ": turned round: its " + marked + " (pin " + m.pin + ") at " + HoleText(m.hole) +
+               " sits on the copper of " + d.layoutText + " and its " + other + " (pin " + o.pin + ") at " +
+               HoleText(o.hole) + " on that of " + d.netlistText + ", the other way round from the netlist";
         break;
     }
     case DifferenceKind::Value:

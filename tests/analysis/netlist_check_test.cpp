@@ -126,14 +126,14 @@ TEST(NetlistCheck, FindsEachKindOfPlantedFault) {
          kNetlist, {"extra R9 (47K) at (15,2): on the layout, not in the netlist", notExpected}},
         {"the diode turned round", "Stripboard", Base("10K", Two("Diode", "D1", "1N4148", 5, 8, 5, 5)),
          kNetlist,
-         {"reversed D1: turned round: the cathode (pin 1) at (5,5) is on the copper of OUT, the anode "
-          "(pin 2) at (5,8) on that of GND",
+         {"reversed D1: turned round: its cathode (pin 1) at (5,5) sits on the copper of OUT and its "
+          "anode (pin 2) at (5,8) on that of GND, the other way round from the netlist",
           notExpected}},
         {"the electrolyte turned round, SPICE", "Stripboard",
          Base("10K", Two("Diode", "D1", "1N4148", 5, 5, 5, 8), Two("Electrolyte", "C1", "100uF", 7, 8, 7, 2)),
          kSpice,
-         {"reversed C1: turned round: the plus (pin 1) at (7,8) is on the copper of GND, the minus "
-          "(pin 2) at (7,2) on that of VCC",
+         {"reversed C1: turned round: its plus (pin 1) at (7,8) sits on the copper of GND and its minus "
+          "(pin 2) at (7,2) on that of VCC, the other way round from the netlist",
           "not expected on the layout: V1 (a source), J1 (off the board)"}},
         {"another resistance", "Stripboard", Base("47K"), kNetlist,
          {"value R1: 47K on the layout, 10k in the netlist", notExpected}},
@@ -190,6 +190,9 @@ TEST(NetlistCheck, MatchesPartsByNameWithTheirOwnPinTables) {
     const CheckReport report = CheckLayoutAgainstNetlist(doc, Read(kicad));
     EXPECT_TRUE(report.Matches()) << CheckReportText(report);
     EXPECT_EQ(report.layoutParts, 3);  // Q1, R1, TP1; not P2
+    // A SPICE subcircuit call XQ1 is the board's Q1.
+    const CheckReport spice = CheckLayoutAgainstNetlist(doc, Read("amp\nXQ1 c b e BC547\nR1 c x 1k\n"));
+    EXPECT_TRUE(spice.Matches()) << CheckReportText(spice);
 }
 
 TEST(NetlistCheck, TheJsonReportNamesKindsNamesAndHoles) {

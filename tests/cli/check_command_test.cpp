@@ -55,8 +55,8 @@ TEST(CheckCommand, ReportsAndAnswersInTheExitStatus) {
         {{layout, spice}, 0, matches, ""},
         {{layout, spice, "--format", "spice"}, 0, matches, ""},
         {{layout, turned}, 1,
-         "reversed D1: turned round: the cathode (pin 2) at (6,5) is on the copper of OUT, the anode "
-         "(pin 1) at (6,2) on that of VCC\n",
+         "reversed D1: turned round: its cathode (pin 2) at (6,5) sits on the copper of OUT and its anode "
+         "(pin 1) at (6,2) on that of VCC, the other way round from the netlist\n",
          ""},
         {{layout, "--json"}, 0, "{\"matches\":true,\"differences\":[],\"not_expected\":[],", ""},
         {{layout, own, "--format", "tango"}, 2, "", "line 1: expected \"[\" or \"(\""},
