@@ -4,6 +4,9 @@
 // check what the benchmarks and whole-process timings use:
 //   --write-stress-layout=FILE [--parts=N --width=W --height=H]
 //       writes the fixed-seed stress layout as a layout file;
+//   --write-pin-layout=FILE
+//       writes a layout of one part of every kind with its pins labelled
+//       (docs/pin-numbers.swb, the README's picture of the pin numbers);
 //   --write-stress-netlist=FILE [--parts=N --width=W --height=H]
 //       writes the KiCad netlist that the same layout's copper makes;
 //   --dump-render=LAYOUT --out=PREFIX
