@@ -12,7 +12,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QDir>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <csignal>
 
 namespace sw {
 namespace {
@@ -195,6 +198,85 @@ TEST(PlaceAndSave, AResistorPlacedWithTheMouseIsSavedToTheChosenFile) {
     const QByteArray text = file.readAll();
     EXPECT_TRUE(text.contains(R"(<Resistor Value="10K" X1="2" Y1="3" X2="6" Y2="3" Name="R1")"))
         << text.toStdString();
+}
+
+// A modified layout outlives the signals of a shutdown or a logout: the editor
+// writes its recovery copy before it ends, and the next start offers it.
+TEST(PlaceAndSave, ASignalLeavesARecoveryCopyTheNextStartOffers) {
+    for (const char* tool : {"xvfb-run", "xdotool", "import"})
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            GTEST_SKIP() << tool << " is not installed";
+    QTemporaryDir dir;
+    const QString stop = dir.filePath(QStringLiteral("stop"));
+    const QString layout = dir.filePath(QStringLiteral("flasher.swb"));
+    const QString copies = dir.filePath(QStringLiteral("state/stripwright"));
+    XSession x;
+    ASSERT_TRUE(x.Start(stop)) << "no X server";
+    auto finishX = qScopeGuard([&] {
+        QFile(stop).open(QIODevice::WriteOnly);
+        x.Stop();
+    });
+    QProcessEnvironment env = x.Env();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), dir.filePath(QStringLiteral("state")));
+    auto recoveryCopies = [&] { return QDir(copies).entryList({QStringLiteral("*.recovery")}, QDir::Files); };
+
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        QFile::remove(layout);
+        ASSERT_TRUE(QFile::copy(test::ExamplePath(QStringLiteral("stripboard.swb")), layout));
+        QProcess editor;
+        editor.setProcessEnvironment(env);
+        editor.start(test::ProgramPath(), {layout});
+        ASSERT_TRUE(editor.waitForStarted(10000));
+        QElapsedTimer timer;
+        timer.start();
+        while (!CopperCorner(x.Screenshot(dir.filePath(QStringLiteral("shown.png")))) && timer.elapsed() < 30000)
+            QThread::msleep(300);
+        QThread::msleep(500);
+        // Select All, then Move Right: the explorer's buttons at the bottom right.
+        x.ClickAt(QPoint(1577, 884));
+        x.ClickAt(QPoint(1577, 912));
+        QThread::msleep(500);
+        ::kill(pid_t(editor.processId()), signal);
+        ASSERT_TRUE(editor.waitForFinished(10000));
+        EXPECT_EQ(editor.exitStatus(), QProcess::CrashExit) << "ended by the signal";
+        ASSERT_EQ(recoveryCopies().size(), 1) << "no copy; screens in " << dir.path().toStdString();
+        QFile copy(QDir(copies).filePath(recoveryCopies().first()));
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(copy.readLine().trimmed().endsWith("flasher.swb"));
+        EXPECT_NE(copy.readAll(), [&] {
+            QFile original(layout);
+            original.open(QIODevice::ReadOnly);
+            return original.readAll();
+        }()) << "the copy holds the moved parts";
+        if (signal == SIGHUP) break;
+        QFile::remove(copy.fileName());
+    }
+
+    // The next start asks; Return answers Yes, the default.
+    const QString left = recoveryCopies().value(0);
+    QProcess editor;
+    editor.setProcessEnvironment(env);
+    editor.start(test::ProgramPath(), {});
+    ASSERT_TRUE(editor.waitForStarted(10000));
+    auto finishEditor = qScopeGuard([&] {
+        editor.kill();
+        editor.waitForFinished(5000);
+    });
+    ASSERT_TRUE(x.WaitForWindow(QStringLiteral("^Confirm$"))) << "no question";
+    x.Screenshot(dir.filePath(QStringLiteral("question.png")));
+    // Without a window manager the box gets the keyboard only when given it.
+    x.Xdo({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Confirm$"), QStringLiteral("windowfocus")});
+    x.Xdo({QStringLiteral("key"), QStringLiteral("Return")});
+    EXPECT_TRUE(x.WaitForWindow(QStringLiteral("^Stripwright - ") + QRegularExpression::escape(layout)))
+        << "the copy is not open under its layout's name";
+    QElapsedTimer timer;
+    timer.start();
+    while (recoveryCopies().contains(left) && timer.elapsed() < 10000)
+        QThread::msleep(200);
+    EXPECT_FALSE(recoveryCopies().contains(left)) << "the old copy is taken over";
+    EXPECT_EQ(recoveryCopies().size(), 1) << "the editor keeps the work as its own copy";
 }
 
 }  // namespace
