@@ -14,6 +14,7 @@
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 #include "render/drag_preview.h"
+#include "render/render_caches.h"
 #include "render/pick_map.h"
 #include "render/render_layout.h"
 #include "session/editor_session.h"
@@ -48,7 +49,9 @@ void DragStep(benchmark::State& state, bool preview) {
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    RenderCaches caches;
     RenderOptions options;
+    options.caches = &caches;
     const SelectionState& shown = session.Selection();
     options.isSelected = [&shown](pugi::xml_node element) { return shown.Contains(element); };
     RenderLayout(session.Document(), canvas, pick, kBoardImageWidth, kBoardImageHeight, options);

@@ -20,6 +20,7 @@
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 #include "render/pick_map.h"
+#include "render/render_caches.h"
 #include "render/render_layout.h"
 
 #include <QFile>
@@ -113,10 +114,13 @@ void BM_RepaintText(benchmark::State& state, QByteArray bytes) {
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
-    RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, {});  // body images cached
+    RenderCaches caches;
+    RenderOptions options;
+    options.caches = &caches;
+    RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, options);  // body images cached
     const bench::PeakMemory peak;
     for (auto _ : state)
-        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, {});
+        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
     state.counters["peak_MB"] = peak.GrowthMB();
 }
 BENCHMARK_CAPTURE(BM_RepaintText, stripboard, Example("stripboard.swb"))->Unit(benchmark::kMillisecond);

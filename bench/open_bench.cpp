@@ -10,11 +10,10 @@
 
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
-#include "render/body_image_cache.h"
 #include "render/canvas.h"
 #include "render/pick_map.h"
+#include "render/render_caches.h"
 #include "render/render_layout.h"
-#include "render/wire_span_cache.h"
 #include "session/editor_session.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
@@ -26,9 +25,10 @@
 namespace sw {
 namespace {
 
-void EmptyRenderCaches() {
-    ClearBodyImageCache();
-    ClearWireStrokeCache();
+// The body images and wire strokes kept, as before the first paint of a run.
+void EmptyRenderCaches(RenderCaches& caches) {
+    caches.bodies.Clear();
+    caches.wires.Clear();
 }
 
 void BM_OpenStressLayout(benchmark::State& state) {
@@ -37,7 +37,7 @@ void BM_OpenStressLayout(benchmark::State& state) {
     TMainForm form(BenchFormOptions(dialogs));
     for (auto _ : state) {
         state.PauseTiming();
-        EmptyRenderCaches();
+        EmptyRenderCaches(form.Scene().Caches());
         state.ResumeTiming();
         form.OpenProject();
         benchmark::DoNotOptimize(form.BoardImage().constBits());
@@ -61,11 +61,14 @@ void BM_OpenStressLayoutSteps(benchmark::State& state) {
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    RenderCaches caches;
+    RenderOptions options;
+    options.caches = &caches;
     double readMs = 0, explorerMs = 0, paintMs = 0;
     const auto since = [&](double from) { return now() - from; };
     for (auto _ : state) {
         state.PauseTiming();
-        EmptyRenderCaches();
+        EmptyRenderCaches(caches);
         state.ResumeTiming();
         LayoutDocument& doc = session.Document();
         doc.SetDefault();
@@ -77,7 +80,7 @@ void BM_OpenStressLayoutSteps(benchmark::State& state) {
         tree.Rebuild();
         explorerMs += since(t);
         t = now();
-        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, RenderOptions{});
+        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
         paintMs += since(t);
         benchmark::DoNotOptimize(image.constBits());
     }

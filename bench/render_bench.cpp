@@ -9,11 +9,10 @@
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
 #include "render/board_zoom.h"
-#include "render/body_image_cache.h"
+#include "render/render_caches.h"
 #include "render/canvas.h"
 #include "render/pick_map.h"
 #include "render/render_layout.h"
-#include "render/wire_span_cache.h"
 #include "render/zoomed_board.h"
 
 #include <benchmark/benchmark.h>
@@ -70,8 +69,11 @@ void RenderOnBoardImage(benchmark::State& state, const LayoutDocument& doc, cons
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    RenderCaches caches;  // as the editor's board view keeps them
+    RenderOptions cached = options;
+    cached.caches = &caches;
     for (auto _ : state) {
-        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
+        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, cached);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -103,10 +105,13 @@ void BM_RenderStressCold(benchmark::State& state) {
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    RenderCaches caches;
+    RenderOptions options;
+    options.caches = &caches;
     for (auto _ : state) {
-        ClearBodyImageCache();
-        ClearWireStrokeCache();
-        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, RenderOptions{});
+        caches.bodies.Clear();
+        caches.wires.Clear();
+        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -121,12 +126,15 @@ void BM_RenderStressMovingPart(benchmark::State& state) {
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    RenderCaches caches;
+    RenderOptions options;
+    options.caches = &caches;
     int step = 0;
     for (auto _ : state) {
         const int shift = ++step % 2;
         part.attribute("X1").set_value(x1 + shift);
         part.attribute("X2").set_value(x2 + shift);
-        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, RenderOptions{});
+        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -155,8 +163,11 @@ void BM_RepaintStressZoomed(benchmark::State& state) {
                               .intersected(QRect(QPoint(0, 0), shown));
     QImage viewport(viewportSize, QImage::Format_RGB32);
     ZoomedBoardPainter painter;
+    RenderCaches caches;
+    RenderOptions options;
+    options.caches = &caches;
     for (auto _ : state) {
-        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, RenderOptions{});
+        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
         QPainter p(&viewport);
         p.translate(-exposed.topLeft());
         painter.Draw(p, image, zoom, exposed);

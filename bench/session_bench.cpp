@@ -29,17 +29,18 @@ void LoadStress(EditorSession& session) {
     }
 }
 
-// An edit as Move Right makes it: the snapshot, then one component one hole on.
+// An edit as Move Right makes it: the undo step, then one component one hole on.
 void MoveOne(EditorSession& session, int n) {
-    session.TakeSnapshot();
-    int index = 0;
-    session.Document().ForEachComponent([&](pugi::xml_node element, unsigned) {
-        if (index++ != n % 2000)
-            return;
-        for (const char* attribute : {"X1", "X2"})
-            SetAttr(element, attribute, element.attribute(attribute).as_int() + 1);
+    session.Edit(EditKind::Move, QStringLiteral("Move"), [&] {
+        int index = 0;
+        session.Document().ForEachComponent([&](pugi::xml_node element, unsigned) {
+            if (index++ != n % 2000)
+                return;
+            for (const char* attribute : {"X1", "X2"})
+                SetAttr(element, attribute, element.attribute(attribute).as_int() + 1);
+        });
+        return EditResult{};
     });
-    session.SetModified(true);
 }
 
 void Check(const LoadResult& result) {

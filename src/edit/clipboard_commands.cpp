@@ -14,7 +14,7 @@ std::string CopySelectionText(EditorHost& host) { return CopySelection(host.Sess
 std::string CutSelectionText(EditorHost& host) {
     std::string text = CopySelection(host.Session());
     if (!text.empty())
-        DeleteSelection(host);
+        DeleteSelection(host, QStringLiteral("Cut"));
     return text;
 }
 
@@ -31,7 +31,6 @@ bool PasteText(EditorHost& host, std::string_view text, std::optional<Hole> at) 
     case FragmentStatus::Parts:
         break;
     }
-    host.Repaint();
     return true;
 }
 

@@ -20,7 +20,7 @@ std::string CopySelectionText(EditorHost& host);
 // The same, then the parts and their pads deleted as one undo step.
 std::string CutSelectionText(EditorHost& host);
 // Pastes clipboard text at hole `at` (or one hole right and down of where the
-// parts were) as one undo step, selects it and repaints. Text that is no
+// parts were) as one undo step and selects it. Text that is no
 // fragment is ignored with a note in the status bar; damaged parts are refused
 // with an error box, as a damaged file is. True when parts were pasted.
 bool PasteText(EditorHost& host, std::string_view text, std::optional<Hole> at = std::nullopt);

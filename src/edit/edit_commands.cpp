@@ -7,12 +7,15 @@
 #include "edit/value_editor_setup.h"
 #include "model/kinds.h"
 #include "model/layout_document.h"
+#include "model/text_bounds.h"
+#include "session/edit_labels.h"
 #include "session/editor_session.h"
 #include "session/owned_pads.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <functional>
 
 namespace sw {
 namespace {
@@ -32,14 +35,17 @@ void Turn(pugi::xml_node element, const char* xName, const char* yName, int cx, 
     SetAttr(element, yName, ClampToInt(0LL + cy - cx + x));
 }
 
-// A command on the selection starts one undo step and a change to save;
-// false when nothing is selected (the command then does nothing).
-bool StartSelectionCommand(EditorSession& session) {
+// A command on the selection is one edit of `kind`, named by `verb` and what
+// it acts on; nothing selected, it does nothing.
+void EditSelection(EditorSession& session, EditKind kind, const QString& verb,
+                   const std::function<void(const std::vector<pugi::xml_node>&)>& change) {
     if (session.Selection().Empty())
-        return false;
-    session.TakeSnapshot();
-    session.SetModified(true);
-    return true;
+        return;
+    const std::vector<pugi::xml_node> affected = session.AffectedComponents();
+    session.Edit(kind, EditLabel(verb, affected), [&] {
+        change(affected);
+        return EditResult{};
+    });
 }
 
 }  // namespace
@@ -54,43 +60,40 @@ void DeleteOwnedPads(EditorSession& session, const QString& name) {
     session.RemoveComponents(doomed.Elements());
 }
 
-void DeleteSelection(EditorHost& host) {
+void DeleteSelection(EditorHost& host, const QString& verb) {
     EditorSession& session = host.Session();
-    if (!StartSelectionCommand(session))
-        return;
-    const PadIndex pads(session.Document());
-    ComponentsWithPads doomed;
-    for (pugi::xml_node element : session.AffectedComponents()) {
-        if (!doomed.Add(element))
-            continue;
-        if (!IsKind(element, kind::SolderPad))
-            doomed.AddOwnedPads(pads, TextAttr(element, "Name"));
-    }
-    session.RemoveComponents(doomed.Elements());
-    host.Repaint();
+    EditSelection(session, EditKind::Delete, verb, [&](const std::vector<pugi::xml_node>& affected) {
+        const PadIndex pads(session.Document());
+        ComponentsWithPads doomed;
+        for (pugi::xml_node element : affected) {
+            if (!doomed.Add(element))
+                continue;
+            if (!IsKind(element, kind::SolderPad))
+                doomed.AddOwnedPads(pads, TextAttr(element, "Name"));
+        }
+        session.RemoveComponents(doomed.Elements());
+    });
 }
 
 void MoveSelection(EditorHost& host, MoveDirection direction) {
     EditorSession& session = host.Session();
-    if (!StartSelectionCommand(session))
-        return;
     const int dx = direction == MoveDirection::Left ? -1 : direction == MoveDirection::Right ? 1 : 0;
     const int dy = direction == MoveDirection::Up ? -1 : direction == MoveDirection::Down ? 1 : 0;
-    const PadIndex pads(session.Document());
-    for (pugi::xml_node element : session.AffectedComponents()) {
-        ShiftPoints(element, dx, dy, HasSecondPoint(element));
-        for (pugi::xml_node pad : CarriedPads(session.Selection(), pads, element))
-            ShiftPoints(pad, dx, dy, false);
-    }
-    host.Repaint();
+    EditSelection(session, EditKind::Move, QStringLiteral("Move"), [&](const std::vector<pugi::xml_node>& affected) {
+        const PadIndex pads(session.Document());
+        for (pugi::xml_node element : affected) {
+            ShiftPoints(element, dx, dy, HasSecondPoint(element));
+            for (pugi::xml_node pad : CarriedPads(session.Selection(), pads, element))
+                ShiftPoints(pad, dx, dy, false);
+        }
+    });
 }
 
 void RotateSelection(EditorHost& host) {
     EditorSession& session = host.Session();
-    if (!StartSelectionCommand(session))
-        return;
-    const std::vector<pugi::xml_node> affected = session.AffectedComponents();
-    if (!affected.empty()) {
+    EditSelection(session, EditKind::Rotate, QStringLiteral("Rotate"), [&](const std::vector<pugi::xml_node>& affected) {
+        if (affected.empty())
+            return;
         int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX, maxY = INT_MIN;
         auto take = [&](int x, int y) {
             minX = std::min(minX, x), maxX = std::max(maxX, x);
@@ -111,8 +114,7 @@ void RotateSelection(EditorHost& host) {
             for (pugi::xml_node pad : CarriedPads(session.Selection(), pads, element))
                 Turn(pad, "X1", "Y1", cx, cy);
         }
-    }
-    host.Repaint();
+    });
 }
 
 void ReplaceCurrent(EditorHost& host, PlacementTool& tool) {
@@ -121,7 +123,7 @@ void ReplaceCurrent(EditorHost& host, PlacementTool& tool) {
     if (!kind)
         return;
     tool.StartKind(*kind, element);
-    host.Repaint();
+    host.ShowMarkers({});
 }
 
 void ChangeValue(EditorHost& host, PlacementTool& tool) {
@@ -134,19 +136,20 @@ void ChangeValue(EditorHost& host, PlacementTool& tool) {
         host.Dialogs().InputBox(QStringLiteral("Change Value"), QStringLiteral("New value:"), old);
     if (!answer) {
         // Cancelled: the document and the undo step stay as they were.
-        host.Repaint();
+        host.ShowMarkers({});
         return;
     }
-    // Taken before the value changes: the same state as before the question.
-    session.TakeSnapshot();
+    // The undo step holds the state as before the question.
     const QString text = *answer;
-    SetAttr(element, "Value", text);
-    // A changed value is a change to save: closing asks before losing it.
-    if (text != old)
-        session.SetModified(true);
+    session.Edit(EditKind::ChangeValue, EditLabel(QStringLiteral("Change Value of"), {element}), [&] {
+        SetAttr(element, "Value", text);
+        // A changed value is a change to save: closing asks before losing it.
+        EditResult outcome;
+        outcome.modified = text != old;
+        return outcome;
+    });
     if (const std::optional<kind::Index> kind = KindOf(element))
         TakeValueAsDefault(tool.Defaults(), *kind, text);
-    host.Repaint();
 }
 
 void ChangeShape(EditorHost& host, int seed) {
@@ -154,10 +157,11 @@ void ChangeShape(EditorHost& host, int seed) {
     const pugi::xml_node element = session.Current().element;
     if (!element || !IsKind(element, kind::Wire))
         return;
-    SetAttr(element, "Seed", seed);
     // The wire's new bend is a change to save.
-    session.SetModified(true);
-    host.Repaint();
+    session.Edit(EditKind::ChangeShape, EditLabel(QStringLiteral("Change Shape of"), {element}), [&] {
+        SetAttr(element, "Seed", seed);
+        return EditResult{};
+    });
 }
 
 void RenameComponent(EditorHost& host, pugi::xml_node element, const QString& typed) {
@@ -168,10 +172,14 @@ void RenameComponent(EditorHost& host, pugi::xml_node element, const QString& ty
     if (name.size() >= 4 && host.Dialogs().Message(MessageKind::Warning, kLongNameWarning,
                                                    MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    session.TakeSnapshot();
-    session.RenameComponent(element, name);
-    session.ClearSelection();
-    host.Repaint();
+    const QString label = EditLabel(QStringLiteral("Rename"), {element}) + QStringLiteral(" to ") + Excerpt(name);
+    session.Edit(EditKind::Rename, label, [&] {
+        EditResult outcome;
+        outcome.modified = name != TextAttr(element, "Name");
+        session.RenameComponent(element, name);
+        session.ClearSelection();
+        return outcome;
+    });
 }
 
 }  // namespace sw

@@ -19,7 +19,8 @@ class PlacementTool;
 // A chain of pads that owns itself ends instead of recursing without end.
 void DeleteOwnedPads(EditorSession& session, const QString& name);
 
-void DeleteSelection(EditorHost& host);
+// `verb` names the step for Undo ("Delete R1", "Cut 3 parts").
+void DeleteSelection(EditorHost& host, const QString& verb = QStringLiteral("Delete"));
 
 enum class MoveDirection { Up, Down, Left, Right };
 void MoveSelection(EditorHost& host, MoveDirection direction);
@@ -38,7 +39,7 @@ void ChangeShape(EditorHost& host, int seed);
 
 // The end of renaming `element` in place with the typed text: an empty text
 // keeps the old name; a name of four or more characters is asked about first.
-// The rename is one undo step, leaves nothing selected and repaints.
+// The rename is one undo step and leaves nothing selected.
 void RenameComponent(EditorHost& host, pugi::xml_node element, const QString& typed);
 
 // The centre coordinate of a rotation: the middle of min and max, a half going

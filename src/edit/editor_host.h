@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the placement tool and the editing commands work with: the editor
-// session (document, selection, undo, modified flag), the dialogs, and what a
-// window shows of their work (the board repainted, the status panes, the
-// markers). Without a window those show nothing: the editing tests, the
-// editing fuzzer and the benchmarks drive an EditorHost as it is; the main
-// window overrides what it shows.
+// What the placement tool, the pointer tools and the editing commands work
+// with: the editor session (document, selection, undo, modified flag), the
+// dialogs, and what a window shows of their work besides the board (the status
+// panes, the pointer's shape, the markers over the board, the context menu).
+// The board itself follows the session's changes, so no command repaints it.
+// Without a window those show nothing: the editing tests, the editing fuzzer
+// and the benchmarks drive an EditorHost as it is; the main window overrides
+// what it shows.
 
 #include "analysis/connectivity.h"
+#include "session/placement_state.h"
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
 #include <vector>
 
@@ -19,12 +23,18 @@ class DialogService;
 class EditorSession;
 class LayoutDocument;
 
-// A dot drawn straight onto the visible board image at a hole's centre; it
-// vanishes at the next repaint.
+// A dot over the board at a hole's centre, shown until the board changes.
 struct HoleMarker {
     Hole hole;
     QColor colour;
     friend bool operator==(const HoleMarker&, const HoleMarker&) = default;
+};
+
+// What a pointer move shows: the cursor and the position pane.
+struct PointerFeedback {
+    BoardCursor cursor = BoardCursor::Arrow;
+    enum class Position { Unchanged, Show, Clear } position = Position::Unchanged;
+    QString positionText;  // "X: 5 Y: 3" when shown
 };
 
 class EditorHost {
@@ -39,18 +49,23 @@ public:
     LayoutDocument& Document();
     DialogService& Dialogs() { return m_dialogs; }
 
-    // Renders the whole layout anew (FormPaint).
-    virtual void Repaint() {}
     // Switches the application's tooltips off.
     virtual void HintsOff() {}
     // `StatusPane`.
     virtual void ShowPrompt(const QString& text) { (void)text; }
     // A passing note in the status bar (text pasted that holds no parts).
     virtual void ShowNote(const QString& text) { (void)text; }
+    // A note that stays in the status bar until replaced; empty takes it away.
+    virtual void ShowHint(const QString& text) { (void)text; }
     // `CompPane`: the active kind's picture and caption; -1 shows neither.
     virtual void ShowActiveKind(int kindIndex) { (void)kindIndex; }
-    // Dots on the visible board image, in drawing order.
-    virtual void DrawMarkers(const std::vector<HoleMarker>& markers) { (void)markers; }
+    // Dots over the board, in drawing order, in place of those shown so far
+    // (none: they go); the board drops them itself when it changes.
+    virtual void ShowMarkers(const std::vector<HoleMarker>& markers) { (void)markers; }
+    // The pointer's shape and the position pane.
+    virtual void ShowPointer(const PointerFeedback& feedback) { (void)feedback; }
+    // The component context menu for the session's current node, at a screen position.
+    virtual void OpenComponentMenu(QPoint globalPosition) { (void)globalPosition; }
 
 private:
     EditorSession& m_session;

@@ -8,6 +8,7 @@
 #include "edit/placement_rules.h"
 #include "model/catalogue.h"
 #include "model/layout_document.h"
+#include "model/text_bounds.h"
 #include "render/board_geometry.h"
 #include "edit/dialog_service.h"
 #include "session/editor_session.h"
@@ -123,6 +124,19 @@ void PlacementTool::StartConnectivity() {
     m_host.ShowActiveKind(-1);
 }
 
+bool PlacementTool::Press(const PointerEvent& event) {
+    if (event.button == PointerButton::Right)
+        return false;  // the selection's
+    // The press happens where the pointer last moved; keep the hole in step with it.
+    Hover(event);
+    LeftClick();
+    return true;
+}
+
+void PlacementTool::Hover(const PointerEvent& event) {
+    m_host.ShowPointer(PointerMove(event.pixel.x(), event.pixel.y(), event.key != 0));
+}
+
 PointerFeedback PlacementTool::PointerMove(int x, int y, bool overComponent) {
     PlacementState& s = State();
     PointerFeedback feedback;
@@ -182,7 +196,7 @@ void PlacementTool::TakeFirstHole() {
     s.awaitingSecond = true;
     s.source = s.current;
     const LayoutDocument& doc = m_host.Document();
-    m_host.DrawMarkers(PlacementMarkers(s.kind, s.source, doc.BoardWidth(), doc.BoardHeight()));
+    m_host.ShowMarkers(PlacementMarkers(s.kind, s.source, doc.BoardWidth(), doc.BoardHeight()));
     m_host.ShowPrompt(QString::fromLatin1(FindKind(s.kind)->secondPrompt));
 }
 
@@ -191,7 +205,7 @@ void PlacementTool::FinishConnectivity() {
     s.connectivity = false;
     s.awaitingSecond = false;
     CheckConnection(m_host.Document(), s.source, s.current, m_host.Dialogs());
-    m_host.Repaint();
+    m_host.ShowMarkers({});
     StartConnectivity();
 }
 
@@ -213,13 +227,12 @@ void PlacementTool::Complete() {
     const LayoutDocument& doc = m_host.Document();
     const pugi::xml_node target = IsChildOfRoot(doc, s.replaceTarget) ? s.replaceTarget : pugi::xml_node();
     const std::optional<ValueEditorResult> values = AskValues(entry, target);
+    m_host.ShowMarkers({});
     if (!values) {
-        m_host.Repaint();
         Restart();
         return;
     }
     WriteComponent(entry, target, *values);
-    m_host.Repaint();
     Restart();
 }
 
@@ -230,7 +243,7 @@ bool PlacementTool::PassesPlacementRules() {
     if (check.outcome == PlacementCheck::Outcome::Refuse) {
         dialogs.ShowError(check.message);
         Restart();
-        m_host.Repaint();
+        m_host.ShowMarkers({});
         return false;
     }
     if (check.outcome == PlacementCheck::Outcome::Ask &&
@@ -257,13 +270,20 @@ std::optional<ValueEditorResult> PlacementTool::AskValues(const CatalogueEntry& 
 
 void PlacementTool::WriteComponent(const CatalogueEntry& entry, pugi::xml_node target,
                                    const ValueEditorResult& result) {
+    const QString label = (target ? QStringLiteral("Replace ") : QStringLiteral("Place ")) + Excerpt(result.name);
+    m_host.Session().Edit(EditKind::Place, label, [&] {
+        WriteElement(entry, target, result);
+        return EditResult{};
+    });
+}
+
+void PlacementTool::WriteElement(const CatalogueEntry& entry, pugi::xml_node target,
+                                 const ValueEditorResult& result) {
     EditorSession& session = m_host.Session();
     LayoutDocument& doc = session.Document();
     PlacementState& s = State();
     const kind::Index kind = kind::Index(s.kind);
     const bool replacing = bool(target);
-    session.TakeSnapshot();
-
     const QString oldName = replacing ? TextAttr(target, "Name") : QString();
     // Attributes are set in this order: a new element gets them so, a replaced
     // one keeps the places of those it already has.
@@ -279,7 +299,6 @@ void PlacementTool::WriteComponent(const CatalogueEntry& entry, pugi::xml_node t
         if (!a.destination || !entry.oneClick)
             SetAttr(element, a.name, (a.destination ? s.destination : s.source).*a.coordinate);
     SetAttr(element, "Name", result.name);
-    session.SetModified(true);
 
     if (doc.BoardType() == QLatin1String("PCB")) {
         CreateAutomaticPads(doc, kind, s.source, s.destination, result.name, s.defaults.padSize);

@@ -8,6 +8,7 @@
 // holes of the connectivity check.
 
 #include "edit/editor_host.h"
+#include "edit/pointer_tool.h"
 #include "edit/value_editor_setup.h"
 #include "session/placement_state.h"
 
@@ -17,14 +18,7 @@
 
 namespace sw {
 
-// What a pointer move shows: the cursor and the position pane.
-struct PointerFeedback {
-    BoardCursor cursor = BoardCursor::Arrow;
-    enum class Position { Unchanged, Show, Clear } position = Position::Unchanged;
-    QString positionText;  // "X: 5 Y: 3" when shown
-};
-
-class PlacementTool {
+class PlacementTool : public PointerTool {
 public:
     explicit PlacementTool(EditorHost& host);
 
@@ -39,6 +33,12 @@ public:
     // A left (or middle) button press on the board; right presses belong to the
     // selection.
     void LeftClick();
+
+    // ---- as a pointer tool ----------------------------------------------------------
+    // A press of any button but the right one: the pointer's hole, then the click.
+    bool Press(const PointerEvent& event) override;
+    // The cursor and the position pane follow the pointer.
+    void Hover(const PointerEvent& event) override;
 
     // ---- state (kept in the session) ----------------------------------------------
     int ActiveKind() const;  // -1: none chosen yet
@@ -78,6 +78,7 @@ private:
     // defaults for the next component.
     void WriteComponent(const CatalogueEntry& entry, pugi::xml_node target,
                         const ValueEditorResult& result);
+    void WriteElement(const CatalogueEntry& entry, pugi::xml_node target, const ValueEditorResult& result);
     void Restart();  // the same kind again, without target
 
     EditorHost& m_host;

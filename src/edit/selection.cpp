@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/selection.h"
 
+#include "edit/editor_host.h"
+
 #include "model/catalogue.h"
 #include "model/kinds.h"
 #include "model/layout_document.h"
@@ -10,7 +12,10 @@
 namespace sw {
 
 pugi::xml_node PickComponent(const LayoutDocument& doc, const PickMap& pick, int x, int y) {
-    const unsigned key = pick.KeyAt(x, y);
+    return ComponentOfKey(doc, pick.KeyAt(x, y));
+}
+
+pugi::xml_node ComponentOfKey(const LayoutDocument& doc, unsigned key) {
     if (key == 0)
         return {};
     const pugi::xml_node node = doc.NodeOfKey(key);
@@ -30,13 +35,26 @@ void ClickNode(EditorSession& session, const CurrentNode& node, bool add) {
 }
 
 BoardPick BoardRightClick(EditorSession& session, const PickMap& pick, int x, int y) {
-    const pugi::xml_node element = PickComponent(session.Document(), pick, x, y);
+    return BoardRightClick(session, pick.KeyAt(x, y));
+}
+
+BoardPick BoardRightClick(EditorSession& session, unsigned key) {
+    const pugi::xml_node element = ComponentOfKey(session.Document(), key);
     if (!element)
         return BoardPick::Nothing;
     if (session.Current().element == element)
         return BoardPick::OpenMenu;
     ClickNode(session, {element, -1}, false);
     return BoardPick::Selected;
+}
+
+bool SelectionClick::Press(const PointerEvent& event) {
+    if (event.button != PointerButton::Right)
+        return false;
+    // A part newly selected needs nothing more: the board and the explorer follow the session.
+    if (BoardRightClick(m_host.Session(), event.key) == BoardPick::OpenMenu)
+        m_host.OpenComponentMenu(event.globalPosition);
+    return true;
 }
 
 namespace {

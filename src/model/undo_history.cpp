@@ -11,14 +11,14 @@ constexpr int kDeflateLevel = 1;
 
 }  // namespace
 
-UndoHistory::Step UndoHistory::Capture(const LayoutDocument& doc, Tag tag) {
+UndoHistory::Step UndoHistory::Capture(const LayoutDocument& doc, Tag tag, const QString& label) {
     const std::string text = doc.ToText();
     return {qCompress(reinterpret_cast<const uchar*>(text.data()), qsizetype(text.size()), kDeflateLevel),
-            tag};
+            tag, label};
 }
 
 std::size_t UndoHistory::SizeOf(const Step& step) {
-    return std::size_t(step.deflated.capacity()) + sizeof(Step);
+    return std::size_t(step.deflated.capacity()) + std::size_t(step.label.capacity()) * 2 + sizeof(Step);
 }
 
 void UndoHistory::Push(std::deque<Step>& stack, Step step) {
@@ -44,10 +44,10 @@ void UndoHistory::Trim() {
         Pop(m_redo, false);
 }
 
-void UndoHistory::Take(const LayoutDocument& doc, Tag tag) {
+void UndoHistory::Take(const LayoutDocument& doc, Tag tag, const QString& label) {
     while (!m_redo.empty())
         Pop(m_redo, true);
-    Push(m_undo, Capture(doc, tag));
+    Push(m_undo, Capture(doc, tag, label));
     Trim();
 }
 
@@ -55,7 +55,8 @@ LoadResult UndoHistory::Move(std::deque<Step>& from, std::deque<Step>& to, Layou
                              Tag& tag, const QString& nothing) {
     if (from.empty())
         return {false, nothing};
-    Step current = Capture(doc, tag);
+    // The state left behind is where the other direction's step of the same change goes.
+    Step current = Capture(doc, tag, from.back().label);
     const QByteArray text = qUncompress(from.back().deflated);
     const LoadResult result = text.isEmpty()
                                   ? LoadResult{false, QStringLiteral("The undo history is damaged.")}
@@ -75,6 +76,15 @@ LoadResult UndoHistory::Undo(LayoutDocument& doc, Tag& tag) {
 
 LoadResult UndoHistory::Redo(LayoutDocument& doc, Tag& tag) {
     return Move(m_redo, m_undo, doc, tag, QStringLiteral("Can not redo!"));
+}
+
+void UndoHistory::RenameLast(const QString& label) {
+    if (m_undo.empty())
+        return;
+    Step& step = m_undo.back();
+    m_bytes -= SizeOf(step);
+    step.label = label;
+    m_bytes += SizeOf(step);
 }
 
 void UndoHistory::Clear() {

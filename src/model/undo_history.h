@@ -5,7 +5,8 @@
 // whole document as XML text, deflated (the 2000-part stress layout's 139 KB
 // keep in about 35 KB), with a tag that the caller gives each state so that it
 // can tell a state it has seen before (the saved one) when Undo or Redo comes
-// back to it.
+// back to it, and the name of the change it takes back ("Move R1"), which goes
+// with it to the redo side and back.
 //
 // Bounded twice: at most `steps` states and `bytes` bytes of text kept, undo and
 // redo together. Past either bound the oldest undo step goes first, then the
@@ -34,7 +35,8 @@ public:
 
     // Keeps the document as it is now, tagged `tag`, as the state the next Undo
     // returns to, and forgets what Redo could replay: a new change ends it.
-    void Take(const LayoutDocument& doc, Tag tag);
+    // `label` names the change about to be made.
+    void Take(const LayoutDocument& doc, Tag tag, const QString& label = {});
     bool CanUndo() const { return !m_undo.empty(); }
     bool CanRedo() const { return !m_redo.empty(); }
 
@@ -49,6 +51,12 @@ public:
     // Forgets every step (a new or opened layout has nothing to undo or redo).
     void Clear();
 
+    // The names of the changes the next Undo takes back and the next Redo
+    // makes again; empty when there is none (or it has no name).
+    QString UndoLabel() const { return m_undo.empty() ? QString() : m_undo.back().label; }
+    QString RedoLabel() const { return m_redo.empty() ? QString() : m_redo.back().label; }
+    // Names the step the next Undo takes back anew.
+    void RenameLast(const QString& label);
     std::size_t UndoSteps() const { return m_undo.size(); }
     std::size_t RedoSteps() const { return m_redo.size(); }
     // The bytes the steps hold: their deflated text and bookkeeping.
@@ -58,8 +66,9 @@ private:
     struct Step {
         QByteArray deflated;
         Tag tag;
+        QString label;
     };
-    static Step Capture(const LayoutDocument& doc, Tag tag);
+    static Step Capture(const LayoutDocument& doc, Tag tag, const QString& label);
     static std::size_t SizeOf(const Step& step);
     // Takes the back of `from` into the document and pushes the document as it
     // was onto `to`.

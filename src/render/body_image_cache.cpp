@@ -1,40 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/body_image_cache.h"
 
-#include "render/lru_cache.h"
-
 #include <QString>
 #include <utility>
 
 namespace sw {
-namespace {
 
-LruCache<KeyedImage>& TheCache() {
-    static LruCache<KeyedImage> cache(kDefaultBodyCacheBytes);
-    return cache;
-}
-
-}  // namespace
-
-std::shared_ptr<const KeyedImage> CachedBodyImage(const std::string& key,
-                                                  const std::function<QImage()>& build) {
-    if (auto found = TheCache().Find(key))
+std::shared_ptr<const KeyedImage> BodyImageCache::Cached(const std::string& key,
+                                                        const std::function<QImage()>& build) {
+    if (auto found = m_images.Find(key))
         return found;
     // Built outside the lock: another thread may build the same image
     // meanwhile, which only costs time, as both results are the same.
     auto image = std::make_shared<const KeyedImage>(build(), kKeyColour);
     const std::size_t bytes = image->Bytes();
-    return TheCache().Store(key, std::move(image), bytes);
+    return m_images.Store(key, std::move(image), bytes);
 }
 
-std::shared_ptr<const KeyedImage> FindBodyImage(const std::string& key) {
-    return TheCache().Find(key);
-}
-
-void SetBodyImageCacheLimit(std::size_t bytes) { TheCache().SetLimit(bytes); }
-void ClearBodyImageCache() { TheCache().Clear(); }
-BodyImageCacheStats BodyImageCacheUsage() {
-    const auto [entries, bytes] = TheCache().EntriesAndBytes();
+BodyImageCacheStats BodyImageCache::Usage() const {
+    const auto [entries, bytes] = m_images.EntriesAndBytes();
     return {entries, bytes};
 }
 

@@ -87,7 +87,7 @@ void DrawBodies(RenderContext& ctx, const std::vector<BodyElement>& elements, Co
             placement->top + placement->height <= 0 || placement->left >= areaWidth ||
             placement->top >= areaHeight)
             continue;
-        std::shared_ptr<const KeyedImage> image = FindBodyImage(placement->key);
+        std::shared_ptr<const KeyedImage> image = ctx.caches.bodies.Find(placement->key);
         if (!image)
             missing.push_back(int(placed.size()));
         placed.push_back({std::move(*placement), element.key, std::move(image)});
@@ -95,7 +95,7 @@ void DrawBodies(RenderContext& ctx, const std::vector<BodyElement>& elements, Co
     // The images the cache lacks are independent of each other: built on every core.
     ParallelFor(int(missing.size()), [&](int i) {
         Placed& body = placed[std::size_t(missing[std::size_t(i)])];
-        body.image = CachedBodyImage(body.placement.key, body.placement.build);
+        body.image = ctx.caches.bodies.Cached(body.placement.key, body.placement.build);
     });
 
     // Composited in document order, so a later body covers an earlier one; the

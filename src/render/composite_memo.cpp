@@ -117,14 +117,4 @@ void CompositeMemo::Reset() {
     m_geometry = Geometry{};
 }
 
-CompositeMemo& MemoOf(BodyLayerMemo layer) {
-    static CompositeMemo switchTube, body;
-    return layer == BodyLayerMemo::SwitchTube ? switchTube : body;
-}
-
-void ClearCompositeMemos() {
-    MemoOf(BodyLayerMemo::SwitchTube).Clear();
-    MemoOf(BodyLayerMemo::Body).Clear();
-}
-
 }  // namespace sw

@@ -90,10 +90,8 @@ private:
     std::vector<QRgb> m_pickAfter;
 };
 
-// The memos of the two body layers: switches and tube sockets, and every other body.
+// The two body layers, each with a memo of its own: switches and tube sockets,
+// and every other body.
 enum class BodyLayerMemo { SwitchTube, Body };
-CompositeMemo& MemoOf(BodyLayerMemo layer);
-// Drops what both memos keep.
-void ClearCompositeMemos();
 
 }  // namespace sw

@@ -7,6 +7,7 @@
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 #include "render/pick_map.h"
+#include "render/render_caches.h"
 #include "render/render_layout.h"
 
 namespace sw {
@@ -26,6 +27,7 @@ struct RenderContext {
     QString type;    // the root's `Type`
     int boardWidth;  // the root's `Width` in holes
     int boardHeight;
+    RenderCaches& caches;  // the options' set, or this picture's own
 
     // The components this repaint draws (RenderOptions::draws), in document order.
     template <typename F>

@@ -14,6 +14,7 @@
 #include "render/render_context.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace sw {
 namespace {
@@ -131,11 +132,13 @@ void RenderLayout(const LayoutDocument& doc, Canvas& canvas, PickMap& pick, int 
     if (options.closing || !doc.Root())
         return;
     const int boardWidth = doc.BoardWidth();
+    std::optional<RenderCaches> ownCaches;
+    RenderCaches& caches = options.caches ? *options.caches : ownCaches.emplace();
     RenderContext ctx{doc,     canvas,
                       pick,    width,
                       height,  options,
                       BoardOriginX(width, boardWidth), doc.BoardType(),
-                      boardWidth, doc.BoardHeight()};
+                      boardWidth, doc.BoardHeight(), caches};
 
     if (options.componentsOnly) {
         DrawComponentLayers(ctx);

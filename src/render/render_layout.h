@@ -13,6 +13,7 @@ namespace sw {
 class Canvas;
 class LayoutDocument;
 class PickMap;
+struct RenderCaches;
 
 struct RenderOptions {
     bool forImage = false;  // exported or printed image: no screen-only aids
@@ -25,6 +26,9 @@ struct RenderOptions {
     // The components alone, over what the canvas and the pick map hold already:
     // no page, board, title or component list, and the pick map not cleared.
     bool componentsOnly = false;
+    // What this renderer keeps between its pictures (render/render_caches.h);
+    // null: a fresh set for this picture alone.
+    RenderCaches* caches = nullptr;
 };
 
 void RenderLayout(const LayoutDocument& doc, Canvas& canvas, PickMap& pick, int width, int height,

@@ -2,17 +2,11 @@
 #include "render/wire_span_cache.h"
 
 #include "render/body_image_cache.h"
-#include "render/lru_cache.h"
 #include "render/raster_ops.h"
 #include "render/wire_shape.h"
 
 namespace sw {
 namespace {
-
-LruCache<WireStrokes>& TheCache() {
-    static LruCache<WireStrokes> cache(kDefaultWireCacheBytes);
-    return cache;
-}
 
 std::size_t SpanBytes(const std::vector<RowSpan>& spans) { return spans.capacity() * sizeof(RowSpan); }
 
@@ -22,8 +16,8 @@ std::size_t WireStrokes::Bytes() const {
     return SpanBytes(rim) + SpanBytes(body) + SpanBytes(core) + SpanBytes(pick) + sizeof(*this);
 }
 
-std::shared_ptr<const WireStrokes> CachedWireStrokes(QPoint p1, QPoint p2, std::uint32_t seed,
-                                                     QSize canvas, QSize pick) {
+std::shared_ptr<const WireStrokes> WireStrokeCache::Cached(QPoint p1, QPoint p2, std::uint32_t seed,
+                                                           QSize canvas, QSize pick) {
     const std::string key = BodyKey("Wire")
                                 .Add((long long)p1.x()).Add((long long)p1.y())
                                 .Add((long long)p2.x()).Add((long long)p2.y())
@@ -31,7 +25,7 @@ std::shared_ptr<const WireStrokes> CachedWireStrokes(QPoint p1, QPoint p2, std::
                                 .Add((long long)canvas.width()).Add((long long)canvas.height())
                                 .Add((long long)pick.width()).Add((long long)pick.height())
                                 .Take();
-    if (auto found = TheCache().Find(key))
+    if (auto found = m_strokes.Find(key))
         return found;
     const std::vector<QPoint> points = FlattenWire(WireControlPoints(p1, p2, seed));
     auto strokes = std::make_shared<WireStrokes>();
@@ -45,9 +39,7 @@ std::shared_ptr<const WireStrokes> CachedWireStrokes(QPoint p1, QPoint p2, std::
     strokes->core = spans(canvas, 2);
     strokes->pick = spans(pick, 6);
     const std::size_t bytes = strokes->Bytes();
-    return TheCache().Store(key, std::move(strokes), bytes);
+    return m_strokes.Store(key, std::move(strokes), bytes);
 }
-
-void ClearWireStrokeCache() { TheCache().Clear(); }
 
 }  // namespace sw

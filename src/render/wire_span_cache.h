@@ -8,6 +8,7 @@
 // needs invalidating; the least recently used are dropped past a byte bound.
 
 #include "render/canvas.h"
+#include "render/lru_cache.h"
 
 #include <QPoint>
 #include <QSize>
@@ -25,13 +26,20 @@ struct WireStrokes {
     std::size_t Bytes() const;
 };
 
-// The strokes of the wire from hole centre p1 to p2 with `seed`, on a canvas
-// and a pick map of the given sizes.
-std::shared_ptr<const WireStrokes> CachedWireStrokes(QPoint p1, QPoint p2, std::uint32_t seed,
-                                                     QSize canvas, QSize pick);
-
 // Default bound on the bytes kept: 16 MiB.
 constexpr std::size_t kDefaultWireCacheBytes = std::size_t(16) << 20;
-void ClearWireStrokeCache();
+
+class WireStrokeCache {
+public:
+    explicit WireStrokeCache(std::size_t bytes = kDefaultWireCacheBytes) : m_strokes(bytes) {}
+    // The strokes of the wire from hole centre p1 to p2 with `seed`, on a
+    // canvas and a pick map of the given sizes.
+    std::shared_ptr<const WireStrokes> Cached(QPoint p1, QPoint p2, std::uint32_t seed, QSize canvas,
+                                              QSize pick);
+    void Clear() { m_strokes.Clear(); }
+
+private:
+    LruCache<WireStrokes> m_strokes;
+};
 
 }  // namespace sw

@@ -7,9 +7,84 @@
 
 namespace sw {
 
+namespace {
+
+constexpr unsigned Bit(SessionChange change) { return 1u << unsigned(change); }
+
+// The order in which the changes an edit gathered are told: the lists first,
+// then what they select, the board's own attributes, the flag and the
+// history, and last that the document changed, when the rest is in step.
+constexpr SessionChange kGatheredOrder[] = {
+    SessionChange::Components, SessionChange::Selection, SessionChange::Board,
+    SessionChange::Modified,   SessionChange::History,   SessionChange::DocumentChanged,
+};
+
+}  // namespace
+
 void EditorSession::Tell(SessionChange change) {
+    if (m_editDepth > 0) {
+        for (SessionChange gathered : kGatheredOrder)
+            if (gathered == change) {
+                m_gathered |= Bit(change);
+                return;
+            }
+    }
     for (const Observer& observer : m_observers)
         observer(change);
+}
+
+void EditorSession::TellGathered() {
+    const unsigned gathered = m_gathered;
+    m_gathered = 0;
+    for (SessionChange change : kGatheredOrder)
+        if (gathered & Bit(change))
+            Tell(change);
+}
+
+void EditorSession::Edit(EditKind kind, const QString& label, const std::function<EditResult()>& change) {
+    if (m_editDepth > 0) {
+        // Part of the edit going on: its undo step holds this change too.
+        const EditResult outcome = change();
+        if (outcome.modified)
+            SetModified(true);
+        if (outcome.board)
+            Tell(SessionChange::Board);
+        return;
+    }
+    CancelDrag();
+    ++m_editDepth;
+    if (TakesUndoStep(kind))
+        TakeSnapshot(label);
+    const EditResult outcome = change();
+    if (TakesUndoStep(kind) && !outcome.label.isEmpty())
+        m_history.RenameLast(outcome.label);
+    if (outcome.modified)
+        SetModified(true);
+    if (outcome.board)
+        Tell(SessionChange::Board);
+    m_gathered |= Bit(SessionChange::DocumentChanged);
+    --m_editDepth;
+    TellGathered();
+}
+
+LoadResult EditorSession::ReplaceDocument(const QString& fileName,
+                                          const std::function<LoadResult(LayoutDocument&)>& make) {
+    CancelDrag();
+    const LoadResult result = make(m_doc);
+    if (!result.ok)
+        return result;
+    m_lastStep = {};
+    m_history.Clear();
+    Tell(SessionChange::DocumentReplaced);
+    SetFileName(fileName);
+    SetModified(false);
+    Tell(SessionChange::History);
+    return result;
+}
+
+void EditorSession::ClearUndo() {
+    m_history.Clear();
+    Tell(SessionChange::History);
 }
 
 void EditorSession::SetFileName(const QString& path) {
@@ -39,10 +114,10 @@ void EditorSession::SetModified(bool modified) {
     SetModifiedFlag(modified);
 }
 
-void EditorSession::TakeSnapshot() {
-    CancelDrag();
-    m_history.Take(m_doc, m_state);
+void EditorSession::TakeSnapshot(const QString& label) {
+    m_history.Take(m_doc, m_state, label);
     m_state = ++m_lastTag;
+    Tell(SessionChange::History);
 }
 
 WriteResult EditorSession::SaveTo(const QString& path) {
@@ -145,25 +220,40 @@ bool EditorSession::BeginDrag(Hole start) {
     return true;
 }
 
-bool EditorSession::DragTo(Hole hole) { return m_drag.MoveTo(hole); }
+bool EditorSession::DragTo(Hole hole) {
+    const bool moved = m_drag.MoveTo(hole);
+    if (moved)
+        Tell(SessionChange::DocumentChanged);
+    return moved;
+}
 
-bool EditorSession::FinishDrag() {
+bool EditorSession::FinishDrag(const QString& label) {
     const QPoint offset = m_drag.Offset();
     m_drag.Restore();
     SelectionDrag drag = std::move(m_drag);
     m_drag.End();
-    if (!drag.Active() || offset.isNull())
+    if (!drag.Active())
         return false;
-    TakeSnapshot();
-    drag.Place(offset);
-    drag.End();
-    SetModified(true);
+    if (offset.isNull()) {
+        // Back where it began: nothing to keep, but the board shows the parts
+        // in their layers again.
+        Tell(SessionChange::DocumentChanged);
+        return false;
+    }
+    Edit(EditKind::Drag, label, [&] {
+        drag.Place(offset);
+        drag.End();
+        return EditResult{};
+    });
     return true;
 }
 
 void EditorSession::CancelDrag() {
+    if (!m_drag.Active())
+        return;
     m_drag.Restore();
     m_drag.End();
+    Tell(SessionChange::DocumentChanged);
 }
 
 void EditorSession::RemoveComponents(const std::vector<pugi::xml_node>& elements) {
@@ -202,15 +292,23 @@ void EditorSession::RenameComponent(pugi::xml_node element, const QString& name)
     Tell(SessionChange::Components);
 }
 
-LoadResult EditorSession::Step(LoadResult (UndoHistory::*step)(LayoutDocument&, UndoHistory::Tag&)) {
+LoadResult EditorSession::Step(bool redo) {
+    if (!(redo ? CanRedo() : CanUndo()))
+        return redo ? m_history.Redo(m_doc, m_state) : m_history.Undo(m_doc, m_state);  // says why
     CancelDrag();
-    const LoadResult result = (m_history.*step)(m_doc, m_state);
-    if (result.ok)
+    const QString label = redo ? RedoLabel() : UndoLabel();
+    const LoadResult result = redo ? m_history.Redo(m_doc, m_state) : m_history.Undo(m_doc, m_state);
+    if (result.ok) {
+        // The views let go of the old document's elements before anything else.
+        m_lastStep = {true, redo, label};
+        Tell(SessionChange::DocumentReplaced);
         SetModifiedFlag(m_state != m_savedState);
+    }
+    Tell(SessionChange::History);
     return result;
 }
 
-LoadResult EditorSession::Undo() { return Step(&UndoHistory::Undo); }
-LoadResult EditorSession::Redo() { return Step(&UndoHistory::Redo); }
+LoadResult EditorSession::Undo() { return Step(false); }
+LoadResult EditorSession::Redo() { return Step(true); }
 
 }  // namespace sw

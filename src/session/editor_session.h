@@ -5,6 +5,11 @@
 // selection and the undo history, and tells its views what changed. The main
 // window, the explorer and the board are views of it; the tests drive it
 // directly.
+//
+// Every change of the document goes through Edit, one transaction: it ends a
+// drag, takes the undo step where the kind of edit is one, runs the change,
+// marks the layout modified and then tells the views, each change once.
+// New, Open, Undo and Redo put another document in place and say so.
 
 #include "model/layout_document.h"
 #include "model/undo_history.h"
@@ -25,6 +30,63 @@ enum class SessionChange {
     Modified,  // the modified flag was set or cleared
     Selection,   // other nodes are selected, or another node is current
     Components,  // components were added, removed or renamed
+    Board,       // the board's own attributes (type, size, project, credits)
+    // The document changed: told once at the end of each edit (after the
+    // edit's Components, Selection, Board and Modified), and on each step of a
+    // drag that moves the parts.
+    DocumentChanged,
+    // New, Open, Undo or Redo put another document in place: every element
+    // handle of the last one is gone, nothing is selected.
+    DocumentReplaced,
+    History,  // the steps Undo and Redo would take (or their names) changed
+};
+
+// The kinds of edit. Which of them is a step for Undo is TakesUndoStep's list.
+enum class EditKind {
+    Place,  // a new component, or one replaced (with its old pads removed)
+    Delete,
+    ChangeValue,
+    Move,  // Move Up, Down, Left, Right
+    Rotate,
+    Rename,
+    Paste,
+    Drag,  // the selection moved with the mouse
+    ChangeShape,  // a wire's new `Seed`
+    BoardProperties,
+};
+
+// Whether an edit of this kind is one step for Undo. The others change the
+// document without a step of their own: Undo right after one takes back the
+// edit before it, and theirs with it.
+constexpr bool TakesUndoStep(EditKind kind) {
+    switch (kind) {
+    case EditKind::Place:
+    case EditKind::Delete:
+    case EditKind::ChangeValue:
+    case EditKind::Move:
+    case EditKind::Rotate:
+    case EditKind::Rename:
+    case EditKind::Paste:
+    case EditKind::Drag:
+        return true;
+    case EditKind::ChangeShape:
+    case EditKind::BoardProperties:
+        return false;
+    }
+    return false;
+}
+
+// What an edit's change reports.
+struct EditResult {
+    // The layout differs from before: a change to save. False for a command
+    // that wrote what was there (a value confirmed unchanged): the undo step
+    // stays, the modified flag as it was.
+    bool modified = true;
+    // The board's own attributes were written.
+    bool board = false;
+    // The edit's name when it is known only once done (the fresh names of
+    // pasted parts); empty: the name Edit was given.
+    QString label;
 };
 
 class EditorSession {
@@ -82,7 +144,26 @@ public:
     // (New, Open, Undo) reads as none: the placement carries on as a new one.
     PlacementState& Placement();
 
-    // ---- component edits that keep the views in step ------------------------------
+    // ---- edits ----------------------------------------------------------------------
+    // One change of the document, `label` its name for Undo and Redo ("Move
+    // R1", "Delete 3 parts"). A drag going on is cancelled first, so no edit
+    // sees parts half moved; an edit of a kind that TakesUndoStep keeps the
+    // document as it is for Undo (ending what Redo could replay); then `change`
+    // runs, and an outcome that says so marks the layout modified. The views
+    // are told when the change is done, each kind of change once, and
+    // DocumentChanged last. An edit inside another one is part of it.
+    void Edit(EditKind kind, const QString& label, const std::function<EditResult()>& change);
+    bool Editing() const { return m_editDepth > 0; }
+
+    // Puts another document in place (New, Open, start-up): `make` fills or
+    // loads the session's document. When it succeeds the layout belongs to
+    // `fileName` (empty: to no file), has nothing to undo or redo and nothing
+    // to save, and the views are told DocumentReplaced; a failure changes
+    // nothing (the document stays what it was, as a failed load leaves it).
+    LoadResult ReplaceDocument(const QString& fileName,
+                               const std::function<LoadResult(LayoutDocument&)>& make);
+
+    // ---- component edits that keep the views in step (inside an Edit) ------------
     // Takes the elements out of the document, the selection and the Replace target.
     void RemoveComponents(const std::vector<pugi::xml_node>& elements);
     // Gives a component a new `Name`; a different name is a change to save.
@@ -107,33 +188,42 @@ public:
     QPoint DragOffset() const { return m_drag.Offset(); }
     // Whether the parts have been away from where the drag began.
     bool DragLeftStart() const { return m_drag.Active() && m_drag.LeftStart(); }
-    // Ends the drag: a move becomes one undo step and a change to save; true
-    // when the parts moved. A drag that ends where it began changes nothing.
-    bool FinishDrag();
+    // Ends the drag: a move becomes one undo step named `label` and a change
+    // to save; true when the parts moved. A drag that ends where it began
+    // changes nothing.
+    bool FinishDrag(const QString& label = QStringLiteral("Move"));
     // Ends the drag with every part back where it was, nothing to undo.
     void CancelDrag();
 
     // ---- undo and redo ---------------------------------------------------------
-    // Keeps the document as it is now as the state Undo returns to; called by
-    // each editing command once it has decided to act, before its first change.
-    // It ends what Redo could replay. A drag still going is cancelled first, so
-    // no command sees the parts half moved.
-    void TakeSnapshot();
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
+    // The names of the edits the next Undo takes back and the next Redo makes again.
+    QString UndoLabel() const { return m_history.UndoLabel(); }
+    QString RedoLabel() const { return m_history.RedoLabel(); }
     // Forgets the history (a new or opened layout has nothing to undo or redo).
-    void ClearUndo() { m_history.Clear(); }
+    void ClearUndo();
     // Returns the document to the state before the last change undone so far;
     // Redo replays the last change undone. With nothing to undo ("Can not
     // undo!") or redo ("Can not redo!") the document stays and the result says why.
     LoadResult Undo();
     LoadResult Redo();
     const UndoHistory& History() const { return m_history; }
+    // What the last Undo or Redo stepped over, for the views told DocumentReplaced.
+    struct HistoryStep {
+        bool stepped = false;  // false: New or Open replaced it
+        bool redo = false;
+        QString label;
+    };
+    const HistoryStep& LastStep() const { return m_lastStep; }
 
 private:
     void Tell(SessionChange change);
+    // Tells the views the changes an edit gathered, each once, in a fixed order.
+    void TellGathered();
+    void TakeSnapshot(const QString& label);
     void SetModifiedFlag(bool modified);
-    LoadResult Step(LoadResult (UndoHistory::*step)(LayoutDocument&, UndoHistory::Tag&));
+    LoadResult Step(bool redo);
 
     LayoutDocument m_doc;
     QString m_fileName;
@@ -152,6 +242,9 @@ private:
     UndoHistory::Tag m_savedState = 0;
     UndoHistory::Tag m_lastTag = 0;
     std::vector<Observer> m_observers;
+    int m_editDepth = 0;
+    unsigned m_gathered = 0;  // bits of SessionChange told during an edit
+    HistoryStep m_lastStep;
 };
 
 }  // namespace sw

@@ -6,6 +6,7 @@
 #include "model/layout_document.h"
 #include "model/layout_file_reader.h"
 #include "model/layout_validation.h"
+#include "session/edit_labels.h"
 #include "session/editor_session.h"
 #include "session/owned_pads.h"
 
@@ -198,43 +199,46 @@ PasteResult PasteFragment(EditorSession& session, std::string_view text, std::op
     const long long dx = at ? 0LL + at->x - topLeft.x() : 1;
     const long long dy = at ? 0LL + at->y - topLeft.y() : 1;
 
-    session.TakeSnapshot();
-    LayoutDocument& doc = session.Document();
-    pugi::xml_node root = doc.Root();
-    FreshNames names(root);
-    // Old name -> new name of each part renamed (the first part of a name).
-    std::unordered_map<QString, QString> renamed;
-    for (pugi::xml_node part : fragment.parts) {
-        const QString name = TextAttr(part, "Name");
-        QString fresh = name;
-        if (!name.isEmpty() && names.Taken(name))
-            fresh = names.Next(NamePrefix(part, name));
-        pugi::xml_node copy = root.append_copy(part);
-        ShiftPoints(copy, dx, dy, HasSecondPoint(copy));
-        if (fresh != name) {
-            SetAttr(copy, "Name", fresh);
-            renamed.emplace(name, fresh);
+    session.Edit(EditKind::Paste, QStringLiteral("Paste"), [&] {
+        LayoutDocument& doc = session.Document();
+        pugi::xml_node root = doc.Root();
+        FreshNames names(root);
+        // Old name -> new name of each part renamed (the first part of a name).
+        std::unordered_map<QString, QString> renamed;
+        for (pugi::xml_node part : fragment.parts) {
+            const QString name = TextAttr(part, "Name");
+            QString fresh = name;
+            if (!name.isEmpty() && names.Taken(name))
+                fresh = names.Next(NamePrefix(part, name));
+            pugi::xml_node copy = root.append_copy(part);
+            ShiftPoints(copy, dx, dy, HasSecondPoint(copy));
+            if (fresh != name) {
+                SetAttr(copy, "Name", fresh);
+                renamed.emplace(name, fresh);
+            }
+            names.Take(fresh);
+            result.pasted.push_back(copy);
         }
-        names.Take(fresh);
-        result.pasted.push_back(copy);
-    }
-    for (pugi::xml_node copy : result.pasted) {
-        if (!IsKind(copy, kind::SolderPad))
-            continue;
-        const auto owner = renamed.find(TextAttr(copy, "Parent"));
-        if (owner != renamed.end())
-            SetAttr(copy, "Parent", owner->second);
-    }
+        for (pugi::xml_node copy : result.pasted) {
+            if (!IsKind(copy, kind::SolderPad))
+                continue;
+            const auto owner = renamed.find(TextAttr(copy, "Parent"));
+            if (owner != renamed.end())
+                SetAttr(copy, "Parent", owner->second);
+        }
 
-    SelectionState selection;
-    for (pugi::xml_node copy : result.pasted)
-        selection.Add(copy);
-    const auto owner = std::find_if(result.pasted.begin(), result.pasted.end(),
-                                    [](pugi::xml_node e) { return !IsKind(e, kind::SolderPad); });
-    selection.SetCurrent({owner != result.pasted.end() ? *owner : result.pasted.front(), -1});
-    session.SetModified(true);
-    session.ComponentsChanged();
-    session.Select(std::move(selection));
+        SelectionState selection;
+        for (pugi::xml_node copy : result.pasted)
+            selection.Add(copy);
+        const auto owner = std::find_if(result.pasted.begin(), result.pasted.end(),
+                                        [](pugi::xml_node e) { return !IsKind(e, kind::SolderPad); });
+        selection.SetCurrent({owner != result.pasted.end() ? *owner : result.pasted.front(), -1});
+        session.ComponentsChanged();
+        session.Select(std::move(selection));
+        EditResult outcome;
+        outcome.label = EditLabel(QStringLiteral("Paste"), result.pasted);
+        return outcome;
+    });
     return result;
 }
 

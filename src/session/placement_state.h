@@ -12,7 +12,8 @@
 
 namespace sw {
 
-enum class BoardCursor { Arrow, Hand, IBeam, Cross };
+// ClosedHand is the drag's, while parts follow the pointer.
+enum class BoardCursor { Arrow, Hand, IBeam, Cross, ClosedHand };
 
 // The per-run values that a new component's dialog starts from.
 struct PlacementDefaults {

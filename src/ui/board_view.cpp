@@ -1,27 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/board_view.h"
 
+#include "edit/board_scene.h"
+#include "render/board_geometry.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
 namespace sw {
+namespace {
 
-BoardView::BoardView(const QImage& image, const BoardZoom& zoom, QWidget* parent)
-    : QWidget(parent), m_image(image), m_zoom(zoom) {
-    setFixedSize(m_zoom.ViewSize(image.size()));
+const QSize kBoardImageSize(kBoardImageWidth, kBoardImageHeight);
+
+}  // namespace
+
+BoardView::BoardView(BoardScene& scene, QWidget* parent) : QWidget(parent), m_scene(scene) {
+    setFixedSize(m_scene.Zoom().ViewSize(kBoardImageSize));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Every change of the board asks for one paint; Qt joins the requests of one turn.
+    m_scene.OnChange([this] { update(); });
 }
 
+QSize BoardView::sizeHint() const { return m_scene.Zoom().ViewSize(kBoardImageSize); }
+
+QPoint BoardView::BoardPoint(QPointF position) const { return m_scene.Zoom().ToBoard(position); }
+
 void BoardView::ZoomChanged() {
-    setFixedSize(m_zoom.ViewSize(m_image.size()));
+    setFixedSize(m_scene.Zoom().ViewSize(kBoardImageSize));
     update();
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    m_painter.Draw(painter, m_image, m_zoom, event->rect());
+    m_painter.Draw(painter, m_scene.Shown(), m_scene.Zoom(), event->rect());
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) { emit BoardMouseDown(event); }

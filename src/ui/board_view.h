@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The board image `Board`: the 2000 x 1200 picture of the last repaint inside the
-// scroll box, shown at the window's zoom, passing its mouse events on to the
-// board handlers. It keeps no state of its own: the picture and the zoom belong
-// to the main window; BoardPoint maps a pointer position back to the board
-// image's own pixels, which is all the handlers ever see.
+// The board image `Board`: the board scene's picture inside the scroll box,
+// shown at the scene's zoom with its overlays, passing its mouse events on to
+// the board handlers. It keeps no state of its own: the picture, the zoom and
+// the overlays belong to the scene (edit/board_scene.h), which asks for a paint
+// whenever they change, so the board is rendered at most once per paint.
+// BoardPoint maps a pointer position back to the board image's own pixels,
+// which is all the handlers ever see.
 
 #include "render/board_zoom.h"
 #include "render/zoomed_board.h"
@@ -14,14 +16,16 @@
 
 namespace sw {
 
+class BoardScene;
+
 class BoardView : public QWidget {
     Q_OBJECT
 public:
-    BoardView(const QImage& image, const BoardZoom& zoom, QWidget* parent);
-    QSize sizeHint() const override { return m_zoom.ViewSize(m_image.size()); }
+    BoardView(BoardScene& scene, QWidget* parent);
+    QSize sizeHint() const override;
 
     // The board-image pixel under a position of this widget.
-    QPoint BoardPoint(QPointF position) const { return m_zoom.ToBoard(position); }
+    QPoint BoardPoint(QPointF position) const;
     // Takes the new size after the zoom changed, and repaints.
     void ZoomChanged();
 
@@ -41,8 +45,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    const QImage& m_image;
-    const BoardZoom& m_zoom;
+    BoardScene& m_scene;
     ZoomedBoardPainter m_painter;
     int m_wheelRest = 0;  // eighths of a degree not yet a whole notch
 };

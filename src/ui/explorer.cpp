@@ -78,6 +78,8 @@ ExplorerTree::ExplorerTree(EditorSession& session, ExplorerHooks hooks, QWidget*
             self->ShowComponents();
         else if (change == SessionChange::Selection)
             self->ShowSelection();
+        else if (change == SessionChange::DocumentReplaced)
+            self->Rebuild();
     });
 }
 
@@ -320,14 +322,9 @@ void ExplorerTree::mousePressEvent(QMouseEvent* event) {
     QTreeWidget::mousePressEvent(event);
     if (event->button() != Qt::LeftButton)
         return;
-    if (!itemAt(event->position().toPoint())) {
+    // A click below the entries selects nothing; the board follows the session.
+    if (!itemAt(event->position().toPoint()))
         clearSelection();
-        if (m_hooks.redraw)
-            m_hooks.redraw();
-        return;
-    }
-    if (m_hooks.redraw)
-        m_hooks.redraw();
 }
 
 void ExplorerTree::keyPressEvent(QKeyEvent* event) {

@@ -22,7 +22,6 @@ class LayoutDocument;
 
 // What the explorer asks of its window.
 struct ExplorerHooks {
-    std::function<void()> redraw;  // FormPaint
     // In-place editing ended with this text for the entry's element.
     std::function<void(pugi::xml_node, const QString&)> rename;
 };

@@ -30,24 +30,14 @@ TMainForm::TMainForm(MainFormOptions options, QWidget* parent)
         m_ownDialogs = std::make_unique<QtDialogService>(this);
         m_dialogs = m_ownDialogs.get();
     }
-    m_boardImage = MakeRaster(kBoardImageWidth, kBoardImageHeight);
+    // The board follows the session's changes of the document and the selection.
+    m_scene = std::make_unique<BoardScene>(m_session);
     setWindowTitle(QStringLiteral("Stripwright"));
-    // The title names the session's file.
-    m_session.Observe([this](SessionChange change) {
-        if (change == SessionChange::FileName)
-            ShowFileNameInTitle();
-        // The board shows the selection too, once the event that changed it is handled.
-        else if (change == SessionChange::Selection && RepaintTimer)
-            RepaintTimer->start();
-    });
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    // A change of the selection repaints the board once the event that made it
-    // is handled; a repaint before then makes it unneeded.
-    RepaintTimer = new QTimer(this);
-    RepaintTimer->setSingleShot(true);
-    RepaintTimer->setInterval(0);
-    connect(RepaintTimer, &QTimer::timeout, this, &TMainForm::FormPaint);
     ComposeWindow();
+    // The title, the toolbox of the board type, the Undo and Redo items and the
+    // status bar follow the session.
+    m_session.Observe([this](SessionChange change) { SessionChanged(change); });
 
     StartTimer = new QTimer(this);
     StartTimer->setInterval(100);
@@ -83,9 +73,9 @@ void TMainForm::FormCreate(const QStringList& arguments) {
     // too big, damaged) is said so in the error box; the default layout follows.
     if (!arguments.isEmpty()) {
         const QString path = QFileInfo(arguments.first()).absoluteFilePath();
-        const LoadResult result = m_session.Document().LoadFile(path);
+        const LoadResult result = m_session.ReplaceDocument(
+            path, [&path](LayoutDocument& doc) { return doc.LoadFile(path); });
         if (result.ok) {
-            m_session.SetFileName(path);
             m_proposedFileName = path;
             opened = true;
         } else {
@@ -95,14 +85,14 @@ void TMainForm::FormCreate(const QStringList& arguments) {
         }
     }
     if (!opened) {
-        m_session.Document().SetDefault();
+        m_session.ReplaceDocument(QString(), [](LayoutDocument& doc) {
+            doc.SetDefault();
+            return LoadResult{true, {}};
+        });
         m_paintingEnabled = true;
+        m_scene->EnablePainting();
     }
-
-    ApplyBoardType();
-    List->Rebuild();
-    m_session.SetModified(false);
-    m_pick = std::make_unique<PickMap>(kBoardImageWidth, kBoardImageHeight);
+    // The explorer and the toolbox follow the new document.
     CentreView();
 }
 
@@ -114,6 +104,7 @@ void TMainForm::MaximiseAfterStart() {
         setGeometry(s->availableGeometry());
     showMaximized();
     m_paintingEnabled = true;
+    m_scene->EnablePainting();
     FormPaint();
 }
 
@@ -134,6 +125,7 @@ void TMainForm::FormClose() {
     StartTimer->stop();
     HintTimer->stop();
     m_closing = true;
+    m_scene->SetClosing();
     // The entries hold elements of the document that is about to go; an open
     // rename is dropped rather than written into it.
     List->DropRename();

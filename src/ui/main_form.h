@@ -3,8 +3,12 @@
 // The main window: the board image in the middle, Quick Tasks and Toolbox on the
 // left, the explorer on the right, the menu toolbar under the board, the banner
 // strip and the status bar. It owns the editor session (document, file name,
-// modified flag, selection, placement state, undo) and the pick map; the
-// explorer and the board are views of the session.
+// modified flag, selection, placement state, undo) and the board scene (board
+// image, pick map, zoom, reveal flag, the screen's render caches, overlays);
+// the explorer, the board and the status bar are views of the session. Its
+// controls are its own: the helpers that wire them (editing, clipboard, tool
+// windows) are parts of the window, and the tests reach them through their
+// adapter (tests/ui/main_form_probe.h).
 //
 // The window is split by concern: main_form.cpp (start-up and shutdown),
 // main_form_compose.cpp (the controls), main_form_menus.cpp (menus, Quick Tasks,
@@ -19,8 +23,8 @@
 #include "edit/dialog_service.h"
 #include "model/kinds.h"
 #include "model/layout_document.h"
+#include "edit/board_scene.h"
 #include "render/board_zoom.h"
-#include "render/drag_preview.h"
 #include "render/pick_map.h"
 #include "session/editor_session.h"
 
@@ -46,8 +50,12 @@ class BarGroup;
 class BoardView;
 class ExplorerTree;
 class GroupBar;
+class MainFormClipboard;
 class MainFormEditing;
 class ToolWindows;
+namespace test {
+class MainFormProbe;
+}
 
 // Every command of the menus and the Quick Tasks group.
 enum class Command {
@@ -87,23 +95,22 @@ public:
     void SetModified(bool modified) { m_session.SetModified(modified); }
     bool PaintingEnabled() const { return m_paintingEnabled; }
     bool Closing() const { return m_closing; }
-    bool Reveal() const { return m_reveal; }
+    bool Reveal() const { return m_scene->Reveal(); }
     void SetReveal(bool on);
-    PickMap& Pick() { return *m_pick; }
-    const QImage& BoardImage() const { return m_boardImage; }
-    // The visible board image, for marks that last until the next repaint.
-    QImage& MutableBoardImage() { return m_boardImage; }
+    // The board as the window shows it; the picture and the pick map are
+    // rendered anew when read after a change.
+    BoardScene& Scene() { return *m_scene; }
+    const PickMap& Pick() { return m_scene->Pick(); }
+    const QImage& BoardImage() { return m_scene->Image(); }
     // Placing, selecting and the editing commands.
     MainFormEditing& Editing() { return *m_editing; }
     DialogService& Dialogs() { return *m_dialogs; }
     // The calculator, update, tutorials, About and wait windows (main_form_tools.h).
     ToolWindows& Tools() { return *m_tools; }
-    ExplorerTree& Explorer() { return *List; }
     // The save dialog's proposed file name (the file last chosen in the open dialog).
     const QString& ProposedFileName() const { return m_proposedFileName; }
 
     // ---- undo history ----------------------------------------------------------
-    void TakeSnapshot() { m_session.TakeSnapshot(); }
     bool CanUndo() const { return m_session.CanUndo(); }
     bool CanRedo() const { return m_session.CanRedo(); }
 
@@ -124,6 +131,9 @@ public:
     void AdoptRecoveredLayout(const QString& fileName);
 
     // ---- the board view --------------------------------------------------------
+    // Renders the board now and shows it; every change of the session makes
+    // the board render itself once before it is next shown, so only the
+    // window's start and the tests call it.
     void FormPaint();
     void FormResize();
     void CentreView();
@@ -135,7 +145,7 @@ public:
     void ToggleExplorer();
     // The zoom of the board view (25 % ... 400 %); the board image itself is
     // always rendered at 20 pixels per hole pitch.
-    const BoardZoom& Zoom() const { return m_zoom; }
+    const BoardZoom& Zoom() const { return m_scene->Zoom(); }
     void ZoomIn();
     void ZoomOut();
     void ZoomToActualSize();
@@ -158,8 +168,22 @@ public:
     // The Project menu's "Export Gerber...", shown like the Render PnP task (PCB layouts).
     QAction* ExportGerberItem() const { return m_exportGerberItem; }
 
-    // ---- controls the tests and the window's helpers reach, named as the
-    // handlers know them; they show the session's state and hold none ---------
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The parts of the window that wire its controls, and the tests' adapter.
+    friend class MainFormClipboard;
+    friend class MainFormEditing;
+    friend class ToolWindows;
+    friend class test::MainFormProbe;
+
+    // ---- controls, named as the handlers know them; they show the session's
+    // state and hold none ------------------------------------------------------
     GroupBar* MainBar = nullptr;
     BarGroup* Toolbox = nullptr;
     GroupBar* ListBar = nullptr;
@@ -182,16 +206,6 @@ public:
     QLabel* PosPane = nullptr;
     QLabel* ZoomPane = nullptr;
     QTimer* HintTimer = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    // Controls only the window itself touches.
     BarGroup* Project = nullptr;  // "Quick Tasks"
     QWidget* LeftLine = nullptr;
     QWidget* RightLine = nullptr;
@@ -201,7 +215,6 @@ private:
     QToolButton* HelpButton = nullptr;
     QToolButton* DonateButton = nullptr;
     QTimer* StartTimer = nullptr;
-    QTimer* RepaintTimer = nullptr;  // the board follows the session's selection
 
     // main_form.cpp
     void FormCreate(const QStringList& arguments);
@@ -225,10 +238,12 @@ private:
     FileDialogRequest LayoutFileRequest(const QString& caption) const;
     void ShowFileNameInTitle();
     bool WriteLayout(const QString& path);
-    // After the document was replaced: explorer, board type, view.
-    void AdoptNewDocument();
-    // Undo or Redo: the session's step, then the explorer and the board.
+    // Undo or Redo: the session's step; the views follow.
     void StepHistory(bool redo);
+    // What the window shows of the session's changes beside the board and the explorer.
+    void SessionChanged(SessionChange change);
+    // The tooltips of the Undo and Redo items name their steps.
+    void ShowHistoryLabels();
     // main_form_view.cpp
     // Applies `change` to the zoom, keeping the board point under the viewport
     // position `anchor` where it is, and shows the new zoom.
@@ -240,14 +255,9 @@ private:
     DialogService* m_dialogs = nullptr;
     EditorSession m_session;
     QString m_proposedFileName;
-    QImage m_boardImage;
-    std::unique_ptr<PickMap> m_pick;
+    std::unique_ptr<BoardScene> m_scene;
     bool m_paintingEnabled = false;
     bool m_closing = false;
-    bool m_reveal = false;
-    BoardZoom m_zoom;
-    // While parts are dragged: the board without them, drawn once per drag.
-    DragPreview m_dragPreview;
     bool m_wingdingsWarned = false;
     int m_banner = 0;
     QMap<Command, QList<QAction*>> m_actions;

@@ -105,7 +105,7 @@ QWidget* TMainForm::ComposeCentre() {
     ScrollBox->setWidgetResizable(false);
     // A board zoomed smaller than the view sits in its middle.
     ScrollBox->setAlignment(Qt::AlignCenter);
-    Board = new BoardView(m_boardImage, m_zoom, ScrollBox);
+    Board = new BoardView(*m_scene, ScrollBox);
     ScrollBox->setWidget(Board);
     connect(Board, &BoardView::BoardZoomWheel, this, [this](int steps, QPointF position) {
         ZoomWheel(steps, Board->mapTo(ScrollBox->viewport(), position));
@@ -155,7 +155,6 @@ void TMainForm::ComposeExplorer() {
     layout->setSpacing(2);
 
     ExplorerHooks hooks;
-    hooks.redraw = [this] { FormPaint(); };
     hooks.rename = [this](pugi::xml_node element, const QString& typed) {
         if (m_editing)
             RenameComponent(*m_editing, element, typed);

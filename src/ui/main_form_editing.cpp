@@ -2,19 +2,18 @@
 #include "ui/main_form_editing.h"
 
 #include "ui/application_hints.h"
+#include "edit/board_scene.h"
 #include "edit/edit_commands.h"
-#include "edit/selection.h"
 #include "session/editor_session.h"
 #include "model/catalogue.h"
 #include "render/board_geometry.h"
-#include "render/canvas.h"
 #include "ui/board_view.h"
 #include "ui/explorer.h"
 #include "ui/kind_pictures.h"
 #include "ui/main_form.h"
 #include "ui/main_form_clipboard.h"
-#include "ui/main_form_drag.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -26,7 +25,6 @@
 namespace sw {
 namespace {
 
-constexpr int kMarkerWidth = 5;
 // How long a note stays in the status bar.
 constexpr int kNoteMilliseconds = 5000;
 
@@ -38,16 +36,37 @@ Qt::CursorShape CursorShapeOf(BoardCursor cursor) {
         return Qt::IBeamCursor;
     case BoardCursor::Cross:
         return Qt::CrossCursor;
+    case BoardCursor::ClosedHand:
+        return Qt::ClosedHandCursor;
     case BoardCursor::Arrow:
         break;
     }
     return Qt::ArrowCursor;
 }
 
+PointerButton ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return PointerButton::Left;
+    case Qt::MiddleButton:
+        return PointerButton::Middle;
+    case Qt::RightButton:
+        return PointerButton::Right;
+    default:
+        return PointerButton::None;
+    }
+}
+
 }  // namespace
 
 MainFormEditing::MainFormEditing(TMainForm& form)
-    : QObject(&form), EditorHost(form.Session(), form.Dialogs()), m_form(form), m_tool(*this) {
+    : QObject(&form),
+      EditorHost(form.Session(), form.Dialogs()),
+      m_form(form),
+      m_tool(*this),
+      m_selectionClick(*this),
+      m_drag(*this, m_tool),
+      m_tools({&m_drag, &m_selectionClick, &m_tool}) {
     // Tooltips are off in the editor.
     SetApplicationHints(false);
 
@@ -56,24 +75,19 @@ MainFormEditing::MainFormEditing(TMainForm& form)
     m_compIcon->setGeometry(3, 2, 16, 16);
     form.CompPane->setIndent(22);
 
-    // The handlers see board-image pixels whatever the zoom. Shift and the
-    // left button over a selected part drag the selection.
-    m_drag = new MainFormDrag(form, *this);
+    // The handlers see board-image pixels whatever the zoom.
     connect(form.Board, &BoardView::BoardMouseDown, this, [this](QMouseEvent* event) {
         const QPoint p = m_form.Board->BoardPoint(event->position());
-        if (m_drag->Press(event->button(), event->modifiers(), p))
-            return;
-        BoardMouseDown(event->button(), p.x(), p.y(), event->globalPosition().toPoint());
+        BoardMouseDown(event->button(), p.x(), p.y(), event->globalPosition().toPoint(), event->modifiers());
     });
     connect(form.Board, &BoardView::BoardMouseMove, this, [this](QMouseEvent* event) {
         const QPoint p = m_form.Board->BoardPoint(event->position());
-        if (m_drag->Move(p, event->buttons()))
-            return;
-        BoardMouseMove(p.x(), p.y());
-        m_drag->UpdateHint(p);
+        BoardMouseMove(p.x(), p.y(), event->buttons());
     });
-    connect(form.Board, &BoardView::BoardMouseUp, this,
-            [this](QMouseEvent* event) { m_drag->Release(event->button()); });
+    connect(form.Board, &BoardView::BoardMouseUp, this, [this](QMouseEvent* event) {
+        const QPoint p = m_form.Board->BoardPoint(event->position());
+        BoardMouseUp(event->button(), p.x(), p.y());
+    });
     connect(form.List, &ExplorerTree::ListKeyDown, this, [this](QKeyEvent* event) {
         if (ListKeyDown(event))
             event->accept();
@@ -116,38 +130,52 @@ void MainFormEditing::ConnectCommands() {
         action->setVisible(false);
 }
 
-void MainFormEditing::BoardMouseMove(int x, int y) {
-    const bool overComponent = m_form.Pick().KeyAt(x, y) != 0;
-    const PointerFeedback feedback = m_tool.PointerMove(x, y, overComponent);
-    m_form.Board->setCursor(CursorShapeOf(feedback.cursor));
-    if (feedback.position == PointerFeedback::Position::Show)
-        m_form.PosPane->setText(feedback.positionText);
-    else if (feedback.position == PointerFeedback::Position::Clear)
-        m_form.PosPane->clear();
+PointerEvent MainFormEditing::EventAt(int x, int y) const {
+    PointerEvent event;
+    event.pixel = QPoint(x, y);
+    event.key = m_form.Scene().Pick().KeyAt(x, y);
+    return event;
 }
 
-void MainFormEditing::BoardMouseDown(Qt::MouseButton button, int x, int y,
-                                     const QPoint& globalPosition) {
-    if (button == Qt::RightButton) {
-        switch (BoardRightClick(Session(), m_form.Pick(), x, y)) {
-        case BoardPick::Nothing:
-            break;
-        case BoardPick::Selected:
-            Repaint();
-            break;
-        case BoardPick::OpenMenu:
-            ListNodeContextMenu();
-            ShowComponentMenu(globalPosition);
-            break;
-        }
+void MainFormEditing::BoardMouseMove(int x, int y, Qt::MouseButtons buttons) {
+    PointerEvent event = EventAt(x, y);
+    event.leftHeld = buttons & Qt::LeftButton;
+    m_tools.Move(event);
+}
+
+void MainFormEditing::BoardMouseDown(Qt::MouseButton button, int x, int y, const QPoint& globalPosition,
+                                     Qt::KeyboardModifiers modifiers) {
+    PointerEvent event = EventAt(x, y);
+    event.button = ButtonOf(button);
+    event.shift = modifiers & Qt::ShiftModifier;
+    event.control = modifiers & Qt::ControlModifier;
+    event.globalPosition = globalPosition;
+    m_tools.Press(event);
+    WatchEscape();
+}
+
+void MainFormEditing::BoardMouseUp(Qt::MouseButton button, int x, int y) {
+    PointerEvent event = EventAt(x, y);
+    event.button = ButtonOf(button);
+    m_tools.Release(event);
+    WatchEscape();
+}
+
+void MainFormEditing::WatchEscape() {
+    // An application event filter rather than a keyboard grab, which would
+    // shut out a dialog that a shortcut opens during the drag.
+    const bool watch = m_drag.Pressed();
+    if (watch == m_watchingEscape)
         return;
-    }
-    // The press happens where the pointer last moved; keep the hole in step with it.
-    BoardMouseMove(x, y);
-    m_tool.LeftClick();
+    m_watchingEscape = watch;
+    if (watch)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
 }
 
-void MainFormEditing::ShowComponentMenu(const QPoint& globalPosition) {
+void MainFormEditing::OpenComponentMenu(QPoint globalPosition) {
+    ListNodeContextMenu();
     m_form.ComponentMenu->popup(globalPosition);
 }
 
@@ -170,7 +198,6 @@ void MainFormEditing::ListNodeContextMenu() {
 void MainFormEditing::SelectAllComponents() {
     if (ToggleSelectAll(Session()))
         m_form.List->setFocus();
-    Repaint();
 }
 
 bool MainFormEditing::ListKeyDown(QKeyEvent* event) {
@@ -186,25 +213,25 @@ bool MainFormEditing::ListKeyDown(QKeyEvent* event) {
     }
     if (key == Qt::Key_A && (event->modifiers() & Qt::ControlModifier)) {
         SelectEveryCategory(Session());
-        Repaint();
         return true;
     }
     if (key == Qt::Key_Escape) {
         // Esc during a drag puts the parts back and keeps the selection.
-        if (m_drag->Cancel())
+        if (m_tools.Cancel())
             return true;
         Session().ClearSelection();
-        // The board drops the highlight at once.
-        Repaint();
         return true;
     }
     return false;
 }
 
 bool MainFormEditing::eventFilter(QObject* watched, QEvent* event) {
+    if (m_watchingEscape && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && m_drag.Cancel())
+        return true;
     if (watched == m_form.Board && event->type() == QEvent::Leave)
-        m_drag->HideHint();
-    if (event->type() == QEvent::KeyPress) {
+        m_drag.PointerLeft();
+    if (event->type() == QEvent::KeyPress && (watched == m_form.Board || watched == m_form.ScrollBox)) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
                            key->key() == Qt::Key_Left || key->key() == Qt::Key_Right;
@@ -215,11 +242,17 @@ bool MainFormEditing::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void MainFormEditing::Repaint() { m_form.FormPaint(); }
 void MainFormEditing::HintsOff() { SetApplicationHints(false); }
 void MainFormEditing::ShowPrompt(const QString& text) { m_form.StatusPane->setText(text); }
 void MainFormEditing::ShowNote(const QString& text) {
     m_form.statusBar()->showMessage(text, kNoteMilliseconds);
+}
+
+void MainFormEditing::ShowHint(const QString& text) {
+    if (text.isEmpty())
+        m_form.statusBar()->clearMessage();
+    else
+        m_form.statusBar()->showMessage(text);
 }
 
 void MainFormEditing::ShowActiveKind(int kindIndex) {
@@ -231,16 +264,16 @@ void MainFormEditing::ShowActiveKind(int kindIndex) {
         m_compIcon->clear();
 }
 
-void MainFormEditing::DrawMarkers(const std::vector<HoleMarker>& markers) {
-    Canvas canvas(m_form.MutableBoardImage());
-    const int x0 = BoardOriginX(kBoardImageWidth, m_form.Document().BoardWidth());
-    for (const HoleMarker& marker : markers) {
-        const QPoint centre = HoleCentre(x0, marker.hole.x, marker.hole.y);
-        canvas.SetBrush(MakeRgb(marker.colour.red(), marker.colour.green(), marker.colour.blue()));
-        canvas.SetPen(MakeRgb(marker.colour.red(), marker.colour.green(), marker.colour.blue()));
-        canvas.Dot(centre.x(), centre.y(), kMarkerWidth);
-    }
-    m_form.Board->update();
+void MainFormEditing::ShowMarkers(const std::vector<HoleMarker>& markers) {
+    m_form.Scene().ShowMarkers(markers);
+}
+
+void MainFormEditing::ShowPointer(const PointerFeedback& feedback) {
+    m_form.Board->setCursor(CursorShapeOf(feedback.cursor));
+    if (feedback.position == PointerFeedback::Position::Show)
+        m_form.PosPane->setText(feedback.positionText);
+    else if (feedback.position == PointerFeedback::Position::Clear)
+        m_form.PosPane->clear();
 }
 
 }  // namespace sw

@@ -2,12 +2,17 @@
 #pragma once
 // Editing in the main window: connects the toolbox, the board's mouse events,
 // the explorer's keys and context menu, the status bar panes and the editing
-// commands to the placement tool and the commands, which work on holes and the
-// session's selection and know no widgets. The board handlers only translate
-// events into pixels of the board image and buttons.
+// commands to the pointer tools and the commands, which work on holes and the
+// session's selection and know no widgets. The board's mouse events become
+// pointer events in board-image pixels, handed to the tools in order: the drag
+// (Shift and the left button over a selected part), the selection click (the
+// right button) and the placement tool.
 
+#include "edit/drag_tool.h"
 #include "edit/editor_host.h"
 #include "edit/placement_tool.h"
+#include "edit/pointer_tool.h"
+#include "edit/selection.h"
 
 #include <QObject>
 #include <memory>
@@ -20,7 +25,6 @@ class QPoint;
 namespace sw {
 
 class MainFormClipboard;
-class MainFormDrag;
 class TMainForm;
 
 class MainFormEditing : public QObject, public EditorHost {
@@ -30,11 +34,14 @@ public:
     ~MainFormEditing() override;
 
     PlacementTool& Tool() { return m_tool; }
+    DragTool& Drag() { return m_drag; }
 
     // ---- the board's mouse handlers ---------------------------------------------
     // (x, y) in board-image pixels.
-    void BoardMouseDown(Qt::MouseButton button, int x, int y, const QPoint& globalPosition);
-    void BoardMouseMove(int x, int y);
+    void BoardMouseDown(Qt::MouseButton button, int x, int y, const QPoint& globalPosition,
+                        Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void BoardMouseMove(int x, int y, Qt::MouseButtons buttons = Qt::NoButton);
+    void BoardMouseUp(Qt::MouseButton button, int x, int y);
     // Keys of the explorer and the main window; true when the key was used.
     bool ListKeyDown(QKeyEvent* event);
     // Prepares `CompPopup` for the explorer's current node.
@@ -42,25 +49,32 @@ public:
     void SelectAllComponents();
 
     // ---- what EditorHost shows in the window ----------------------------------------
-    void Repaint() override;
     void HintsOff() override;
     void ShowPrompt(const QString& text) override;
     void ShowNote(const QString& text) override;
+    void ShowHint(const QString& text) override;
     void ShowActiveKind(int kindIndex) override;
-    void DrawMarkers(const std::vector<HoleMarker>& markers) override;
+    void ShowMarkers(const std::vector<HoleMarker>& markers) override;
+    void ShowPointer(const PointerFeedback& feedback) override;
+    void OpenComponentMenu(QPoint globalPosition) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ConnectCommands();
-    void ShowComponentMenu(const QPoint& globalPosition);
+    PointerEvent EventAt(int x, int y) const;
+    // Esc reaches a drag wherever the keyboard focus is while its button is held.
+    void WatchEscape();
 
     TMainForm& m_form;
     PlacementTool m_tool;
+    SelectionClick m_selectionClick;
+    DragTool m_drag;
+    PointerTools m_tools;
     MainFormClipboard* m_clipboard = nullptr;  // a child QObject of the window
-    MainFormDrag* m_drag = nullptr;            // a child QObject of the window
     QLabel* m_compIcon = nullptr;  // the kind's picture inside `CompPane`
+    bool m_watchingEscape = false;
 };
 
 }  // namespace sw

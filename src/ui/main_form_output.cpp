@@ -2,6 +2,7 @@
 #include "ui/main_form_output.h"
 
 #include "edit/bill_of_materials_export.h"
+#include "render/render_caches.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
 #include "ui/output_commands.h"
@@ -14,12 +15,12 @@ namespace sw {
 void ConnectOutputCommands(TMainForm& form) {
     // One wait window for the render commands, alive as long as their items.
     auto wait = std::make_shared<TWaitForm>(&form);
-    const auto context = [&form, wait] {
+    // The exported pictures keep their own bodies and bands, apart from the screen's.
+    auto caches = std::make_shared<RenderCaches>();
+    const auto context = [&form, wait, caches] {
         return OutputCommandContext{form.Document(), form.Dialogs(),
-                                    [&form] {
-                                        form.Session().ClearSelection();
-                                        form.FormPaint();
-                                    }, wait.get()};
+                                    [&form] { form.Session().ClearSelection(); }, wait.get(),
+                                    caches.get()};
     };
     // The pictures and the printed pages.
     form.ConnectCommand(Command::RenderImage, [context] { RenderImageCommand(context()); });

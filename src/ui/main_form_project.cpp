@@ -9,7 +9,9 @@
 #include "ui/explorer.h"
 #include "model/text_bounds.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QStatusBar>
 
 namespace sw {
 namespace {
@@ -17,6 +19,8 @@ namespace {
 const QString kDiscardQuestion =
     QStringLiteral("Current project is not saved. Continue without saving?");
 const QString kTitle = QStringLiteral("Stripwright");
+// How long the name of a step undone or redone stays in the status bar.
+constexpr int kHistoryNoteMilliseconds = 5000;
 
 LayoutProperties PropertiesOf(const LayoutDocument& doc) {
     LayoutProperties p;
@@ -51,15 +55,6 @@ bool TMainForm::AskDiscardChanges() {
     return m_dialogs->Confirm(kDiscardQuestion);
 }
 
-void TMainForm::AdoptNewDocument() {
-    m_session.ClearUndo();
-    ApplyBoardType();
-    List->Rebuild();
-    FormPaint();
-    m_session.SetModified(false);
-    CentreView();
-}
-
 void TMainForm::NewProject() {
     if (!AskDiscardChanges())
         return;
@@ -67,10 +62,13 @@ void TMainForm::NewProject() {
     const std::optional<LayoutProperties> chosen = m_dialogs->EditLayoutProperties(defaults);
     if (!chosen)
         return;
-    m_session.SetFileName(QString());
-    m_session.Document().SetNew(chosen->type, chosen->width, chosen->height, chosen->project, chosen->credits,
-                 chosen->hideList);
-    AdoptNewDocument();
+    // The explorer, the board and the toolbox follow the new document.
+    m_session.ReplaceDocument(QString(), [&](LayoutDocument& doc) {
+        doc.SetNew(chosen->type, chosen->width, chosen->height, chosen->project, chosen->credits,
+                   chosen->hideList);
+        return LoadResult{true, {}};
+    });
+    CentreView();
 }
 
 void TMainForm::OpenProject() {
@@ -83,14 +81,14 @@ void TMainForm::OpenProject() {
     // A file that cannot be read or is damaged leaves the shown layout, its file
     // name and the title as they were, so a later save cannot write this layout
     // over the file that failed.
-    const LoadResult result = m_session.Document().LoadFile(*path);
+    const LoadResult result =
+        m_session.ReplaceDocument(*path, [&path](LayoutDocument& doc) { return doc.LoadFile(*path); });
     if (!result.ok) {
         m_dialogs->ShowError(result.message);
         return;
     }
-    m_session.SetFileName(*path);
     m_proposedFileName = *path;
-    AdoptNewDocument();
+    CentreView();
 }
 
 bool TMainForm::WriteLayout(const QString& path) {
@@ -135,18 +133,21 @@ void TMainForm::EditBoardProperties() {
     pugi::xml_node root = m_session.Document().Root();
     if (!root)
         return;
-    // Changed properties count as an unsaved change, so closing asks before
-    // they are lost.
-    if (!(PropertiesOf(m_session.Document()) == *chosen))
-        m_session.SetModified(true);
-    SetAttr(root, "Type", chosen->type);
-    SetAttr(root, "Width", chosen->width);
-    SetAttr(root, "Height", chosen->height);
-    SetAttr(root, "Project", chosen->project);
-    SetAttr(root, "Credits", chosen->credits);
-    SetAttr(root, "HideList", chosen->hideList ? QStringLiteral("True") : QStringLiteral("False"));
-    FormPaint();
-    ApplyBoardType();
+    // The board and the toolbox follow the edit.
+    m_session.Edit(EditKind::BoardProperties, QStringLiteral("Board Properties"), [&] {
+        EditResult outcome;
+        // Changed properties count as an unsaved change, so closing asks before
+        // they are lost.
+        outcome.modified = !(PropertiesOf(m_session.Document()) == *chosen);
+        outcome.board = true;
+        SetAttr(root, "Type", chosen->type);
+        SetAttr(root, "Width", chosen->width);
+        SetAttr(root, "Height", chosen->height);
+        SetAttr(root, "Project", chosen->project);
+        SetAttr(root, "Credits", chosen->credits);
+        SetAttr(root, "HideList", chosen->hideList ? QStringLiteral("True") : QStringLiteral("False"));
+        return outcome;
+    });
 }
 
 void TMainForm::StepHistory(bool redo) {
@@ -154,14 +155,52 @@ void TMainForm::StepHistory(bool redo) {
         m_dialogs->ShowInformation(redo ? QStringLiteral("Can not redo!") : QStringLiteral("Can not undo!"));
         return;
     }
-    // The entries hold elements of the document being replaced.
-    List->clear();
+    // The explorer and the board follow the replaced document, the status bar
+    // names the step; the session says whether this is the saved state.
     const LoadResult result = redo ? m_session.Redo() : m_session.Undo();
     if (!result.ok)
         m_dialogs->ShowError(result.message);
-    // The session says whether this is the saved state.
-    List->Rebuild();
-    FormPaint();
+}
+
+void TMainForm::SessionChanged(SessionChange change) {
+    switch (change) {
+    case SessionChange::FileName:
+        ShowFileNameInTitle();
+        break;
+    case SessionChange::Board:
+        ApplyBoardType();
+        break;
+    case SessionChange::DocumentReplaced: {
+        // New and Open show the new board type's toolbox; Undo and Redo say
+        // what they stepped over and leave the toolbox as it is.
+        const EditorSession::HistoryStep& step = m_session.LastStep();
+        if (!step.stepped)
+            ApplyBoardType();
+        else if (!step.label.isEmpty())
+            statusBar()->showMessage((step.redo ? QStringLiteral("Redone: ") : QStringLiteral("Undone: ")) +
+                                         step.label,
+                                     kHistoryNoteMilliseconds);
+        break;
+    }
+    case SessionChange::History:
+        ShowHistoryLabels();
+        break;
+    case SessionChange::Modified:
+    case SessionChange::Selection:
+    case SessionChange::Components:
+    case SessionChange::DocumentChanged:
+        break;
+    }
+}
+
+void TMainForm::ShowHistoryLabels() {
+    // The menu texts stay; the tooltips name the step.
+    const QString undo = m_session.UndoLabel();
+    const QString redo = m_session.RedoLabel();
+    for (QAction* action : m_actions.value(Command::Undo))
+        action->setToolTip(undo.isEmpty() ? QStringLiteral("Undo") : QStringLiteral("Undo ") + undo);
+    for (QAction* action : m_actions.value(Command::Redo))
+        action->setToolTip(redo.isEmpty() ? QStringLiteral("Redo") : QStringLiteral("Redo ") + redo);
 }
 
 void TMainForm::UndoLastChange() { StepHistory(false); }

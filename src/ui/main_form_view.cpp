@@ -10,7 +10,6 @@
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 #include "render/fonts.h"
-#include "render/render_layout.h"
 #include "ui/board_view.h"
 #include "ui/explorer.h"
 #include "ui/group_bar.h"
@@ -116,29 +115,9 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 void TMainForm::FormPaint() {
-    RepaintTimer->stop();
-    if (!m_paintingEnabled || m_closing || !m_pick)
+    if (!m_paintingEnabled || m_closing)
         return;
-    Canvas canvas(m_boardImage);
-    RenderOptions options;
-    options.reveal = m_reveal;
-    options.closing = m_closing;
-    options.isSelected = [this](pugi::xml_node element) {
-        return m_session.Selection().Contains(element);
-    };
-    const LayoutDocument& doc = m_session.Document();
-    if (m_session.Dragging()) {
-        // Only the dragged parts are drawn anew on each step of a drag.
-        if (!m_dragPreview.Holds(m_session.DragNumber(), options.reveal))
-            m_dragPreview.Begin(
-                doc, kBoardImageWidth, kBoardImageHeight, options,
-                [this](pugi::xml_node element) { return m_session.DragMoves(element); },
-                m_session.DragNumber());
-        m_dragPreview.Render(doc, m_boardImage, *m_pick);
-    } else {
-        m_dragPreview.End();
-        RenderLayout(doc, canvas, *m_pick, kBoardImageWidth, kBoardImageHeight, options);
-    }
+    m_scene->Render();
     Board->update();
 }
 
@@ -148,9 +127,9 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 }
 
 void TMainForm::FormResize() {
-    // The explorer group fills the height of its panel through the layout.
+    // The explorer group fills the height of its panel through the layout; the
+    // board image keeps its size, so nothing is rendered.
     CentreView();
-    FormPaint();
 }
 
 void TMainForm::CentreView() {
@@ -163,7 +142,7 @@ void TMainForm::CentreView() {
     if (!ListBar->isHidden())
         visible -= ListBar->width() + RightLine->width();
     // At any zoom the middle of the scaled picture is centred.
-    const int shown = m_zoom.ViewSize(QSize(kBoardImageWidth, kBoardImageHeight)).width();
+    const int shown = Zoom().ViewSize(QSize(kBoardImageWidth, kBoardImageHeight)).width();
     ScrollBox->horizontalScrollBar()->setRange(0, std::max(0, shown - visible));
     ScrollBox->horizontalScrollBar()->setValue(shown / 2 - visible / 2);
     ScrollBox->verticalScrollBar()->setValue(0);
@@ -177,22 +156,23 @@ QPointF TMainForm::ViewportCentre() const {
 void TMainForm::ChangeZoom(const std::function<bool(BoardZoom&)>& change, QPointF anchor) {
     // The board point under the anchor, in board-image pixels, before the change.
     const QPointF view = Board->mapFrom(ScrollBox->viewport(), anchor);
-    const QPointF board = view / m_zoom.Factor();
-    if (!change(m_zoom))
+    BoardZoom& zoom = m_scene->Zoom();
+    const QPointF board = view / zoom.Factor();
+    if (!change(zoom))
         return;
     Board->ZoomChanged();
     // The scroll box may learn the new size only at its next layout; the ranges
     // are set here so that the position below is not clamped to the old ones.
-    const QSize shown = m_zoom.ViewSize(m_boardImage.size());
+    const QSize shown = zoom.ViewSize(QSize(kBoardImageWidth, kBoardImageHeight));
     const QSize viewport = ScrollBox->viewport()->size();
     QScrollBar* horizontal = ScrollBox->horizontalScrollBar();
     QScrollBar* vertical = ScrollBox->verticalScrollBar();
     horizontal->setRange(0, std::max(0, shown.width() - viewport.width()));
     vertical->setRange(0, std::max(0, shown.height() - viewport.height()));
-    const QPoint scroll = m_zoom.ScrollKeeping(board, anchor);
+    const QPoint scroll = zoom.ScrollKeeping(board, anchor);
     horizontal->setValue(scroll.x());
     vertical->setValue(scroll.y());
-    ZoomPane->setText(QString::number(m_zoom.Percent()) + QLatin1Char('%'));
+    ZoomPane->setText(QString::number(zoom.Percent()) + QLatin1Char('%'));
 }
 
 void TMainForm::ZoomIn() {
@@ -225,7 +205,7 @@ void TMainForm::FitBoard() {
                ViewportCentre());
     if (area.isEmpty())
         return;
-    const QPoint scroll = m_zoom.ScrollCentring(area, viewport);
+    const QPoint scroll = Zoom().ScrollCentring(area, viewport);
     ScrollBox->horizontalScrollBar()->setValue(scroll.x());
     ScrollBox->verticalScrollBar()->setValue(scroll.y());
 }
@@ -242,9 +222,8 @@ void TMainForm::ApplyBoardType() {
 }
 
 void TMainForm::SetReveal(bool on) {
-    m_reveal = on;
     RevealPane->setText(on ? QStringLiteral("Reveal: ON") : QStringLiteral("Reveal: OFF"));
-    FormPaint();
+    m_scene->SetReveal(on);
 }
 
 void TMainForm::ToggleToolbox() {
@@ -275,7 +254,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (watched == RevealPane) {
-            SetReveal(!m_reveal);
+            SetReveal(!Reveal());
             return true;
         }
     }

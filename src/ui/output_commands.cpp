@@ -84,7 +84,7 @@ void RenderImageCommand(const OutputCommandContext& ctx) {
         return;
     const bool written = WriteReporting(ctx, ctx.waitForm, [&] {
         ClearSelection(ctx);
-        return WriteRenderedImage(ctx.doc, *path, ImageFormatForFileName(*path));
+        return WriteRenderedImage(ctx.doc, *path, ImageFormatForFileName(*path), ctx.caches);
     });
     if (written)
         OfferToOpen(ctx, *path);
@@ -93,7 +93,7 @@ void RenderImageCommand(const OutputCommandContext& ctx) {
 void PrintCommand(const OutputCommandContext& ctx) {
     PrintWith(ctx, [&](QPrinter& printer) {
         ClearSelection(ctx);
-        return PrintRenderedImage(ctx.doc, printer);
+        return PrintRenderedImage(ctx.doc, printer, ctx.caches);
     });
 }
 

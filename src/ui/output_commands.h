@@ -12,6 +12,7 @@ namespace sw {
 
 class DialogService;
 class LayoutDocument;
+struct RenderCaches;
 class TWaitForm;
 
 struct OutputCommandContext {
@@ -21,6 +22,8 @@ struct OutputCommandContext {
     std::function<void()> clearSelection;
     // Shown while the picture is rendered and written; may be null.
     TWaitForm* waitForm = nullptr;
+    // What the rendered pictures keep from one to the next; null: nothing.
+    RenderCaches* caches = nullptr;
 };
 
 // The program's own texts.

@@ -34,10 +34,12 @@ TEST(ClipboardCommands, CutCopiesThenDeletesWithThePadsAsOneUndoStep) {
     host.Undo();
     EXPECT_EQ(host.Count(kind::Resistor) + host.Count(kind::SolderPad), 2);
 
-    // Pasted back: fresh names, one hole right and down, repainted.
-    const int repaints = host.repaints;
+    // Pasted back: fresh names, one hole right and down, one change the views
+    // are told of, one step named after the fresh name (its pad goes with it).
+    const int changes = host.documentChanges;
     EXPECT_TRUE(PasteText(host, copied));
-    EXPECT_EQ(host.repaints, repaints + 1);
+    EXPECT_EQ(host.documentChanges, changes + 1);
+    EXPECT_EQ(host.session.UndoLabel(), "Paste R2");
     EXPECT_EQ(IntAttr(host.Named("R2"), "X1"), 3);
     EXPECT_STREQ(host.Named("P2").attribute("Parent").value(), "R2");
     EXPECT_TRUE(host.dialogs.Calls().empty());

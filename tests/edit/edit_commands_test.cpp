@@ -70,8 +70,9 @@ TEST_F(Commands, DeleteTakesOwnedPadsAndTheirOwnPadsAlong) {
     EXPECT_EQ(host.Count(kind::Resistor), 0);
     EXPECT_EQ(host.Count(kind::SolderPad), 2);
     EXPECT_TRUE(host.session.Modified());
-    EXPECT_EQ(host.repaints, 1);
+    EXPECT_EQ(host.session.UndoLabel(), "Delete R1");
     // The views are told once; nothing is left selected.
+    EXPECT_EQ(host.documentChanges, 1);
     EXPECT_EQ(host.componentChanges, 1);
     EXPECT_TRUE(host.session.Selection().Empty());
     host.Undo();
@@ -224,7 +225,8 @@ TEST_F(Commands, ChangeValueCancelledLeavesValueAndUndoHistoryAsTheyWere) {
     host.dialogs.AnswerInput(std::nullopt);
     ChangeValue(host, tool);
     EXPECT_STREQ(host.Named("R1").attribute("Value").value(), "10K");
-    EXPECT_EQ(host.repaints, 2);
+    EXPECT_EQ(host.documentChanges, 1);  // the move's alone
+    EXPECT_EQ(host.session.UndoLabel(), "Move R1");
     // Undo still takes back the Move.
     host.Undo();
     EXPECT_EQ(Holes("R1"), "2,3-6,3");

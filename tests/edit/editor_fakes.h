@@ -2,7 +2,8 @@
 #pragma once
 // The editor without a window for the editing tests: a session, scripted
 // dialogs, and a record of what a window would show (status texts, markers,
-// repaints) and of the session's changes the views would be told about.
+// the pointer) and of the session's changes the views would be told about
+// (the board repaints on DocumentChanged, DocumentReplaced and Selection).
 
 #include "edit/editor_host.h"
 #include "edit/selection.h"
@@ -26,6 +27,7 @@ public:
         session.Observe([this](SessionChange change) {
             componentChanges += change == SessionChange::Components;
             selectionChanges += change == SessionChange::Selection;
+            documentChanges += change == SessionChange::DocumentChanged;
         });
     }
 
@@ -63,21 +65,26 @@ public:
         ASSERT_TRUE(session.Undo().ok);
     }
 
-    int repaints = 0;
+    int documentChanges = 0;
     int hintsOff = 0;
     int componentChanges = 0;
     int selectionChanges = 0;
     QString prompt;
     QString note;
     int activeKind = -2;
-    std::vector<std::vector<HoleMarker>> markers;
+    std::vector<std::vector<HoleMarker>> markers;  // each list shown, in turn
+    QString hint;
+    PointerFeedback pointer;
+    int menusOpened = 0;
 
-    void Repaint() override { ++repaints; }
     void HintsOff() override { ++hintsOff; }
     void ShowPrompt(const QString& text) override { prompt = text; }
     void ShowNote(const QString& text) override { note = text; }
     void ShowActiveKind(int kindIndex) override { activeKind = kindIndex; }
-    void DrawMarkers(const std::vector<HoleMarker>& m) override { markers.push_back(m); }
+    void ShowMarkers(const std::vector<HoleMarker>& m) override { markers.push_back(m); }
+    void ShowHint(const QString& text) override { hint = text; }
+    void ShowPointer(const PointerFeedback& feedback) override { pointer = feedback; }
+    void OpenComponentMenu(QPoint) override { ++menusOpened; }
 };
 
 // Value editor answers.

@@ -174,7 +174,9 @@ TEST_F(PlacementTool_, RefusedPlacementShowsTheErrorAndKeepsTheKind) {
     EXPECT_EQ(messages[0].text, "Source and destination hole must be in different rows/columns!");
     EXPECT_EQ(host.doc.ToText(), before);
     EXPECT_FALSE(host.session.CanUndo());
-    EXPECT_EQ(host.repaints, 1);  // the markers go
+    EXPECT_EQ(host.documentChanges, 0);
+    ASSERT_EQ(host.markers.size(), 2u);
+    EXPECT_TRUE(host.markers.back().empty());  // the markers go
     EXPECT_EQ(tool.ActiveKind(), kind::Relay);
     EXPECT_TRUE(tool.AwaitingFirst());
 }
@@ -215,8 +217,11 @@ TEST_F(PlacementTool_, NonStandardIcQuestionsContinueOnYesAndRestartOnNo) {
             }
             const bool placed = !c.asks || yes;
             EXPECT_EQ(bool(h.Named("IC1")), placed);
-            // No on the question: no repaint, the markers stay.
-            EXPECT_EQ(h.repaints, placed ? 1 : 0);
+            // No on the question: nothing changed, the markers stay.
+            EXPECT_EQ(h.documentChanges, placed ? 1 : 0);
+            ASSERT_FALSE(h.markers.empty());
+            EXPECT_EQ(h.markers.back().empty(), placed);
+            EXPECT_EQ(h.session.UndoLabel(), placed ? "Place IC1" : "");
             EXPECT_TRUE(t.AwaitingFirst());
             EXPECT_TRUE(h.dialogs.ScriptUsedUp());
         }

@@ -9,6 +9,7 @@
 #include "test_support.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
+#include "ui/main_form_probe.h"
 #include "ui/test_main_form.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ using test::ScriptedDialogs;
 int ExplorerEntries(TMainForm& form) {
     int entries = 0;
     for (int kind = 0; kind < kKindCount; ++kind)
-        if (QTreeWidgetItem* category = form.Explorer().CategoryItem(kind))
+        if (QTreeWidgetItem* category = (*test::Controls(form).List).CategoryItem(kind))
             entries += category->childCount();
     return entries;
 }
@@ -63,12 +64,12 @@ protected:
         expected.ForEachComponent([&](pugi::xml_node, unsigned) { ++components; });
         EXPECT_EQ(ExplorerEntries(*form), components);
         form->FormPaint();
-        form->Explorer().selectAll();
+        (*test::Controls(*form).List).selectAll();
         form->FormPaint();
         form->SetReveal(true);
         form->FormPaint();
         form->SetReveal(false);
-        form->Explorer().clearSelection();
+        (*test::Controls(*form).List).clearSelection();
         EXPECT_EQ(form->BoardImage().size(), QSize(2000, 1200));
     }
 
@@ -108,7 +109,11 @@ TEST_F(HostileWindow, ADeepFileIsSnapshotAndSavedInProportion) {
     file.write(bytes);
     file.close();
     OpenAndCheck(path);
-    form->TakeSnapshot();
+    form->Session().Edit(EditKind::Move, QStringLiteral("Move"), [] {
+        EditResult unchanged;
+        unchanged.modified = false;
+        return unchanged;
+    });
     EXPECT_TRUE(form->CanUndo());
     form->SaveProject();
     EXPECT_LT(QFileInfo(path).size(), bytes.size() * 2);

@@ -22,6 +22,7 @@ struct Scene {
     QImage image = MakeRaster(2000, 1200);
     PickMap pick{2000, 1200};
     RenderOptions options;
+    RenderCaches caches;
 
     explicit Scene(const std::string& children, const char* type = "Stripboard") {
         const LoadResult loaded = doc.LoadText(std::string("<Layout Type=\"") + type +
@@ -30,8 +31,8 @@ struct Scene {
         EXPECT_TRUE(loaded.ok) << loaded.message.toStdString();
     }
     RenderContext Context(Canvas& canvas) {
-        return RenderContext{doc,     canvas, pick, 2000, 1200, options, 800, doc.BoardType(),
-                             20,      10};
+        return RenderContext{doc, canvas, pick, 2000, 1200, options, 800, doc.BoardType(),
+                             20,  10,     caches};
     }
     void Draw() {
         image = MakeRaster(2000, 1200);

@@ -3,9 +3,9 @@
 
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
-#include "render/body_image_cache.h"
 #include "render/canvas.h"
 #include "render/pick_map.h"
+#include "render/render_caches.h"
 #include "render/render_layout.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +49,8 @@ struct Step {
     std::function<void(LayoutDocument&, RenderOptions&)> change;
 };
 
-Frame Paint(const LayoutDocument& doc, const RenderOptions& options) {
+Frame Paint(const LayoutDocument& doc, RenderOptions options, RenderCaches* caches) {
+    options.caches = caches;
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
     {
@@ -114,23 +115,21 @@ TEST(CompositeMemo, EveryRepaintEqualsOneWithNothingKept) {
         RenderOptions options;
         for (const Step& step : steps) {
             step.change(doc, options);
-            ClearCompositeMemos();
-            expected.push_back(Paint(doc, options));
+            expected.push_back(Paint(doc, options, nullptr));
         }
     }
 
-    ClearCompositeMemos();
+    RenderCaches caches;
     LayoutDocument doc;
     ASSERT_TRUE(doc.LoadText(CrowdedLayout()).ok);
     RenderOptions options;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         SCOPED_TRACE(steps[i].what);
         steps[i].change(doc, options);
-        const Frame frame = Paint(doc, options);
+        const Frame frame = Paint(doc, options, &caches);
         EXPECT_TRUE(frame.picture == expected[i].picture);
         EXPECT_TRUE(frame.keys == expected[i].keys);
     }
-    ClearCompositeMemos();
 }
 
 // A body image released from the body image cache while the memo lists it must
@@ -139,17 +138,15 @@ TEST(CompositeMemo, EveryRepaintEqualsOneWithNothingKept) {
 TEST(CompositeMemo, KeepsTheImagesItListsAlive) {
     LayoutDocument doc;
     ASSERT_TRUE(doc.LoadText(CrowdedLayout()).ok);
-    ClearCompositeMemos();
-    Paint(doc, {});
-    Paint(doc, {});
-    ClearBodyImageCache();
+    RenderCaches caches;
+    Paint(doc, {}, &caches);
+    Paint(doc, {}, &caches);
+    caches.bodies.Clear();
     Named(doc, "R1").attribute("Name").set_value("R1000");
-    const Frame kept = Paint(doc, {});
-    ClearCompositeMemos();
-    const Frame fresh = Paint(doc, {});
+    const Frame kept = Paint(doc, {}, &caches);
+    const Frame fresh = Paint(doc, {}, nullptr);
     EXPECT_TRUE(kept.picture == fresh.picture);
     EXPECT_TRUE(kept.keys == fresh.keys);
-    ClearCompositeMemos();
 }
 
 }  // namespace

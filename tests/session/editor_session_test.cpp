@@ -45,11 +45,12 @@ TEST(EditorSession, SavingMakesTheFileTheLayoutsOnlyWhenItIsWritten) {
     EXPECT_FALSE(session.Modified());
 }
 
-// An edit as the editing commands make it: the snapshot, the change, the flag.
+// An edit as the editing commands make it: one step, the change, the flag.
 void Edit(EditorSession& session) {
-    session.TakeSnapshot();
-    test::AddResistor(session.Document());
-    session.SetModified(true);
+    session.Edit(EditKind::Place, QStringLiteral("Place R1"), [&] {
+        test::AddResistor(session.Document());
+        return EditResult{};
+    });
 }
 
 int Parts(const EditorSession& session) {
@@ -91,8 +92,10 @@ TEST(EditorSession, ModifiedAfterUndoAndRedoMeansDifferentFromTheSavedFile) {
             case 'U': session.Undo(); break;
             case 'R': session.Redo(); break;
             case 'C':
-                SetAttr(session.Document().Root(), "Credits", QStringLiteral("changed"));
-                session.SetModified(true);
+                session.Edit(EditKind::BoardProperties, QStringLiteral("Board Properties"), [&] {
+                    SetAttr(session.Document().Root(), "Credits", QStringLiteral("changed"));
+                    return EditResult{};
+                });
                 break;
             }
         }

@@ -100,9 +100,13 @@ TEST_F(Drag, AnotherChangeDuringTheDragCancelsItFirst) {
     Select({"R1"});
     ASSERT_TRUE(session.BeginDrag({2, 3}));
     ASSERT_TRUE(session.DragTo({5, 3}));
-    // A command takes its undo step before it changes anything: the parts are
-    // back, so the step and the command see the layout as the user left it.
-    session.TakeSnapshot();
+    // An edit ends the drag before its undo step: the parts are back, so the
+    // step and the command see the layout as the user left it.
+    session.Edit(EditKind::Rotate, QStringLiteral("Rotate"), [&] {
+        EXPECT_FALSE(session.Dragging());
+        EXPECT_EQ(Holes(), "2,3 6,3 2,3-6,3 01,1-5,5 ");
+        return EditResult{};
+    });
     EXPECT_FALSE(session.Dragging());
     EXPECT_EQ(Holes(), "2,3 6,3 2,3-6,3 01,1-5,5 ");
     EXPECT_FALSE(session.DragTo({7, 3}));

@@ -92,7 +92,7 @@ TEST_F(SessionSelection, RemovedComponentsLeaveTheSelectionBeforeTheyGo) {
 // Undo, Open and New make new elements; a selection of the old ones would
 // name freed nodes, so it is empty under the new document.
 TEST_F(SessionSelection, IsEmptyOnceTheDocumentIsReplaced) {
-    session.TakeSnapshot();
+    session.Edit(EditKind::Move, QStringLiteral("Move"), [] { return EditResult{}; });
     SelectionState selection;
     selection.Add(Named("R1"));
     selection.AddCategory(kind::Wire);

@@ -10,9 +10,11 @@
 #include "session/layout_fragment.h"
 #include "ui/board_view.h"
 #include "ui/main_form.h"
-#include "ui/main_form_drag.h"
+#include "ui/main_form_probe.h"
+#include "edit/drag_tool.h"
 #include "ui/test_main_form.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -55,8 +57,8 @@ protected:
     }
     void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
                Qt::KeyboardModifiers modifiers = Qt::ShiftModifier) {
-        QMouseEvent event(type, at, form->Board->mapToGlobal(at), button, held, modifiers);
-        QApplication::sendEvent(form->Board, &event);
+        QMouseEvent event(type, at, test::Controls(*form).Board->mapToGlobal(at), button, held, modifiers);
+        QApplication::sendEvent(test::Controls(*form).Board, &event);
     }
     // Shift and the left button from one hole through others.
     void ShiftDrag(std::initializer_list<QPoint> path, bool release = true) {
@@ -114,15 +116,27 @@ TEST_F(ClipboardDragWindow, CopyPasteDragCutUndoThreeRedoTwoThenSave) {
     Trigger(Command::Cut);
     EXPECT_EQ(Holes("R2"), "none");
     EXPECT_EQ(Holes("P4"), "none");
+    // The steps carry their names: the items' tooltips, the status bar after
+    // Undo and Redo; the menu texts stay.
+    const auto tip = [&](Command command) { return form->ActionsOf(command).first()->toolTip(); };
+    EXPECT_EQ(tip(Command::Undo), "Undo Cut R2");
+    EXPECT_EQ(tip(Command::Redo), "Redo");
 
     for (int i = 0; i < 3; ++i)
         Trigger(Command::Undo);
     EXPECT_EQ(form->Document().ToText(), opened);
     EXPECT_FALSE(form->Modified());
+    EXPECT_EQ(form->statusBar()->currentMessage(), "Undone: Paste R2");
+    EXPECT_EQ(tip(Command::Undo), "Undo");
+    EXPECT_EQ(tip(Command::Redo), "Redo Paste R2");
+    EXPECT_EQ(form->ActionsOf(Command::Undo).first()->text(), "&Undo");
     Trigger(Command::Redo);
     Trigger(Command::Redo);
     EXPECT_EQ(Holes("R2"), "6,6-10,6");
     EXPECT_TRUE(form->Modified());
+    EXPECT_EQ(form->statusBar()->currentMessage(), "Redone: Move R2");
+    EXPECT_EQ(tip(Command::Undo), "Undo Move R2");
+    EXPECT_EQ(tip(Command::Redo), "Redo Cut R2");
 
     Trigger(Command::SaveProject);
     EXPECT_FALSE(form->Modified());
@@ -153,7 +167,7 @@ TEST_F(ClipboardDragWindow, HintOverSelectedPartsEscPutsBackAShiftClickStaysTheT
     EXPECT_EQ(Holes("P2"), "8,5");
     // Wherever the keyboard focus is: here a pane of the status bar.
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(form->StatusPane, &escape);
+    QApplication::sendEvent(test::Controls(*form).StatusPane, &escape);
     EXPECT_EQ(Holes("R1"), "2,3-6,3");
     EXPECT_EQ(Holes("P2"), "6,3");
     Mouse(QEvent::MouseMove, Hole(9, 7), Qt::NoButton, Qt::LeftButton);

@@ -14,6 +14,7 @@
 #include "ui/board_view.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
+#include "ui/main_form_probe.h"
 #include "ui/test_main_form.h"
 
 #include <QAction>
@@ -52,14 +53,15 @@ protected:
         editing().ListKeyDown(&event);
     }
     QAction* Action(Command command) const { return form->ActionsOf(command).value(0); }
-    QRgb BoardPixel(QPoint p) const { return form->BoardImage().pixel(p) & 0xFFFFFF; }
+    // What the board view shows, the overlays included.
+    QRgb BoardPixel(QPoint p) const { return form->Scene().Shown().pixel(p) & 0xFFFFFF; }
     pugi::xml_node Named(const char* name) const {
         return form->Document().Root().find_child_by_attribute("Name", name);
     }
     // Whether the element is selected, as the session keeps it; the explorer
     // must show the same.
     bool ShownSelected(pugi::xml_node element) const {
-        const QTreeWidgetItem* entry = form->List->EntryOf(element);
+        const QTreeWidgetItem* entry = test::Controls(*form).List->EntryOf(element);
         const bool selected = form->Session().Selection().Contains(element);
         EXPECT_EQ(entry && entry->isSelected(), selected) << element.attribute("Name").value();
         return selected;
@@ -80,36 +82,38 @@ TEST_F(MainFormEditingTest, ToolboxItemStartsPlacingWithPromptsAndMarkers) {
     QAction* item = form->ToolboxItem(kind::Transistor);
     ASSERT_TRUE(item->isEnabled());
     item->trigger();
-    EXPECT_EQ(form->CompPane->text(), "Active: Transistor");
-    EXPECT_EQ(form->StatusPane->text(), "Click on source hole...");
+    EXPECT_EQ(test::Controls(*form).CompPane->text(), "Active: Transistor");
+    EXPECT_EQ(test::Controls(*form).StatusPane->text(), "Click on source hole...");
     Click(Hole(5, 5));
-    EXPECT_EQ(form->StatusPane->text(), "Click on destination hole marked green...");
+    EXPECT_EQ(test::Controls(*form).StatusPane->text(), "Click on destination hole marked green...");
     EXPECT_EQ(BoardPixel(Hole(5, 5)), 0x800080u);
     EXPECT_EQ(BoardPixel(Hole(7, 5)), 0x00FF00u);
     EXPECT_EQ(BoardPixel(Hole(5, 3)), 0x00FF00u);
+    // The markers lie over the board, not in its picture.
+    EXPECT_NE(form->BoardImage().pixel(Hole(5, 5)) & 0xFFFFFF, 0x800080u);
     // A refused pair: the error, and a repaint that takes the markers away.
     dialogs.AnswerMessage(MessageAnswer::Ok);
     Click(Hole(8, 5));
     EXPECT_EQ(dialogs.CallsOf(Type::Message).at(0).text,
               "Source and destination holes must separated with one hole!");
     EXPECT_NE(BoardPixel(Hole(7, 5)), 0x00FF00u);
-    EXPECT_EQ(form->StatusPane->text(), "Click on source hole...");
+    EXPECT_EQ(test::Controls(*form).StatusPane->text(), "Click on source hole...");
 }
 
 TEST_F(MainFormEditingTest, PointerFeedbackShowsTheHoleAndCursorWithoutRepainting) {
     form->ToolboxItem(kind::Resistor)->trigger();
     Move(Hole(5, 3));
-    EXPECT_EQ(form->PosPane->text(), "X: 5 Y: 3");
-    EXPECT_EQ(form->Board->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(test::Controls(*form).PosPane->text(), "X: 5 Y: 3");
+    EXPECT_EQ(test::Controls(*form).Board->cursor().shape(), Qt::PointingHandCursor);
     // Between holes: the arrow, an empty pane; the board is not rendered again.
-    form->MutableBoardImage().setPixel(3, 3, qRgb(1, 2, 3));
+    const unsigned renders = form->Scene().Renders();
     Move(Hole(5, 3) + QPoint(10, 0));
-    EXPECT_EQ(form->PosPane->text(), "");
-    EXPECT_EQ(form->Board->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(form->BoardImage().pixel(3, 3) & 0xFFFFFF, 0x010203u);
+    EXPECT_EQ(test::Controls(*form).PosPane->text(), "");
+    EXPECT_EQ(test::Controls(*form).Board->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(form->Scene().Renders(), renders);
     form->ToolboxItem(kind::Text)->trigger();
     Move(Hole(5, 3) + QPoint(10, 0));
-    EXPECT_EQ(form->Board->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(test::Controls(*form).Board->cursor().shape(), Qt::IBeamCursor);
 }
 
 TEST_F(MainFormEditingTest, PlacingSelectsTheNewPartAndRightClicksOpenTheMenu) {
@@ -129,9 +133,9 @@ TEST_F(MainFormEditingTest, PlacingSelectsTheNewPartAndRightClicksOpenTheMenu) {
     EXPECT_TRUE(Action(Command::ChangeValue)->isEnabled());
     EXPECT_FALSE(Action(Command::ChangeShape)->isVisible());
     EXPECT_TRUE(Action(Command::Rename)->isEnabled());
-    form->ComponentMenu->hide();
+    test::Controls(*form).ComponentMenu->hide();
     // Both selected: only Delete.
-    form->List->EntryOf(Named("R2"))->setSelected(true);
+    test::Controls(*form).List->EntryOf(Named("R2"))->setSelected(true);
     editing().ListNodeContextMenu();
     EXPECT_FALSE(Action(Command::Replace)->isEnabled());
     EXPECT_FALSE(Action(Command::Rename)->isEnabled());
@@ -156,13 +160,13 @@ TEST_F(MainFormEditingTest, TheBoardShowsTheSelectionARightClickInTheExplorerMak
     PlaceResistor(Hole(2, 3), Hole(6, 3), "R1");
     PlaceResistor(Hole(2, 6), Hole(6, 6), "R2");
     form->show();
-    QTreeWidgetItem* r1 = form->List->EntryOf(Named("R1"));
+    QTreeWidgetItem* r1 = test::Controls(*form).List->EntryOf(Named("R1"));
     ASSERT_TRUE(ShownSelected(Named("R2")));
-    const QPoint at = form->List->visualItemRect(r1).center();
-    QTest::mousePress(form->List->viewport(), Qt::RightButton, {}, at);
-    QTest::mouseRelease(form->List->viewport(), Qt::RightButton, {}, at);
+    const QPoint at = test::Controls(*form).List->visualItemRect(r1).center();
+    QTest::mousePress(test::Controls(*form).List->viewport(), Qt::RightButton, {}, at);
+    QTest::mouseRelease(test::Controls(*form).List->viewport(), Qt::RightButton, {}, at);
     QApplication::processEvents();
-    form->ComponentMenu->hide();
+    test::Controls(*form).ComponentMenu->hide();
     ASSERT_TRUE(ShownSelected(Named("R1")));
     ASSERT_FALSE(ShownSelected(Named("R2")));
     EXPECT_TRUE(form->BoardImage() == BoardWith(form->Document(), Named("R1")));
@@ -176,24 +180,24 @@ TEST_F(MainFormEditingTest, KeysDeleteSelectAllEscapeAndReveal) {
     PlaceResistor(Hole(2, 3), Hole(6, 3), "R1");
     Key(Qt::Key_Space);
     EXPECT_TRUE(form->Reveal());
-    EXPECT_EQ(form->RevealPane->text(), "Reveal: ON");
+    EXPECT_EQ(test::Controls(*form).RevealPane->text(), "Reveal: ON");
     Key(Qt::Key_Space);
-    EXPECT_EQ(form->RevealPane->text(), "Reveal: OFF");
+    EXPECT_EQ(test::Controls(*form).RevealPane->text(), "Reveal: OFF");
     Key(Qt::Key_Escape);
-    EXPECT_TRUE(form->List->selectedItems().isEmpty());
+    EXPECT_TRUE(test::Controls(*form).List->selectedItems().isEmpty());
     EXPECT_TRUE(form->Session().Selection().Empty());
     Key(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(form->List->selectedItems().size(), 21);
+    EXPECT_EQ(test::Controls(*form).List->selectedItems().size(), 21);
     EXPECT_EQ(form->Session().Selection().Count(), 21);
     // Select All toggles between everything and nothing.
     Action(Command::SelectAll)->trigger();
-    EXPECT_TRUE(form->List->selectedItems().isEmpty());
+    EXPECT_TRUE(test::Controls(*form).List->selectedItems().isEmpty());
     EXPECT_TRUE(form->Session().Selection().Empty());
     Action(Command::SelectAll)->trigger();
     Key(Qt::Key_Delete);
     EXPECT_FALSE(Named("R1"));
-    EXPECT_TRUE(form->List->EntryOf(form->Document().Root()) == nullptr);
-    EXPECT_EQ(form->List->CategoryItem(kind::Resistor)->text(0), "[Resistors]");
+    EXPECT_TRUE(test::Controls(*form).List->EntryOf(form->Document().Root()) == nullptr);
+    EXPECT_EQ(test::Controls(*form).List->CategoryItem(kind::Resistor)->text(0), "[Resistors]");
 }
 
 TEST_F(MainFormEditingTest, MovesRotationAndUndoThroughTheExplorerButtons) {
@@ -214,7 +218,7 @@ TEST_F(MainFormEditingTest, UndoUnderAWaitingReplacePlacesANewComponent) {
     PlaceResistor(Hole(2, 3), Hole(6, 3), "R1");
     Action(Command::MoveDown)->trigger();  // something to undo
     Click(Hole(4, 4), Qt::RightButton);    // already current: the menu
-    form->ComponentMenu->hide();
+    test::Controls(*form).ComponentMenu->hide();
     Action(Command::Replace)->trigger();
     ASSERT_TRUE(editing().Tool().ReplaceTarget());
     form->UndoLastChange();
@@ -231,14 +235,14 @@ TEST_F(MainFormEditingTest, UndoUnderAWaitingReplacePlacesANewComponent) {
 TEST_F(MainFormEditingTest, CheckConnectivityPicksTwoHolesAndReports) {
     dialogs.AnswerMessage(MessageAnswer::Ok);
     Action(Command::CheckConnectivity)->trigger();
-    EXPECT_EQ(form->CompPane->text(), "");
+    EXPECT_EQ(test::Controls(*form).CompPane->text(), "");
     Click(Hole(1, 1));
     Click(Hole(5, 1));
     const auto messages = dialogs.CallsOf(Type::Message);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text,
               "Selected holes are connected through at least one component chain:\r\r");
-    EXPECT_EQ(form->StatusPane->text(), "Click on source hole...");
+    EXPECT_EQ(test::Controls(*form).StatusPane->text(), "Click on source hole...");
 }
 
 // ---- zoom ----------------------------------------------------------------------
@@ -267,22 +271,22 @@ TEST_F(MainFormEditingTest, ZoomedClicksTakeTheHoleUnderThePointer) {
     for (int n = 0; n < int(std::size(steps)); ++n) {
         for (Command command : steps[n].commands)
             Action(command)->trigger();
-        EXPECT_EQ(form->ZoomPane->text(), steps[n].pane);
-        EXPECT_EQ(form->Board->size(), steps[n].board);
+        EXPECT_EQ(test::Controls(*form).ZoomPane->text(), steps[n].pane);
+        EXPECT_EQ(test::Controls(*form).Board->size(), steps[n].board);
         dialogs.AnswerEditValue(ValueEditorResult{QStringLiteral("R%1").arg(n + 1), "10", "K", {}});
         form->ToolboxItem(kind::Resistor)->trigger();
         for (QPoint hole : {Hole(3 + n, 2 + n), Hole(8 + n, 2 + n)}) {
             // A little off the centre, as a hand clicks, at a whole pixel of the view.
             const QPointF at = form->Zoom().ToView(QPointF(hole) + QPointF(3, -2)).toPoint();
-            zoomed::Send(form->Board, QEvent::MouseMove, at, Qt::NoButton);
-            zoomed::Send(form->Board, QEvent::MouseButtonPress, at, Qt::LeftButton);
+            zoomed::Send(test::Controls(*form).Board, QEvent::MouseMove, at, Qt::NoButton);
+            zoomed::Send(test::Controls(*form).Board, QEvent::MouseButtonPress, at, Qt::LeftButton);
         }
         const pugi::xml_node placed = Named(qPrintable(QStringLiteral("R%1").arg(n + 1)));
         ASSERT_TRUE(placed) << steps[n].pane;
         EXPECT_EQ(placed.attribute("X1").as_int(), 3 + n);
         EXPECT_EQ(placed.attribute("X2").as_int(), 8 + n);
         EXPECT_EQ(placed.attribute("Y1").as_int(), 2 + n);
-        EXPECT_EQ(form->PosPane->text(), QStringLiteral("X: %1 Y: %2").arg(8 + n).arg(2 + n));
+        EXPECT_EQ(test::Controls(*form).PosPane->text(), QStringLiteral("X: %1 Y: %2").arg(8 + n).arg(2 + n));
     }
     // Fit Board shows the whole board with its rulers in the viewport.
     // The window as a user first sees it, at the size it keeps.
@@ -291,36 +295,36 @@ TEST_F(MainFormEditingTest, ZoomedClicksTakeTheHoleUnderThePointer) {
     Action(Command::FitBoard)->trigger();
     QApplication::processEvents();
     const QRect area = BoardAreaRect(20, 10);
-    const QWidget* viewport = form->ScrollBox->viewport();
-    const QPoint topLeft = form->Board->mapTo(viewport, form->Zoom().ToView(area.topLeft()).toPoint());
+    const QWidget* viewport = test::Controls(*form).ScrollBox->viewport();
+    const QPoint topLeft = test::Controls(*form).Board->mapTo(viewport, form->Zoom().ToView(area.topLeft()).toPoint());
     const QPoint bottomRight =
-        form->Board->mapTo(viewport, form->Zoom().ToView(area.bottomRight()).toPoint());
+        test::Controls(*form).Board->mapTo(viewport, form->Zoom().ToView(area.bottomRight()).toPoint());
     EXPECT_TRUE(viewport->rect().contains(topLeft)) << topLeft.x() << "," << topLeft.y();
     EXPECT_TRUE(viewport->rect().contains(bottomRight)) << bottomRight.x() << "," << bottomRight.y();
     EXPECT_GT(form->Zoom().Factor(), 1.0);
-    EXPECT_EQ(form->ZoomPane->text(), QStringLiteral("%1%").arg(form->Zoom().Percent()));
+    EXPECT_EQ(test::Controls(*form).ZoomPane->text(), QStringLiteral("%1%").arg(form->Zoom().Percent()));
 }
 
 TEST_F(MainFormEditingTest, CtrlWheelZoomsAboutThePointerAndPlainWheelScrolls) {
     // The window as a user first sees it, at the size it keeps.
     form->MaximiseAfterStart();
     QApplication::processEvents();
-    const QWidget* viewport = form->ScrollBox->viewport();
+    const QWidget* viewport = test::Controls(*form).ScrollBox->viewport();
     const QPoint pointer = viewport->rect().center() + QPoint(-100, 50);
-    const QPoint before = form->Board->BoardPoint(form->Board->mapFrom(viewport, QPointF(pointer)));
+    const QPoint before = test::Controls(*form).Board->BoardPoint(test::Controls(*form).Board->mapFrom(viewport, QPointF(pointer)));
     auto wheel = [&](Qt::KeyboardModifiers modifiers, int delta) {
-        const QPointF at = form->Board->mapFrom(viewport, QPointF(pointer));
-        QWheelEvent event(at, form->Board->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+        const QPointF at = test::Controls(*form).Board->mapFrom(viewport, QPointF(pointer));
+        QWheelEvent event(at, test::Controls(*form).Board->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
                           modifiers, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(form->Board, &event);
+        QApplication::sendEvent(test::Controls(*form).Board, &event);
     };
     for (int notch : {120, 120, 60, 60, -120}) {
         wheel(Qt::ControlModifier, notch);
-        const QPoint under = form->Board->BoardPoint(form->Board->mapFrom(viewport, QPointF(pointer)));
+        const QPoint under = test::Controls(*form).Board->BoardPoint(test::Controls(*form).Board->mapFrom(viewport, QPointF(pointer)));
         EXPECT_NEAR(under.x(), before.x(), 1) << form->Zoom().Percent();
         EXPECT_NEAR(under.y(), before.y(), 1) << form->Zoom().Percent();
     }
-    EXPECT_EQ(form->ZoomPane->text(), "200%");  // 150, 200, (half, half) 250, back to 200
+    EXPECT_EQ(test::Controls(*form).ZoomPane->text(), "200%");  // 150, 200, (half, half) 250, back to 200
     const int percent = form->Zoom().Percent();
     wheel(Qt::NoModifier, -120);
     EXPECT_EQ(form->Zoom().Percent(), percent);

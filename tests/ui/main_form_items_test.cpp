@@ -8,6 +8,7 @@
 #include "test_main_form.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
+#include "ui/main_form_probe.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -79,7 +80,7 @@ QList<QAction*> ReachableItems(TMainForm& form) {
             items << button->defaultAction();
         }
     }
-    for (QAction* a : form.ComponentMenu->actions())
+    for (QAction* a : test::Controls(form).ComponentMenu->actions())
         items << a;
     return items;
 }
@@ -104,13 +105,13 @@ Seen Look(TMainForm& form, const CountingDialogs& dialogs) {
         windows += w->isVisible() && w != &form;
     // A closed window has closed its document too.
     const std::string document = form.Closing() ? std::string() : form.Document().ToText();
-    return {dialogs.calls,          document,       form.StatusPane->text(),
-            form.CompPane->text(),  form.statusBar()->currentMessage(),
-            QGuiApplication::clipboard()->text(), int(form.List->selectedItems().size()), form.List->Editing(),
+    return {dialogs.calls,          document,       test::Controls(form).StatusPane->text(),
+            test::Controls(form).CompPane->text(),  form.statusBar()->currentMessage(),
+            QGuiApplication::clipboard()->text(), int(test::Controls(form).List->selectedItems().size()), test::Controls(form).List->Editing(),
             form.Closing(),         form.Modified(), windows,
             form.Zoom().Percent(),
-            QPoint(form.ScrollBox->horizontalScrollBar()->value(),
-                   form.ScrollBox->verticalScrollBar()->value())};
+            QPoint(test::Controls(form).ScrollBox->horizontalScrollBar()->value(),
+                   test::Controls(form).ScrollBox->verticalScrollBar()->value())};
 }
 
 TEST(MainFormItems, EveryReachableItemIsConnectedAndDoesSomething) {
@@ -143,9 +144,9 @@ TEST(MainFormItems, EveryReachableItemIsConnectedAndDoesSomething) {
         // The commands act on the explorer's selection: R1, or the wire for
         // what only wires offer.
         for (const char* name : {"R1", "W1"}) {
-            form.List->clearSelection();
+            test::Controls(form).List->clearSelection();
             const auto element = form.Document().Root().find_child_by_attribute("Name", name);
-            form.List->setCurrentItem(form.List->EntryOf(element));
+            test::Controls(form).List->setCurrentItem(test::Controls(form).List->EntryOf(element));
             form.Editing().ListNodeContextMenu();
             if (item->isVisible())
                 break;

@@ -7,6 +7,7 @@
 #include "test_main_form.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
+#include "ui/main_form_probe.h"
 #include "ui/output_commands.h"
 
 #include <QFile>
@@ -49,12 +50,12 @@ TEST_F(MainFormOutputTest, ExportBillOfMaterialsAsksForTheFileAndWritesTheList) 
 }
 
 TEST_F(MainFormOutputTest, RenderImageWritesTheWindowsLayoutWithNothingSelected) {
-    form->Explorer().selectAll();
+    (*test::Controls(*form).List).selectAll();
     const QString path = dir.filePath("render.bmp");
     dialogs.AnswerSaveFile(path).AnswerMessage(MessageAnswer::No);
     Trigger(Command::RenderImage);
     EXPECT_EQ(QImageReader::imageFormat(path), QByteArray("bmp"));
-    EXPECT_TRUE(form->Explorer().selectedItems().isEmpty());
+    EXPECT_TRUE((*test::Controls(*form).List).selectedItems().isEmpty());
     ASSERT_EQ(dialogs.CallsOf(Type::Message).size(), 1u);
     EXPECT_EQ(dialogs.CallsOf(Type::Message)[0].text, kRenderCompleteQuestion);
 }

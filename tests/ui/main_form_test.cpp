@@ -3,6 +3,7 @@
 // in, command, then document, title, flags and the questions asked.
 
 #include "ui/main_form.h"
+#include "ui/main_form_probe.h"
 
 #include "model/catalogue.h"
 #include "test_main_form.h"
@@ -106,7 +107,7 @@ TEST_F(MainFormTest, StartsWithTheLayoutNamedOnTheCommandLine) {
     EXPECT_FALSE(form->PaintingEnabled());
     form->MaximiseAfterStart();
     EXPECT_TRUE(form->PaintingEnabled());
-    EXPECT_EQ(form->List->CategoryItem(FindKind("Resistor")->index)->text(0),
+    EXPECT_EQ(test::Controls(*form).List->CategoryItem(FindKind("Resistor")->index)->text(0),
               QStringLiteral("[Resistors] (1)"));
 }
 
@@ -205,7 +206,11 @@ TEST_F(MainFormTest, CancelledNewChangesNothing) {
 
 TEST_F(MainFormTest, OpenSetsTitleFileAndClearsUndo) {
     Start();
-    form->TakeSnapshot();
+    form->Session().Edit(EditKind::Move, QStringLiteral("Move"), [] {
+        EditResult unchanged;
+        unchanged.modified = false;
+        return unchanged;
+    });
     const QString path = Write(QStringLiteral("small.swb"), kSmall);
     Open(path);
     const auto request = dialogs.CallsOf(Type::OpenFile).at(0).request;
@@ -287,7 +292,11 @@ TEST_F(MainFormTest, SaveOfANeverSavedLayoutAsksForAFileAndCancelKeepsItModified
 TEST_F(MainFormTest, SaveAsWritesTheFileSetsTheTitleAndKeepsUndo) {
     Start();
     Touch();
-    form->TakeSnapshot();
+    form->Session().Edit(EditKind::Move, QStringLiteral("Move"), [] {
+        EditResult unchanged;
+        unchanged.modified = false;
+        return unchanged;
+    });
     const QString path = dir.filePath(QStringLiteral("out.swb"));
     dialogs.AnswerSaveFile(path);
     form->SaveProjectAs();
@@ -368,11 +377,11 @@ TEST_F(MainFormTest, UndoThreeRedoTwoThroughTheEditMenuWithTheModifiedFlagRight)
     const QString path = Write(QStringLiteral("small.swb"), kSmall);
     Start({path});
     auto resistor = [this] {
-        return form->List->CategoryItem(FindKind("Resistor")->index)->child(0)->text(0);
+        return test::Controls(*form).List->CategoryItem(FindKind("Resistor")->index)->child(0)->text(0);
     };
     // Three renames in the explorer, each an undo step.
     for (const char* name : {"R2", "R3", "R4"})
-        form->List->ListEdited(form->List->CategoryItem(FindKind("Resistor")->index)->child(0),
+        test::Controls(*form).List->ListEdited(test::Controls(*form).List->CategoryItem(FindKind("Resistor")->index)->child(0),
                                QLatin1String(name));
     ASSERT_EQ(resistor(), "R4");
     QAction* undo = form->ActionsOf(Command::Undo).first();
@@ -408,7 +417,7 @@ TEST_F(MainFormTest, UndoThreeRedoTwoThroughTheEditMenuWithTheModifiedFlagRight)
 
     // A new change ends the redo steps.
     undo->trigger();
-    form->List->ListEdited(form->List->CategoryItem(FindKind("Resistor")->index)->child(0),
+    test::Controls(*form).List->ListEdited(test::Controls(*form).List->CategoryItem(FindKind("Resistor")->index)->child(0),
                            QStringLiteral("R9"));
     EXPECT_FALSE(form->CanRedo());
 
@@ -457,7 +466,7 @@ TEST_F(MainFormTest, ClosingAsksOnlyWithUnsavedChanges) {
 TEST_F(MainFormTest, ToolboxMenuListsEveryKindEvenOnAPerfboard) {
     const QString path = Write(QStringLiteral("small.swb"), kSmall);
     Start({path});
-    const QList<QAction*> items = form->ToolboxMenu->actions();
+    const QList<QAction*> items = test::Controls(*form).ToolboxMenu->actions();
     ASSERT_EQ(items.size(), kKindCount);
     for (int i = 0; i < kKindCount; ++i) {
         EXPECT_EQ(items[i]->text(), QLatin1String(FindKind(i)->toolboxCaption));
@@ -473,16 +482,16 @@ TEST_F(MainFormTest, MenusInOrderWithTheirCaptions) {
             list << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return list;
     };
-    EXPECT_EQ(captions(form->ProjectMenu),
+    EXPECT_EQ(captions(test::Controls(*form).ProjectMenu),
               (QStringList{"&New Project", "&Open Project", "&Save Project", "Save Project &As...",
                            "-", "Export &Bill of Materials", "&Render Image", "&Print",
                            "Print PnP", "Render PnP", "Export Gerber...", "-", "E&xit"}));
-    EXPECT_EQ(captions(form->EditMenu),
+    EXPECT_EQ(captions(test::Controls(*form).EditMenu),
               (QStringList{"&Undo", "Board Properties", "Select All", "-", "Check Connectivity", "-",
                            "&Redo", "Cu&t", "&Copy", "&Paste", "-", "Zoom In", "Zoom Out",
                            "Actual Size", "Fit Board"}));
-    EXPECT_EQ(captions(form->HelpMenu).size(), 7);
-    EXPECT_EQ(captions(form->ComponentMenu),
+    EXPECT_EQ(captions(test::Controls(*form).HelpMenu).size(), 7);
+    EXPECT_EQ(captions(test::Controls(*form).ComponentMenu),
               (QStringList{"Replace", "Change Value", "Change Extra", "Change Shape", "Rename",
                            "Delete"}));
     EXPECT_EQ(form->ActionsOf(Command::SaveProjectAs).first()->shortcut(),
@@ -498,14 +507,14 @@ TEST_F(MainFormTest, ClosingOrDestroyingTheWindowDuringARenameDropsIt) {
         Start({Write("small.swb", kSmall)});
         form->show();
         const auto r1 = form->Document().Root().child("Resistor");
-        form->List->setCurrentItem(form->List->EntryOf(r1));
-        form->List->RenameSelected();
+        test::Controls(*form).List->setCurrentItem(test::Controls(*form).List->EntryOf(r1));
+        test::Controls(*form).List->RenameSelected();
         QApplication::processEvents();  // the editor takes the focus
-        ASSERT_TRUE(form->List->Editing());
+        ASSERT_TRUE(test::Controls(*form).List->Editing());
         if (!destroy) {
             EXPECT_TRUE(form->close());
             EXPECT_TRUE(form->Closing());
-            EXPECT_FALSE(form->List->Editing());
+            EXPECT_FALSE(test::Controls(*form).List->Editing());
         }
         form.reset();
     }
@@ -522,7 +531,7 @@ TEST_F(MainFormTest, AtSmallSizesTheToolboxScrollsAndFoldedHeadersStayOnTop) {
     QToolButton* previous = nullptr;
     for (int i = 0; i < kKindCount; ++i) {
         QToolButton* item = nullptr;
-        for (QToolButton* button : form->Toolbox->findChildren<QToolButton*>())
+        for (QToolButton* button : test::Controls(*form).Toolbox->findChildren<QToolButton*>())
             if (button->defaultAction() == form->ToolboxItem(i))
                 item = button;
         ASSERT_TRUE(item);
@@ -535,11 +544,11 @@ TEST_F(MainFormTest, AtSmallSizesTheToolboxScrollsAndFoldedHeadersStayOnTop) {
                 << i;
         previous = item;
     }
-    auto* scroll = form->Toolbox->findChild<QScrollArea*>();
+    auto* scroll = test::Controls(*form).Toolbox->findChild<QScrollArea*>();
     ASSERT_TRUE(scroll);
     EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
-    for (BarGroup* group : {form->ListGroup, form->Toolbox}) {
-        GroupBar* bar = group == form->ListGroup ? form->ListBar : form->MainBar;
+    for (BarGroup* group : {test::Controls(*form).ListGroup, test::Controls(*form).Toolbox}) {
+        GroupBar* bar = group == test::Controls(*form).ListGroup ? test::Controls(*form).ListBar : test::Controls(*form).MainBar;
         const int top = group->Header()->mapTo(bar, QPoint()).y();
         group->SetFolded(true);
         QApplication::processEvents();
@@ -555,7 +564,7 @@ TEST_F(MainFormTest, CategoryCaptionsFitBesideTheScrollBar) {
     form->resize(900, 480);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    ExplorerTree* tree = form->List;
+    ExplorerTree* tree = test::Controls(*form).List;
     ASSERT_TRUE(tree->verticalScrollBar()->isVisible());
     auto* delegate = static_cast<ExplorerDelegate*>(tree->itemDelegate());
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
@@ -574,17 +583,17 @@ TEST_F(MainFormTest, SlideLabelsHideAndRestoreTheSidePanels) {
     Start();
     form->show();
     form->ToggleToolbox();
-    EXPECT_FALSE(form->MainBar->isVisible());
-    EXPECT_EQ(form->LeftSlide->text(), QStringLiteral(">>"));
+    EXPECT_FALSE(test::Controls(*form).MainBar->isVisible());
+    EXPECT_EQ(test::Controls(*form).LeftSlide->text(), QStringLiteral(">>"));
     form->ToggleToolbox();
-    EXPECT_TRUE(form->MainBar->isVisible());
-    EXPECT_EQ(form->LeftSlide->text(), QStringLiteral("<<"));
+    EXPECT_TRUE(test::Controls(*form).MainBar->isVisible());
+    EXPECT_EQ(test::Controls(*form).LeftSlide->text(), QStringLiteral("<<"));
     form->ToggleExplorer();
-    EXPECT_FALSE(form->ListBar->isVisible());
-    EXPECT_EQ(form->RightSlide->text(), QStringLiteral("<<"));
+    EXPECT_FALSE(test::Controls(*form).ListBar->isVisible());
+    EXPECT_EQ(test::Controls(*form).RightSlide->text(), QStringLiteral("<<"));
     form->ToggleExplorer();
-    EXPECT_TRUE(form->ListBar->isVisible());
-    EXPECT_EQ(form->RightSlide->text(), QStringLiteral(">>"));
+    EXPECT_TRUE(test::Controls(*form).ListBar->isVisible());
+    EXPECT_EQ(test::Controls(*form).RightSlide->text(), QStringLiteral(">>"));
 }
 
 TEST_F(MainFormTest, BannerAndMissingSymbolFontWarning) {
@@ -597,9 +606,9 @@ TEST_F(MainFormTest, BannerAndMissingSymbolFontWarning) {
     ASSERT_GE(n, 0);
     ASSERT_LT(n, 4);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(form->Ad[size_t(i)]->isVisibleTo(form.get()), i == n);
+        EXPECT_EQ(test::Controls(*form).Ad[size_t(i)]->isVisibleTo(form.get()), i == n);
     const QColor colours[4] = {{57, 181, 74}, {247, 148, 29}, {236, 0, 140}, {68, 140, 203}};
-    EXPECT_EQ(form->AdPanel->palette().color(QPalette::Window), colours[n]);
+    EXPECT_EQ(test::Controls(*form).AdPanel->palette().color(QPalette::Window), colours[n]);
 
     dialogs.AnswerMessage(MessageAnswer::Ok);
     form->FormActivate();
@@ -611,11 +620,11 @@ TEST_F(MainFormTest, BannerAndMissingSymbolFontWarning) {
 
 TEST_F(MainFormTest, RevealPaneTogglesAndThePanesCentreTheirTexts) {
     Start();
-    for (QLabel* pane : {form->StatusPane, form->RevealPane, form->PosPane})
+    for (QLabel* pane : {test::Controls(*form).StatusPane, test::Controls(*form).RevealPane, test::Controls(*form).PosPane})
         EXPECT_EQ(pane->alignment(), Qt::AlignCenter);
-    EXPECT_EQ(form->RevealPane->text(), QStringLiteral("Reveal: OFF"));
+    EXPECT_EQ(test::Controls(*form).RevealPane->text(), QStringLiteral("Reveal: OFF"));
     form->SetReveal(true);
-    EXPECT_EQ(form->RevealPane->text(), QStringLiteral("Reveal: ON"));
+    EXPECT_EQ(test::Controls(*form).RevealPane->text(), QStringLiteral("Reveal: ON"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "test_main_form.h"
 #include "ui/about_form.h"
 #include "ui/main_form.h"
+#include "ui/main_form_probe.h"
 #include "ui/resistor_calculator.h"
 #include "ui/tutorial_form.h"
 #include "ui/update_check.h"
@@ -82,14 +83,14 @@ TEST_F(MainFormToolsTest, WebItemsOpenTheirPages) {
                                      web::Donation()}));
 
     // A click on the banner strip opens the page of the banner shown.
-    QLabel* shown = form->Ad[size_t(form->Banner())];
+    QLabel* shown = test::Controls(*form).Ad[size_t(form->Banner())];
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(shown, &press);
     QApplication::sendEvent(shown, &release);
-    QApplication::sendEvent(form->AdPanel, &release);
+    QApplication::sendEvent(test::Controls(*form).AdPanel, &release);
     ASSERT_EQ(Opened().size(), 6);
     EXPECT_EQ(Opened()[4], web::Banner(form->Banner()));
     EXPECT_EQ(Opened()[5], web::Banner(form->Banner()));

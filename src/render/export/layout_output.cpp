@@ -8,12 +8,13 @@
 
 namespace sw {
 
-WriteResult WriteRenderedImage(const LayoutDocument& doc, const QString& path, ImageFileFormat format) {
-    return WriteImageFile(RenderToImage(doc), path, format);
+WriteResult WriteRenderedImage(const LayoutDocument& doc, const QString& path, ImageFileFormat format,
+                               RenderCaches* caches) {
+    return WriteImageFile(RenderToImage(doc, caches), path, format);
 }
 
-WriteResult PrintRenderedImage(const LayoutDocument& doc, QPrinter& printer) {
-    const QImage picture = RenderToImage(doc);
+WriteResult PrintRenderedImage(const LayoutDocument& doc, QPrinter& printer, RenderCaches* caches) {
+    const QImage picture = RenderToImage(doc, caches);
     const QSize page(printer.width(), printer.height());
     return PrintPicture(printer, picture, LayoutPrintRect(page, picture.size()));
 }

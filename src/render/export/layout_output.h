@@ -11,11 +11,13 @@ class QPrinter;
 namespace sw {
 
 class LayoutDocument;
+struct RenderCaches;
 
 // Render Image: the rendered picture written in `format`.
-WriteResult WriteRenderedImage(const LayoutDocument& doc, const QString& path, ImageFileFormat format);
+WriteResult WriteRenderedImage(const LayoutDocument& doc, const QString& path, ImageFileFormat format,
+                               RenderCaches* caches = nullptr);
 
 // Print: the rendered picture at its whole-number scale (or fitted), centred.
-WriteResult PrintRenderedImage(const LayoutDocument& doc, QPrinter& printer);
+WriteResult PrintRenderedImage(const LayoutDocument& doc, QPrinter& printer, RenderCaches* caches = nullptr);
 
 }  // namespace sw

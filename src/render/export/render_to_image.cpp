@@ -107,13 +107,14 @@ QImage CropAndStamp(const QImage& work, ContentEdges box) {
     return result;
 }
 
-QImage RenderToImage(const LayoutDocument& doc) {
+QImage RenderToImage(const LayoutDocument& doc, RenderCaches* caches) {
     QImage work = MakeRaster(kWorkCanvasWidth, kWorkCanvasHeight);
     {
         Canvas canvas(work);
         PickMap pick(kWorkCanvasWidth, kWorkCanvasHeight);
         RenderOptions options;
         options.forImage = true;
+        options.caches = caches;
         RenderLayout(doc, canvas, pick, kWorkCanvasWidth, kWorkCanvasHeight, options);
     }
     return CropAndStamp(work, ContentBox(work));

@@ -11,6 +11,7 @@
 namespace sw {
 
 class LayoutDocument;
+struct RenderCaches;
 
 constexpr int kWorkCanvasWidth = 1280;
 constexpr int kWorkCanvasHeight = 1024;
@@ -34,6 +35,6 @@ QImage CropAndStamp(const QImage& work, ContentEdges box);
 
 // Renders `doc` in image mode (nothing drawn as selected) and returns the picture.
 // Uses a pick map of its own, so the editor's stays as it was.
-QImage RenderToImage(const LayoutDocument& doc);
+QImage RenderToImage(const LayoutDocument& doc, RenderCaches* caches = nullptr);
 
 }  // namespace sw

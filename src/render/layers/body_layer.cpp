@@ -17,7 +17,7 @@ void DrawBodyLayer(RenderContext& ctx) {
         if (drawing && drawing->layer == BodyLayer::Bodies)
             elements.push_back({node, key});
     });
-    DrawBodies(ctx, elements, MemoOf(BodyLayerMemo::Body));
+    DrawBodies(ctx, elements, ctx.caches.Bands(BodyLayerMemo::Body));
 }
 
 }  // namespace sw

@@ -16,7 +16,7 @@ void DrawSwitchTubeLayer(RenderContext& ctx) {
         if (drawing && drawing->layer == BodyLayer::Panel)
             elements.push_back({node, key});
     });
-    DrawBodies(ctx, elements, MemoOf(BodyLayerMemo::SwitchTube));
+    DrawBodies(ctx, elements, ctx.caches.Bands(BodyLayerMemo::SwitchTube));
 }
 
 }  // namespace sw

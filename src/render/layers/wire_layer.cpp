@@ -26,8 +26,8 @@ void DrawWireLayer(RenderContext& ctx) {
         // A selected wire would be dotted, but the dot pattern only shows on
         // 1-pixel lines and every stroke here is wider, so it is drawn solid.
         const std::shared_ptr<const WireStrokes> strokes =
-            CachedWireStrokes(p1, p2, WireSeed(node), QSize(canvas.Width(), canvas.Height()),
-                              QSize(pick.Width(), pick.Height()));
+            ctx.caches.wires.Cached(p1, p2, WireSeed(node), QSize(canvas.Width(), canvas.Height()),
+                                    QSize(pick.Width(), pick.Height()));
         // An absent `Color` reads as empty text, which is white.
         const Rgb colour = MyTextToColor(TextAttr(node, "Color"));
         canvas.SetPen(BlendColour(colour, 0x000000, 220), 4, PenStyle::Solid);

@@ -51,7 +51,8 @@ public:
                           BoardOriginX(kBoardImageWidth, m_doc.BoardWidth()),
                           m_doc.BoardType(),
                           m_doc.BoardWidth(),
-                          m_doc.BoardHeight()};
+                          m_doc.BoardHeight(),
+                          m_caches};
         layer(ctx);
     }
 
@@ -67,6 +68,7 @@ private:
     Canvas m_canvas;
     PickMap m_pick;
     RenderOptions m_options;
+    RenderCaches m_caches;
 };
 
 constexpr Rgb kWhite = 0xFFFFFF;

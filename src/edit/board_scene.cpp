@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "edit/board_scene.h"
+
+#include "model/layout_document.h"
+#include "render/board_geometry.h"
+#include "render/canvas.h"
+#include "render/render_layout.h"
+#include "session/editor_session.h"
+
+#include <algorithm>
+
+namespace sw {
+namespace {
+
+constexpr int kMarkerWidth = 5;
+
+}  // namespace
+
+void MarkerOverlay::Draw(Canvas& canvas, const LayoutDocument& doc) const {
+    const int x0 = BoardOriginX(kBoardImageWidth, doc.BoardWidth());
+    for (const HoleMarker& marker : m_markers) {
+        const QPoint centre = HoleCentre(x0, marker.hole.x, marker.hole.y);
+        const Rgb colour = MakeRgb(marker.colour.red(), marker.colour.green(), marker.colour.blue());
+        canvas.SetBrush(colour);
+        canvas.SetPen(colour);
+        canvas.Dot(centre.x(), centre.y(), kMarkerWidth);
+    }
+}
+
+BoardScene::BoardScene(EditorSession& session)
+    : m_session(session),
+      m_self(std::make_shared<BoardScene*>(this)),
+      m_image(MakeRaster(kBoardImageWidth, kBoardImageHeight)),
+      m_pick(kBoardImageWidth, kBoardImageHeight) {
+    m_overlays.push_back(&m_markers);
+    std::weak_ptr<BoardScene*> self = m_self;
+    session.Observe([self](SessionChange change) {
+        const std::shared_ptr<BoardScene*> scene = self.lock();
+        if (!scene)
+            return;
+        if (change == SessionChange::DocumentChanged || change == SessionChange::DocumentReplaced ||
+            change == SessionChange::Selection)
+            (*scene)->Invalidate();
+    });
+}
+
+BoardScene::~BoardScene() = default;
+
+void BoardScene::Notify() {
+    if (m_notify)
+        m_notify();
+}
+
+void BoardScene::Invalidate() {
+    m_stale = true;
+    m_markers.Set({});
+    m_shownStale = true;
+    Notify();
+}
+
+void BoardScene::Render() {
+    if (!m_painting || m_closing)
+        return;
+    RenderOptions options;
+    options.reveal = m_reveal;
+    options.caches = &m_caches;
+    options.isSelected = [this](pugi::xml_node element) { return m_session.Selection().Contains(element); };
+    const LayoutDocument& doc = m_session.Document();
+    if (m_session.Dragging()) {
+        // Only the dragged parts are drawn anew on each step of a drag.
+        if (!m_dragPreview.Holds(m_session.DragNumber(), options.reveal))
+            m_dragPreview.Begin(
+                doc, kBoardImageWidth, kBoardImageHeight, options,
+                [this](pugi::xml_node element) { return m_session.DragMoves(element); },
+                m_session.DragNumber());
+        m_dragPreview.Render(doc, m_image, m_pick);
+    } else {
+        m_dragPreview.End();
+        Canvas canvas(m_image);
+        RenderLayout(doc, canvas, m_pick, kBoardImageWidth, kBoardImageHeight, options);
+    }
+    m_stale = false;
+    m_shownStale = true;
+    ++m_renders;
+}
+
+const QImage& BoardScene::Image() {
+    if (m_stale)
+        Render();
+    return m_image;
+}
+
+const PickMap& BoardScene::Pick() {
+    if (m_stale)
+        Render();
+    return m_pick;
+}
+
+const QImage& BoardScene::Shown() {
+    const QImage& board = Image();
+    const bool anything = std::any_of(m_overlays.begin(), m_overlays.end(),
+                                      [](const BoardOverlay* overlay) { return !overlay->Empty(); });
+    if (!anything)
+        return board;
+    if (m_shownStale) {
+        if (m_shown.size() != board.size())
+            m_shown = MakeRaster(board.width(), board.height());
+        CopyPixels(board, m_shown);
+        Canvas canvas(m_shown);
+        for (const BoardOverlay* overlay : m_overlays)
+            if (!overlay->Empty())
+                overlay->Draw(canvas, m_session.Document());
+        m_shownStale = false;
+    }
+    return m_shown;
+}
+
+void BoardScene::SetReveal(bool on) {
+    m_reveal = on;
+    Invalidate();
+}
+
+void BoardScene::ShowMarkers(std::vector<HoleMarker> markers) {
+    m_markers.Set(std::move(markers));
+    OverlayChanged();
+}
+
+void BoardScene::AddOverlay(const BoardOverlay* overlay) {
+    m_overlays.push_back(overlay);
+    OverlayChanged();
+}
+
+void BoardScene::RemoveOverlay(const BoardOverlay* overlay) {
+    m_overlays.erase(std::remove(m_overlays.begin(), m_overlays.end(), overlay), m_overlays.end());
+    OverlayChanged();
+}
+
+void BoardScene::OverlayChanged() {
+    m_shownStale = true;
+    Notify();
+}
+
+}  // namespace sw

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The board as the editor shows it, without a widget: the 2000 x 1200 board
+// image and its pick map, the zoom, the reveal flag, what the renderer keeps
+// from one repaint to the next (the screen's own RenderCaches), the picture of
+// the rest of the layout while parts are dragged, and the layers drawn over
+// the rendered board on screen only (the placement markers; highlights to
+// come). It follows the session: a change of the document, its replacement or
+// a change of the selection makes the board stale, and the board is rendered
+// again when it is next shown or its pick map read, so any number of changes
+// within one turn of the event loop cost one repaint. The markers go with the
+// picture they were drawn over.
+
+#include "edit/editor_host.h"
+#include "render/board_zoom.h"
+#include "render/drag_preview.h"
+#include "render/pick_map.h"
+#include "render/render_caches.h"
+
+#include <QImage>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace sw {
+
+class Canvas;
+class EditorSession;
+class LayoutDocument;
+
+// A layer drawn over the rendered board in the view alone: never in the pick
+// map, an exported picture or the board image itself.
+class BoardOverlay {
+public:
+    virtual ~BoardOverlay() = default;
+    virtual bool Empty() const = 0;
+    // Draws over the board on `canvas`, in board-image pixels.
+    virtual void Draw(Canvas& canvas, const LayoutDocument& doc) const = 0;
+};
+
+// Dots at hole centres: where a placement's first hole was taken, and where
+// its second may go.
+class MarkerOverlay : public BoardOverlay {
+public:
+    void Set(std::vector<HoleMarker> markers) { m_markers = std::move(markers); }
+    const std::vector<HoleMarker>& Markers() const { return m_markers; }
+    bool Empty() const override { return m_markers.empty(); }
+    void Draw(Canvas& canvas, const LayoutDocument& doc) const override;
+
+private:
+    std::vector<HoleMarker> m_markers;
+};
+
+class BoardScene {
+public:
+    explicit BoardScene(EditorSession& session);
+    ~BoardScene();
+    BoardScene(const BoardScene&) = delete;
+    BoardScene& operator=(const BoardScene&) = delete;
+
+    // Called whenever what is shown changed and should be painted (the view's update).
+    void OnChange(std::function<void()> notify) { m_notify = std::move(notify); }
+    // Nothing is rendered before painting is enabled (the window's start) or
+    // once the window is closing; the last picture stays.
+    void EnablePainting() { m_painting = true; }
+    void SetClosing() { m_closing = true; }
+    bool Closing() const { return m_closing; }
+
+    // The rendered board and its pick map, rendered first when stale.
+    const QImage& Image();
+    const PickMap& Pick();
+    // What the view shows: the board with the overlays over it.
+    const QImage& Shown();
+    // Renders the board now, stale or not (FormPaint).
+    void Render();
+    // The board must be rendered again before it is next shown; the markers go.
+    void Invalidate();
+    bool Stale() const { return m_stale; }
+    // How many times the board was rendered.
+    unsigned Renders() const { return m_renders; }
+
+    BoardZoom& Zoom() { return m_zoom; }
+    const BoardZoom& Zoom() const { return m_zoom; }
+    // Reveal mode: bodies dimmed and leads thinned on screen.
+    bool Reveal() const { return m_reveal; }
+    void SetReveal(bool on);
+    // The screen's caches (exports keep their own).
+    RenderCaches& Caches() { return m_caches; }
+
+    // The placement markers, shown until the board is next rendered.
+    void ShowMarkers(std::vector<HoleMarker> markers);
+    const std::vector<HoleMarker>& Markers() const { return m_markers.Markers(); }
+    // Another layer over the board, drawn after those added before it; it
+    // must outlive the scene or be removed. `Changed` after it changed.
+    void AddOverlay(const BoardOverlay* overlay);
+    void RemoveOverlay(const BoardOverlay* overlay);
+    void OverlayChanged();
+
+private:
+    void Notify();
+
+    EditorSession& m_session;
+    std::shared_ptr<BoardScene*> m_self;  // the session's observer holds it weakly
+    std::function<void()> m_notify;
+    QImage m_image;
+    PickMap m_pick;
+    QImage m_shown;  // the board with the overlays, while there are any
+    bool m_shownStale = true;
+    bool m_stale = true;
+    bool m_painting = false;
+    bool m_closing = false;
+    bool m_reveal = false;
+    unsigned m_renders = 0;
+    BoardZoom m_zoom;
+    RenderCaches m_caches;
+    // While parts are dragged: the board without them, drawn once per drag.
+    DragPreview m_dragPreview;
+    MarkerOverlay m_markers;
+    std::vector<const BoardOverlay*> m_overlays;  // m_markers first
+};
+
+}  // namespace sw
