@@ -9,6 +9,7 @@
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 #include "render/pick_map.h"
+#include "render/render_caches.h"
 #include "render/render_layout.h"
 
 #include <QFile>
@@ -151,6 +152,11 @@ int DumpRender(int argc, char** argv, const char* layout) {
 }
 
 }  // namespace
+
+RenderCaches& BenchRenderCaches() {
+    static RenderCaches caches;
+    return caches;
+}
 
 const char* BenchOption(int argc, char** argv, const char* name) {
     const std::size_t length = std::strlen(name);

@@ -23,4 +23,11 @@ const char* BenchOption(int argc, char** argv, const char* name);
 // Runs the tool asked for and gives its exit status, or -1 when no tool is asked for.
 int RunBenchTool(int argc, char** argv);
 
+struct RenderCaches;
+// What the benchmarks' repaints keep between pictures, as the editor's board
+// keeps its caches for as long as the window is open. One set for the whole
+// run: Google Benchmark calls a benchmark several times, and a set made per
+// call would start each call cold.
+RenderCaches& BenchRenderCaches();
+
 }  // namespace sw

@@ -8,6 +8,7 @@
 // every step moves every part. Beside it the same step with the whole board
 // rendered anew, as a repaint outside a drag would.
 
+#include "bench_tools.h"
 #include "stress_layout.h"
 
 #include "model/layout_document.h"
@@ -49,7 +50,7 @@ void DragStep(benchmark::State& state, bool preview) {
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
-    RenderCaches caches;
+    RenderCaches& caches = BenchRenderCaches();
     RenderOptions options;
     options.caches = &caches;
     const SelectionState& shown = session.Selection();

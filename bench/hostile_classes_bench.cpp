@@ -11,6 +11,7 @@
 //   exit codes     pnp of a board with no holes, and of one too large
 // The start-up arguments are timed as whole processes (README, farm-bench).
 
+#include "bench_tools.h"
 #include "cli/command_line.h"
 #include "hostile_layouts.h"
 #include "model/layout_document.h"
@@ -114,7 +115,7 @@ void BM_RepaintText(benchmark::State& state, QByteArray bytes) {
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
-    RenderCaches caches;
+    RenderCaches& caches = BenchRenderCaches();
     RenderOptions options;
     options.caches = &caches;
     RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, options);  // body images cached

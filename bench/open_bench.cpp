@@ -5,6 +5,7 @@
 // one, with the processor time of each (all threads) as a counter: where the
 // time of an open goes.
 
+#include "bench_tools.h"
 #include "bench_dialogs.h"
 #include "stress_layout.h"
 
@@ -61,7 +62,7 @@ void BM_OpenStressLayoutSteps(benchmark::State& state) {
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
-    RenderCaches caches;
+    RenderCaches& caches = BenchRenderCaches();
     RenderOptions options;
     options.caches = &caches;
     double readMs = 0, explorerMs = 0, paintMs = 0;

@@ -4,6 +4,7 @@
 // no components: page, grid, title, rulers, tiles, outline), so the cost of the
 // components can be read as a ratio.
 
+#include "bench_tools.h"
 #include "stress_layout.h"
 
 #include "model/layout_document.h"
@@ -69,7 +70,7 @@ void RenderOnBoardImage(benchmark::State& state, const LayoutDocument& doc, cons
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
-    RenderCaches caches;  // as the editor's board view keeps them
+    RenderCaches& caches = BenchRenderCaches();  // as the editor's board keeps them
     RenderOptions cached = options;
     cached.caches = &caches;
     for (auto _ : state) {
@@ -105,7 +106,7 @@ void BM_RenderStressCold(benchmark::State& state) {
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
-    RenderCaches caches;
+    RenderCaches& caches = BenchRenderCaches();
     RenderOptions options;
     options.caches = &caches;
     for (auto _ : state) {
@@ -126,7 +127,7 @@ void BM_RenderStressMovingPart(benchmark::State& state) {
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
-    RenderCaches caches;
+    RenderCaches& caches = BenchRenderCaches();
     RenderOptions options;
     options.caches = &caches;
     int step = 0;
@@ -163,7 +164,7 @@ void BM_RepaintStressZoomed(benchmark::State& state) {
                               .intersected(QRect(QPoint(0, 0), shown));
     QImage viewport(viewportSize, QImage::Format_RGB32);
     ZoomedBoardPainter painter;
-    RenderCaches caches;
+    RenderCaches& caches = BenchRenderCaches();
     RenderOptions options;
     options.caches = &caches;
     for (auto _ : state) {
