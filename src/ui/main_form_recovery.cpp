@@ -6,9 +6,11 @@
 namespace sw {
 
 void TMainForm::AdoptRecoveredLayout(const QString& fileName) {
-    m_session.SetFileName(fileName);
+    // The copy is in the document already: the session puts it in place as
+    // a new document, and the explorer, the board and the toolbox follow.
+    m_session.ReplaceDocument(fileName, [](LayoutDocument&) { return LoadResult{true, {}}; });
     m_proposedFileName = fileName;
-    AdoptNewDocument();
+    CentreView();
     // What the copy holds was never saved.
     m_session.SetModified(true);
 }

@@ -19,6 +19,7 @@ struct OneBody {
     QImage image = MakeRaster(2000, 1200);
     PickMap pick{2000, 1200};
     RenderOptions options;
+    RenderCaches caches;
     std::optional<BodyPlacement> placed;
 
     explicit OneBody(const std::string& element) {
@@ -27,7 +28,7 @@ struct OneBody {
                         .ok)
             << element;
         Canvas canvas(image);
-        const RenderContext ctx{doc, canvas, pick, 2000, 1200, options, 800, doc.BoardType(), 20, 10};
+        const RenderContext ctx{doc, canvas, pick, 2000, 1200, options, 800, doc.BoardType(), 20, 10, caches};
         placed = PlaceBody(ctx, doc.Root().first_child());
     }
 };
