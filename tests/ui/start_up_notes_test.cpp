@@ -4,6 +4,7 @@
 
 #include "test_main_form.h"
 #include "ui/file_type_registration.h"
+#include "ui/main_form_probe.h"
 
 #include <QFile>
 #include <QLabel>
@@ -28,8 +29,8 @@ TEST(StartUpNotes, AFailedRegistrationIsANoteNotABox) {
     options.registerFileType = true;
     TMainForm window(options);
     EXPECT_TRUE(dialogs.Calls().empty());
-    EXPECT_FALSE(window.StatusPane->text().isEmpty());
-    EXPECT_FALSE(window.StatusPane->text().contains(QLatin1Char('\n')));
+    EXPECT_FALSE(test::Controls(window).StatusPane->text().isEmpty());
+    EXPECT_FALSE(test::Controls(window).StatusPane->text().contains(QLatin1Char('\n')));
     if (saved.isNull()) qunsetenv("XDG_DATA_HOME"); else qputenv("XDG_DATA_HOME", saved);
 }
 
