@@ -24,6 +24,15 @@ std::string WithValue(const std::string& ref, const std::string& value) {
     return value.empty() ? ref : ref + " (" + value + ")";
 }
 
+// A line as printed: a name holding a line break or another control
+// character would split it, or forge a line of its own.
+std::string OneLine(std::string line) {
+    for (char& c : line)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = ' ';
+    return line + "\n";
+}
+
 std::string Line(const Difference& d) {
     std::string out = DifferenceWord(d.kind);
     out += ' ';
@@ -74,7 +83,7 @@ std::string Line(const Difference& d) {
         break;
     }
     }
-    return out + "\n";
+    return OneLine(std::move(out));
 }
 
 const char* ReasonText(NotExpectedReason r) {
@@ -191,11 +200,11 @@ std::string CheckReportText(const CheckReport& report) {
         ++counts[std::size_t(d.kind)];
     }
     if (!report.notExpected.empty()) {
-        out += "not expected on the layout:";
+        std::string line = "not expected on the layout:";
         for (std::size_t i = 0; i < report.notExpected.size(); ++i)
-            out += std::string(i ? ", " : " ") + report.notExpected[i].ref + " (" +
-                   ReasonText(report.notExpected[i].reason) + ")";
-        out += "\n";
+            line += std::string(i ? ", " : " ") + report.notExpected[i].ref + " (" +
+                    ReasonText(report.notExpected[i].reason) + ")";
+        out += OneLine(std::move(line));
     }
     if (report.Matches())
         return out + "matches: " + Counts(report) + "\n";

@@ -212,6 +212,16 @@ TEST(NetlistCheck, TheJsonReportNamesKindsNamesAndHoles) {
               "layout\n");
 }
 
+TEST(NetlistCheck, ANameWithALineBreakStaysOnItsLine) {
+    // KiCad writes "\n" in a quoted name as an escape; printed raw it would
+    // forge a line of the report.
+    const LayoutDocument doc = Layout("Stripboard", Base("47K"), kOffBoard);
+    const std::string forged = Replaced(kNetlist, "(value \"10k\")", "(value \"10k\\nmatches: all\")");
+    const std::vector<std::string> lines = Lines(CheckLayoutAgainstNetlist(doc, Read(forged)));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "value R1: 47K on the layout, 10k matches: all in the netlist");
+}
+
 TEST(CopperPieces, FollowCopperNeverParts) {
     // Small boards are followed hole by hole, vast ones only at the holes that
     // matter: both give the same pieces.
