@@ -145,6 +145,27 @@ TEST_F(MainFormEditingTest, PlacingSelectsTheNewPartAndRightClicksOpenTheMenu) {
     EXPECT_TRUE(ShownSelected(r1));
 }
 
+// The commands of one turn of the event loop (a selection, three moves, the
+// explorer following) cost one render, when the board is next painted or read,
+// and it is the picture of where they left the layout.
+TEST_F(MainFormEditingTest, CommandsWithinOneTurnOfTheEventLoopCostOneRender) {
+    PlaceResistor(Hole(2, 3), Hole(6, 3), "R1");
+    form->show();
+    QApplication::processEvents();
+    form->BoardImage();
+    const unsigned renders = form->Scene().Renders();
+    Action(Command::SelectAll)->trigger();
+    for (int i = 0; i < 3; ++i)
+        Action(Command::MoveRight)->trigger();
+    EXPECT_EQ(form->Scene().Renders(), renders) << "no command renders the board itself";
+    EXPECT_TRUE(form->Scene().Stale());
+    QApplication::processEvents();
+    form->BoardImage();
+    EXPECT_EQ(form->Scene().Renders(), renders + 1);
+    EXPECT_EQ(IntAttr(Named("R1"), "X1"), 5);
+    EXPECT_EQ(form->Session().UndoLabel(), "Move R1");
+}
+
 // The board as it must look with only `selected` selected.
 QImage BoardWith(const LayoutDocument& doc, pugi::xml_node selected) {
     QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
