@@ -39,9 +39,6 @@ static_assert(std::size(kAnalyses) == kKindCount, "every kind has a row");
 
 const KindAnalysis& AnalysisOf(kind::Index kind) { return kAnalyses[kind]; }
 
-const KindAnalysis* AnalysisOf(pugi::xml_node element) {
-    const std::optional<kind::Index> kind = KindOf(element);
-    return kind ? &kAnalyses[*kind] : nullptr;
-}
+const KindAnalysis* AnalysisOf(pugi::xml_node element) { return KindRow(kAnalyses, element); }
 
 }  // namespace sw

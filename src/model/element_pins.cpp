@@ -47,7 +47,7 @@ private:
 // How many pins a rectangle or line of holes has, when it is within bounds.
 bool WithinBound(long long count) { return count > 0 && count <= kMaxElementPins; }
 
-using PinRule = std::vector<ElementPin> (*)(Hole, Hole, const PinContext&);
+using PinMaker = std::vector<ElementPin> (*)(Hole, Hole, const PinContext&);
 
 std::vector<ElementPin> NoPins(Hole, Hole, const PinContext&) { return {}; }
 
@@ -246,31 +246,24 @@ std::vector<ElementPin> TubePins(Hole h1, Hole h2, const PinContext& context) {
     return pins.Take();
 }
 
-// The pin rule of each kind, in kind order.
-constexpr PinRule kPinRules[] = {
-    NoPins,                                        // Text
-    NoPins,                                        // Cut Track
-    OnePin,                                        // Solder Pad
-    NoPins,                                        // Trace
-    TwoEnds<PinRole::None, PinRole::None>,         // Jumper
-    TwoEnds<PinRole::None, PinRole::None>,         // Resistor
-    TwoEnds<PinRole::None, PinRole::None>,         // Capacitor
-    TwoEnds<PinRole::Anode, PinRole::Cathode>,     // Diode
-    TwoEnds<PinRole::Anode, PinRole::Cathode>,     // LED
-    TwoEnds<PinRole::Plus, PinRole::Minus>,        // Electrolyte
-    TransistorPins,                                // Transistor
-    DualInLinePins,                                // DIL IC
-    PinLine,                                       // SIL IC
-    TrimmerPins,                                   // Trimmer
-    PotentiometerPins,                             // Potentiometer
-    TransformerPins,                               // Transformer
-    SwitchPins,                                    // Switch
-    TwoEnds<PinRole::None, PinRole::None>,         // Wire
-    JackPins,                                      // Audio Jack
-    TubePins,                                      // Tube Socket
-    DualInLinePins,                                // Relay
+// What each pin rule of the catalogue does, in PinRule order.
+constexpr PinMaker kPinMakers[] = {
+    NoPins,                                     // None
+    OnePin,                                     // OnePin
+    TwoEnds<PinRole::None, PinRole::None>,      // TwoEnds
+    TwoEnds<PinRole::Anode, PinRole::Cathode>,  // AnodeCathode
+    TwoEnds<PinRole::Plus, PinRole::Minus>,     // PlusMinus
+    TransistorPins,                             // Transistor
+    DualInLinePins,                             // DualInLine
+    PinLine,                                    // Line
+    TrimmerPins,                                // Trimmer
+    PotentiometerPins,                          // Potentiometer
+    TransformerPins,                            // Transformer
+    SwitchPins,                                 // Switch
+    JackPins,                                   // Jack
+    TubePins,                                   // Tube
 };
-static_assert(std::size(kPinRules) == kKindCount, "every kind has a pin rule");
+static_assert(std::size(kPinMakers) == kPinRuleCount, "every pin rule is made");
 
 }  // namespace
 
@@ -312,7 +305,7 @@ std::vector<ElementPin> KindPins(kind::Index kind, Hole hole1, Hole hole2,
                                  const PinContext& context) {
     if (kind < 0 || kind >= kKindCount)
         return {};
-    return kPinRules[kind](hole1, hole2, context);
+    return kPinMakers[int(kCatalogue[size_t(kind)].pins)](hole1, hole2, context);
 }
 
 std::vector<ElementPin> ElementPins(pugi::xml_node element) {

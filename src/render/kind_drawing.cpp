@@ -4,6 +4,11 @@
 #include <iterator>
 
 namespace sw {
+
+// A body builder whose only caller is its row below is declared here, beside
+// that row, and defined in render/images/; component_images.h declares the
+// builders the benchmarks and the placers call as well.
+
 namespace {
 
 using enum BodyLayer;
@@ -38,9 +43,6 @@ static_assert(std::size(kDrawings) == kKindCount, "every kind has a row");
 
 const KindDrawing& DrawingOf(kind::Index kind) { return kDrawings[kind]; }
 
-const KindDrawing* DrawingOf(pugi::xml_node element) {
-    const std::optional<kind::Index> kind = KindOf(element);
-    return kind ? &kDrawings[*kind] : nullptr;
-}
+const KindDrawing* DrawingOf(pugi::xml_node element) { return KindRow(kDrawings, element); }
 
 }  // namespace sw

@@ -33,5 +33,22 @@ TEST(Kinds, ElementNamesOfTheRenamedKinds) {
         EXPECT_STREQ(ElementName(kind), element);
 }
 
+// A layer's table answers for the kind an element stores, row for row, and
+// for no element that is not a component.
+TEST(Kinds, KindRowIsTheRowOfTheElementsKind) {
+    int table[kKindCount];
+    for (int i = 0; i < kKindCount; ++i)
+        table[i] = 100 + i;
+    pugi::xml_document doc;
+    for (int i = 0; i < kKindCount; ++i) {
+        const int* row = KindRow(table, doc.append_child(ElementName(kind::Index(i))));
+        ASSERT_NE(row, nullptr) << i;
+        EXPECT_EQ(row, &table[i]) << ElementName(kind::Index(i));
+    }
+    for (const char* notAKind : {"Layout", "resistor", ""})
+        EXPECT_EQ(KindRow(table, doc.append_child(notAKind)), nullptr) << notAKind;
+    EXPECT_EQ(KindRow(table, pugi::xml_node()), nullptr);
+}
+
 }  // namespace
 }  // namespace sw
