@@ -57,6 +57,9 @@ public:
     virtual void ShowNote(const QString& text) { (void)text; }
     // A note that stays in the status bar until replaced; empty takes it away.
     virtual void ShowHint(const QString& text) { (void)text; }
+    // The pins under the pointer, shown in place of the hint while the pointer
+    // rests there; empty takes it away (the hint, if any, shows again).
+    virtual void ShowPinNote(const QString& text) { (void)text; }
     // `CompPane`: the active kind's picture and caption; -1 shows neither.
     virtual void ShowActiveKind(int kindIndex) { (void)kindIndex; }
     // Dots over the board, in drawing order, in place of those shown so far

@@ -66,7 +66,8 @@ MainFormEditing::MainFormEditing(TMainForm& form)
       m_tool(*this),
       m_selectionClick(*this),
       m_drag(*this, m_tool),
-      m_tools({&m_drag, &m_selectionClick, &m_tool}) {
+      m_pinHover(*this),
+      m_tools({&m_pinHover, &m_drag, &m_selectionClick, &m_tool}) {
     // Tooltips are off in the editor.
     SetApplicationHints(false);
 
@@ -229,8 +230,10 @@ bool MainFormEditing::eventFilter(QObject* watched, QEvent* event) {
     if (m_watchingEscape && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && m_drag.Cancel())
         return true;
-    if (watched == m_form.Board && event->type() == QEvent::Leave)
+    if (watched == m_form.Board && event->type() == QEvent::Leave) {
         m_drag.PointerLeft();
+        m_pinHover.PointerLeft();
+    }
     if (event->type() == QEvent::KeyPress && (watched == m_form.Board || watched == m_form.ScrollBox)) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
@@ -249,6 +252,17 @@ void MainFormEditing::ShowNote(const QString& text) {
 }
 
 void MainFormEditing::ShowHint(const QString& text) {
+    m_hint = text;
+    ShowLastingNote();
+}
+
+void MainFormEditing::ShowPinNote(const QString& text) {
+    m_pinNote = text;
+    ShowLastingNote();
+}
+
+void MainFormEditing::ShowLastingNote() {
+    const QString& text = m_pinNote.isEmpty() ? m_hint : m_pinNote;
     if (text.isEmpty())
         m_form.statusBar()->clearMessage();
     else

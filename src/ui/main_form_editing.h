@@ -10,6 +10,7 @@
 
 #include "edit/drag_tool.h"
 #include "edit/editor_host.h"
+#include "edit/pin_hover.h"
 #include "edit/placement_tool.h"
 #include "edit/pointer_tool.h"
 #include "edit/selection.h"
@@ -53,6 +54,7 @@ public:
     void ShowPrompt(const QString& text) override;
     void ShowNote(const QString& text) override;
     void ShowHint(const QString& text) override;
+    void ShowPinNote(const QString& text) override;
     void ShowActiveKind(int kindIndex) override;
     void ShowMarkers(const std::vector<HoleMarker>& markers) override;
     void ShowPointer(const PointerFeedback& feedback) override;
@@ -63,6 +65,7 @@ protected:
 
 private:
     void ConnectCommands();
+    void ShowLastingNote();
     PointerEvent EventAt(int x, int y) const;
     // Esc reaches a drag wherever the keyboard focus is while its button is held.
     void WatchEscape();
@@ -71,10 +74,14 @@ private:
     PlacementTool m_tool;
     SelectionClick m_selectionClick;
     DragTool m_drag;
+    PinHover m_pinHover;
     PointerTools m_tools;
     MainFormClipboard* m_clipboard = nullptr;  // a child QObject of the window
     QLabel* m_compIcon = nullptr;  // the kind's picture inside `CompPane`
     bool m_watchingEscape = false;
+    // The status bar's lasting note: the pin note while there is one, else the hint.
+    QString m_hint;
+    QString m_pinNote;
 };
 
 }  // namespace sw

@@ -74,6 +74,7 @@ public:
     int activeKind = -2;
     std::vector<std::vector<HoleMarker>> markers;  // each list shown, in turn
     QString hint;
+    std::vector<QString> pinNotes;  // each pin note shown, in turn
     PointerFeedback pointer;
     int menusOpened = 0;
 
@@ -83,6 +84,7 @@ public:
     void ShowActiveKind(int kindIndex) override { activeKind = kindIndex; }
     void ShowMarkers(const std::vector<HoleMarker>& m) override { markers.push_back(m); }
     void ShowHint(const QString& text) override { hint = text; }
+    void ShowPinNote(const QString& text) override { pinNotes.push_back(text); }
     void ShowPointer(const PointerFeedback& feedback) override { pointer = feedback; }
     void OpenComponentMenu(QPoint) override { ++menusOpened; }
 };

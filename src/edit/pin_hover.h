@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Which pin the pointer rests on: over a hole where a part has a pin, the
+// status bar's note names it ("R1 pin 2 (cathode)"), every part with a pin
+// there in document order. Pads, jumpers and wires are copper, not parts, and
+// are left out. The note goes when the pointer leaves the hole or the board,
+// and when a gesture begins.
+
+#include "edit/pointer_tool.h"
+#include "model/hole.h"
+
+#include <QString>
+#include <optional>
+
+namespace sw {
+
+class EditorHost;
+class LayoutDocument;
+
+// The pins of the parts at `hole`, as the note shows them; empty when no part
+// has a pin there.
+QString PinsAtHole(const LayoutDocument& doc, Hole hole);
+
+class PinHover : public PointerTool {
+public:
+    explicit PinHover(EditorHost& host) : m_host(host) {}
+
+    // Never takes the press; the note goes.
+    bool Press(const PointerEvent& event) override;
+    void Hover(const PointerEvent& event) override;
+    // The pointer left the board: the note goes.
+    void PointerLeft();
+
+private:
+    void Show(const QString& text);
+
+    EditorHost& m_host;
+    std::optional<Hole> m_hole;  // the hole the note was made for
+    QString m_shown;
+};
+
+}  // namespace sw
