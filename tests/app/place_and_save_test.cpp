@@ -234,10 +234,18 @@ TEST(PlaceAndSave, ASignalLeavesARecoveryCopyTheNextStartOffers) {
         while (!CopperCorner(x.Screenshot(dir.filePath(QStringLiteral("shown.png")))) && timer.elapsed() < 30000)
             QThread::msleep(300);
         QThread::msleep(500);
-        // Select All, then Move Right: the explorer's buttons at the bottom right.
-        x.ClickAt(QPoint(1577, 884));
-        x.ClickAt(QPoint(1577, 912));
-        QThread::msleep(500);
+        // Select All, then Move Right: the explorer's buttons at the bottom right;
+        // again while the screen does not show the move (a busy machine may still
+        // be finishing the first paint when the clicks arrive).
+        const QRect board(150, 100, 1250, 750);  // the board between the side panels
+        const QImage shown = x.Screenshot(dir.filePath(QStringLiteral("shown.png"))).copy(board);
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            x.ClickAt(QPoint(1577, 884));
+            x.ClickAt(QPoint(1577, 912));
+            QThread::msleep(500);
+            if (x.Screenshot(dir.filePath(QStringLiteral("moved.png"))).copy(board) != shown)
+                break;
+        }
         ::kill(pid_t(editor.processId()), signal);
         ASSERT_TRUE(editor.waitForFinished(10000));
         EXPECT_EQ(editor.exitStatus(), QProcess::CrashExit) << "ended by the signal";
