@@ -153,6 +153,29 @@ TEST_F(ClipboardDragWindow, CopyPasteDragCutUndoThreeRedoTwoThenSave) {
     EXPECT_TRUE(dialogs.Calls().empty());
 }
 
+// On a pin the note names it, in place of the drag hint, which comes back on
+// the body; neither leaves a trace off the parts.
+TEST_F(ClipboardDragWindow, APinsNoteShowsInPlaceOfTheDragHintWhileThePointerIsOnIt) {
+    form->Session().SelectOnly(form->Document().Root().find_child_by_attribute("Name", "R1"));
+    form->FormPaint();
+    const struct {
+        QPoint at;
+        QString message;
+    } steps[] = {
+        {Hole(4, 3), QLatin1String(kDragHint)},
+        {Hole(2, 3), QStringLiteral("R1 pin 1")},
+        {Hole(4, 3), QLatin1String(kDragHint)},
+        {Hole(6, 3), QStringLiteral("R1 pin 2")},
+        {Hole(1, 8), QString()},  // a wire's end: copper, not a part's pin
+        {Hole(12, 6), QString()},
+    };
+    for (const auto& step : steps) {
+        Mouse(QEvent::MouseMove, step.at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        EXPECT_EQ(form->statusBar()->currentMessage(), step.message) << step.message.toStdString();
+    }
+    EXPECT_EQ(test::Controls(*form).StatusPane->text(), QString()) << "the prompt pane keeps its text";
+}
+
 TEST_F(ClipboardDragWindow, HintOverSelectedPartsEscPutsBackAShiftClickStaysTheToolsClick) {
     form->Session().SelectOnly(form->Document().Root().find_child_by_attribute("Name", "R1"));
     form->FormPaint();
