@@ -130,7 +130,7 @@ bool SameValue(std::string_view layout, std::string_view netlist, ValueDialect n
     return Normalised(layout) == Normalised(netlist);
 }
 
-bool IsSourceSpecification(std::string_view value) {
+bool IsSourceValue(std::string_view value) {
     value = Trimmed(value);
     for (std::string_view word : {"DC", "AC", "SINE", "PULSE", "PWL", "EXP", "SFFM"})
         if (StartsWithNoCase(value, word) &&

@@ -25,6 +25,6 @@ bool SameValue(std::string_view layout, std::string_view netlist, ValueDialect n
 
 // A simulator's source rather than a part: DC, AC, SINE, PULSE, PWL, EXP or
 // SFFM at the start (any case), followed by nothing, a space or "(".
-bool IsSourceSpecification(std::string_view value);
+bool IsSourceValue(std::string_view value);
 
 }  // namespace sw

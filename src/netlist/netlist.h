@@ -31,7 +31,7 @@ struct NetlistPart {
     std::string ref;
     std::string value;
     std::string footprint;
-    // No physical part: a SPICE source line, a source specification as the
+    // No physical part: a SPICE source line, a source such as "DC 5" or "SINE(...)" as the
     // value, or a KiCad part simulated as a voltage or current source.
     bool source = false;
     // False for a part only a net names (the parts list does not have it).

@@ -77,7 +77,7 @@ void NetlistBuilder::Warn(std::size_t line, std::string text) {
 
 Netlist NetlistBuilder::Finish() {
     for (NetlistPart& part : m_netlist.parts) {
-        if (IsSourceSpecification(part.value))
+        if (IsSourceValue(part.value))
             part.source = true;
         if (part.pins.size() < 2)
             continue;

@@ -30,7 +30,7 @@ public:
     int PartCount() const { return int(m_netlist.parts.size()); }
 
     // The netlist: a pin listed twice keeps its first net, with a warning; parts
-    // whose value is a source specification are marked as sources.
+    // whose value describes a source ("DC 5", "PULSE(...)") are marked as sources.
     Netlist Finish();
 
 private:

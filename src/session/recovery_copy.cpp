@@ -39,7 +39,7 @@ bool IsRunningEditor(qint64 pid) {
 
 QString RecoveryFolder() {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification: a relative path is to be ignored.
+    // XDG base directories: a relative XDG_STATE_HOME is to be ignored.
     if (state.isEmpty() || !QDir::isAbsolutePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");
     return state + QStringLiteral("/stripwright");

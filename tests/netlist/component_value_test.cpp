@@ -58,12 +58,12 @@ TEST(ComponentValue, ComparesAsNumbersOrAsTexts) {
         EXPECT_EQ(SameValue(c.layout, c.netlist, c.dialect), c.same) << c.layout << " " << c.netlist;
 }
 
-TEST(ComponentValue, KnowsSourceSpecifications) {
+TEST(ComponentValue, KnowsSourceValues) {
     for (const char* v : {"DC 9", "dc 5", "AC 1", "SINE(0 1 1k)", "PULSE (0 5 0)", "PWL(0 0 1 1)",
                           "EXP(0 1)", "SFFM(0 1 1k)", "DC"})
-        EXPECT_TRUE(IsSourceSpecification(v)) << v;
+        EXPECT_TRUE(IsSourceValue(v)) << v;
     for (const char* v : {"10k", "ACS712", "DCDC", "EXPANDER", ""})
-        EXPECT_FALSE(IsSourceSpecification(v)) << v;
+        EXPECT_FALSE(IsSourceValue(v)) << v;
 }
 
 }  // namespace
