@@ -31,7 +31,9 @@ BoardScene::BoardScene(EditorSession& session)
     : m_session(session),
       m_self(std::make_shared<BoardScene*>(this)),
       m_image(MakeRaster(kBoardImageWidth, kBoardImageHeight)),
-      m_pick(kBoardImageWidth, kBoardImageHeight) {
+      m_pick(kBoardImageWidth, kBoardImageHeight),
+      m_highlight(session) {
+    m_overlays.push_back(&m_highlight);
     m_overlays.push_back(&m_markers);
     std::weak_ptr<BoardScene*> self = m_self;
     session.Observe([self](SessionChange change) {
@@ -41,6 +43,8 @@ BoardScene::BoardScene(EditorSession& session)
         if (change == SessionChange::DocumentChanged || change == SessionChange::DocumentReplaced ||
             change == SessionChange::Selection)
             (*scene)->Invalidate();
+        else if (change == SessionChange::Highlight)
+            (*scene)->OverlayChanged();
     });
 }
 

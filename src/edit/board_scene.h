@@ -4,14 +4,15 @@
 // image and its pick map, the zoom, the reveal flag, what the renderer keeps
 // from one repaint to the next (the screen's own RenderCaches), the picture of
 // the rest of the layout while parts are dragged, and the layers drawn over
-// the rendered board on screen only (the placement markers; highlights to
-// come). It follows the session: a change of the document, its replacement or
+// the rendered board on screen only (the lit net, the placement markers). It follows the session: a change of the document, its replacement or
 // a change of the selection makes the board stale, and the board is rendered
 // again when it is next shown or its pick map read, so any number of changes
 // within one turn of the event loop cost one repaint. The markers go with the
 // picture they were drawn over.
 
+#include "edit/board_overlay.h"
 #include "edit/editor_host.h"
+#include "edit/net_overlays.h"
 #include "render/board_zoom.h"
 #include "render/drag_preview.h"
 #include "render/pick_map.h"
@@ -27,16 +28,6 @@ namespace sw {
 class Canvas;
 class EditorSession;
 class LayoutDocument;
-
-// A layer drawn over the rendered board in the view alone: never in the pick
-// map, an exported picture or the board image itself.
-class BoardOverlay {
-public:
-    virtual ~BoardOverlay() = default;
-    virtual bool Empty() const = 0;
-    // Draws over the board on `canvas`, in board-image pixels.
-    virtual void Draw(Canvas& canvas, const LayoutDocument& doc) const = 0;
-};
 
 // Dots at hole centres: where a placement's first hole was taken, and where
 // its second may go.
@@ -116,7 +107,8 @@ private:
     // While parts are dragged: the board without them, drawn once per drag.
     DragPreview m_dragPreview;
     MarkerOverlay m_markers;
-    std::vector<const BoardOverlay*> m_overlays;  // m_markers first
+    NetHighlightOverlay m_highlight;
+    std::vector<const BoardOverlay*> m_overlays;  // m_highlight, then m_markers first
 };
 
 }  // namespace sw

@@ -22,6 +22,10 @@ constexpr SessionChange kGatheredOrder[] = {
 }  // namespace
 
 void EditorSession::Tell(SessionChange change) {
+    // The lit copper belongs to the document it was found in.
+    if ((change == SessionChange::DocumentChanged || change == SessionChange::DocumentReplaced) &&
+        !m_highlight.Empty() && m_editDepth == 0)
+        ClearHighlight();
     if (m_editDepth > 0) {
         for (SessionChange gathered : kGatheredOrder)
             if (gathered == change) {
@@ -31,6 +35,13 @@ void EditorSession::Tell(SessionChange change) {
     }
     for (const Observer& observer : m_observers)
         observer(change);
+}
+
+void EditorSession::SetHighlight(NetHighlight highlight) {
+    if (highlight == m_highlight)
+        return;
+    m_highlight = std::move(highlight);
+    Tell(SessionChange::Highlight);
 }
 
 void EditorSession::TellGathered() {

@@ -15,6 +15,7 @@
 #include "model/undo_history.h"
 #include "model/write_result.h"
 #include "session/file_stamp.h"
+#include "session/net_highlight.h"
 #include "session/placement_state.h"
 #include "session/selection_drag.h"
 #include "session/selection_state.h"
@@ -39,6 +40,7 @@ enum class SessionChange {
     // handle of the last one is gone, nothing is selected.
     DocumentReplaced,
     History,  // the steps Undo and Redo would take (or their names) changed
+    Highlight,  // other copper is lit, or none
 };
 
 // The kinds of edit. Which of them is a step for Undo is TakesUndoStep's list.
@@ -195,6 +197,14 @@ public:
     // Ends the drag with every part back where it was, nothing to undo.
     void CancelDrag();
 
+    // ---- the lit net -------------------------------------------------------------
+    // The copper lit on the board (empty: none). Any change of the document
+    // clears it, since the copper it names may be gone; the views are told
+    // Highlight whenever it changes.
+    const NetHighlight& Highlight() const { return m_highlight; }
+    void SetHighlight(NetHighlight highlight);
+    void ClearHighlight() { SetHighlight({}); }
+
     // ---- undo and redo ---------------------------------------------------------
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
@@ -245,6 +255,7 @@ private:
     int m_editDepth = 0;
     unsigned m_gathered = 0;  // bits of SessionChange told during an edit
     HistoryStep m_lastStep;
+    NetHighlight m_highlight;
 };
 
 }  // namespace sw

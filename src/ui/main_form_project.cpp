@@ -189,6 +189,7 @@ void TMainForm::SessionChanged(SessionChange change) {
     case SessionChange::Selection:
     case SessionChange::Components:
     case SessionChange::DocumentChanged:
+    case SessionChange::Highlight:
         break;
     }
 }
