@@ -29,9 +29,7 @@ int RunGerberCommand(const QStringList& arguments, QTextStream& out, QTextStream
         }
         const std::optional<std::int64_t> units = DrillUnitsFromText(args.at(option + 1));
         if (!units) {
-            err << "stripwright: the drill diameter must be a number of millimetres above 0 and "
-                   "at most 10 (got \""
-                << args.at(option + 1) << "\")\n";
+            err << "stripwright: " << DrillRefusal(args.at(option + 1)) << "\n";
             return kExitBadInput;
         }
         drill = *units;

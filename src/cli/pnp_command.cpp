@@ -45,6 +45,10 @@ int RunPnpCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         err << "stripwright: " << noCopper << "\n";
         return kExitBadInput;
     }
+    if (const std::optional<QString> refusal = PnpRefusal(doc)) {
+        err << "stripwright: " << *refusal << "\n";
+        return kExitBadInput;
+    }
     const WriteResult result =
         pdf ? PrintToPdf(output, *page,
                          [&doc](QPrinter& printer) { return PrintCopperImage(doc, printer); })

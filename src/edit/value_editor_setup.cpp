@@ -37,6 +37,24 @@ SplitValue SplitStoredValue(const QString& value) {
     return {value.left(i), value.mid(i)};
 }
 
+std::optional<SplitValue> SplitTypedUnit(const QString& value, const QStringList& units) {
+    const QString* best = nullptr;
+    for (const QString& unit : units)
+        if (!unit.isEmpty() && value.endsWith(unit) && (!best || unit.size() > best->size()))
+            best = &unit;
+    if (!best)
+        return std::nullopt;
+    return SplitValue{value.left(value.size() - best->size()), *best};
+}
+
+ValueEditorResult WithTypedUnit(ValueEditorResult result, const QStringList& units) {
+    if (const std::optional<SplitValue> typed = SplitTypedUnit(result.value, units)) {
+        result.value = typed->number;
+        result.unit = typed->unit;
+    }
+    return result;
+}
+
 ValueEditorSetup NewComponentSetup(const CatalogueEntry& kind, const QString& name,
                                    const PlacementDefaults& defaults) {
     ValueEditorSetup setup = BaseSetup(kind);

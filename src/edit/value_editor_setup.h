@@ -9,6 +9,8 @@
 
 #include <pugixml.hpp>
 
+#include <optional>
+
 namespace sw {
 
 struct CatalogueEntry;
@@ -33,5 +35,17 @@ struct SplitValue {
     QString unit;
 };
 SplitValue SplitStoredValue(const QString& value);
+
+// A value typed with its unit ("47K" while the list offers R, K and M, "10uF"
+// while it offers pF, nF and uF): the number before the unit and the listed
+// unit it ends in, the longest one when several fit ("10K Log" is K Log, not
+// Log). Nothing when the value ends in no listed unit. Units match exactly, so
+// "47k" is not taken for K.
+std::optional<SplitValue> SplitTypedUnit(const QString& value, const QStringList& units);
+
+// What the value editor hands back: a value typed with a listed unit keeps
+// that unit (the list's entry follows it), so the stored text is what was
+// typed and never the typed unit with the list's unit appended.
+ValueEditorResult WithTypedUnit(ValueEditorResult result, const QStringList& units);
 
 }  // namespace sw

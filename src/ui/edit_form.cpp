@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/edit_form.h"
 
+#include "edit/value_editor_setup.h"
 #include "render/blend.h"
 
 #include <QLabel>
@@ -113,6 +114,7 @@ TEditForm::TEditForm(QWidget* parent) : QDialog(parent) {
     OkButton->setDefault(true);
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     CancelButton->setGeometry(144, 132, 75, 25);
+    connect(ValueEdit, &QLineEdit::textEdited, this, &TEditForm::ValueEditChange);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -144,10 +146,23 @@ void TEditForm::Setup(const ValueEditorSetup& setup) {
     ExtraLabel->adjustSize();
 }
 
+QStringList TEditForm::UnitEntries() const {
+    QStringList units;
+    for (int i = 0; i < UnitBox->count(); ++i)
+        units << UnitBox->itemText(i);
+    return units;
+}
+
+void TEditForm::ValueEditChange(const QString& text) {
+    if (const std::optional<SplitValue> typed = SplitTypedUnit(text, UnitEntries()))
+        UnitBox->setCurrentIndex(UnitBox->findText(typed->unit, Qt::MatchExactly));
+}
+
 ValueEditorResult TEditForm::Result() const {
-    return {NameEdit->text(), ValueEdit->text(),
-            UnitBox->currentIndex() >= 0 ? UnitBox->currentText() : QString(),
-            ExtraBox->currentIndex() >= 0 ? ExtraBox->currentText() : QString()};
+    return WithTypedUnit({NameEdit->text(), ValueEdit->text(),
+                          UnitBox->currentIndex() >= 0 ? UnitBox->currentText() : QString(),
+                          ExtraBox->currentIndex() >= 0 ? ExtraBox->currentText() : QString()},
+                         UnitEntries());
 }
 
 void TEditForm::FormShow() {

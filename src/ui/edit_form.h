@@ -69,6 +69,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // A unit typed at the end of the value selects the list's entry for it.
+    void ValueEditChange(const QString& text);
+    QStringList UnitEntries() const;
+
     bool m_isNew = true;
     // The widget that FormShow chose for the focus (kept for tests, which run
     // without a window system that hands out focus).

@@ -2,6 +2,7 @@
 #include "ui/main_form_output.h"
 
 #include "edit/bill_of_materials_export.h"
+#include "render/export/gerber_files.h"
 #include "render/render_caches.h"
 #include "ui/explorer.h"
 #include "ui/main_form.h"
@@ -17,10 +18,12 @@ void ConnectOutputCommands(TMainForm& form) {
     auto wait = std::make_shared<TWaitForm>(&form);
     // The exported pictures keep their own bodies and bands, apart from the screen's.
     auto caches = std::make_shared<RenderCaches>();
-    const auto context = [&form, wait, caches] {
+    // The drill Export Gerber was last given, for the rest of the run.
+    auto drill = std::make_shared<std::int64_t>(kDefaultDrillUnits);
+    const auto context = [&form, wait, caches, drill] {
         return OutputCommandContext{form.Document(), form.Dialogs(),
                                     [&form] { form.Session().ClearSelection(); }, wait.get(),
-                                    caches.get()};
+                                    caches.get(), drill.get()};
     };
     // The pictures and the printed pages.
     form.ConnectCommand(Command::RenderImage, [context] { RenderImageCommand(context()); });

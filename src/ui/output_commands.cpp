@@ -71,6 +71,35 @@ void PrintWith(const OutputCommandContext& ctx,
         ctx.dialogs.ShowError(result.message);
 }
 
+// Says why a stripboard or perfboard has no toner-transfer picture; true then.
+bool RefusedPnp(const OutputCommandContext& ctx) {
+    const std::optional<QString> refusal = PnpRefusal(ctx.doc);
+    if (refusal)
+        ctx.dialogs.ShowError(*refusal);
+    return refusal.has_value();
+}
+
+// The drill diameter for Export Gerber, asked again after a text that is no
+// diameter; nothing when cancelled. The answer is kept for the run.
+std::optional<std::int64_t> AskDrill(const OutputCommandContext& ctx) {
+    QString text = DrillUnitsText(ctx.drillUnits ? *ctx.drillUnits : kDefaultDrillUnits);
+    for (;;) {
+        const std::optional<QString> answer =
+            ctx.dialogs.InputBox(QStringLiteral("Export Gerber"), kDrillPrompt, text);
+        if (!answer)
+            return std::nullopt;
+        if (const std::optional<std::int64_t> units = DrillUnitsFromText(*answer)) {
+            if (ctx.drillUnits)
+                *ctx.drillUnits = *units;
+            return units;
+        }
+        text = *answer;
+        QString refusal = DrillRefusal(text.left(40)) + QLatin1Char('.');
+        refusal[0] = refusal[0].toUpper();
+        ctx.dialogs.ShowError(refusal);
+    }
+}
+
 }  // namespace
 
 void RenderImageCommand(const OutputCommandContext& ctx) {
@@ -98,6 +127,8 @@ void PrintCommand(const OutputCommandContext& ctx) {
 }
 
 void RenderPnpCommand(const OutputCommandContext& ctx) {
+    if (RefusedPnp(ctx))
+        return;
     FileDialogRequest request;
     request.caption = QStringLiteral("Render PnP");
     request.filter = kRenderPnpFilter;
@@ -111,6 +142,8 @@ void RenderPnpCommand(const OutputCommandContext& ctx) {
 }
 
 void PrintPnpCommand(const OutputCommandContext& ctx) {
+    if (RefusedPnp(ctx))
+        return;
     PrintWith(ctx, [&](QPrinter& printer) { return PrintCopperImage(ctx.doc, printer); });
 }
 
@@ -125,6 +158,9 @@ void ExportGerberCommand(const OutputCommandContext& ctx, const QString& layoutF
         QStringLiteral("Export Gerber"), layoutFileName.isEmpty() ? QString() : layout.absolutePath());
     if (!folder || folder->isEmpty())
         return;
+    const std::optional<std::int64_t> drill = AskDrill(ctx);
+    if (!drill)
+        return;
     const QString baseName =
         layout.completeBaseName().isEmpty() ? QStringLiteral("layout") : layout.completeBaseName();
     // A layout called NAME.drl in the chosen folder would be replaced by the drill file.
@@ -136,7 +172,7 @@ void ExportGerberCommand(const OutputCommandContext& ctx, const QString& layoutF
             return;
         }
     }
-    const GerberWriteResult result = WriteGerberFiles(ctx.doc, *folder, baseName, kDefaultDrillUnits);
+    const GerberWriteResult result = WriteGerberFiles(ctx.doc, *folder, baseName, *drill);
     if (!result.write.ok) {
         ctx.dialogs.ShowError(result.write.message);
         return;

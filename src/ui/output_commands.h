@@ -6,6 +6,7 @@
 // handlers only call these and the commands run in tests without a screen.
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 
 namespace sw {
@@ -24,6 +25,9 @@ struct OutputCommandContext {
     TWaitForm* waitForm = nullptr;
     // What the rendered pictures keep from one to the next; null: nothing.
     RenderCaches* caches = nullptr;
+    // The drill Export Gerber asked for last in this run (units of 10 nm),
+    // offered again next time; null: every export offers the default.
+    std::int64_t* drillUnits = nullptr;
 };
 
 // The program's own texts.
@@ -34,6 +38,7 @@ inline const QString kRenderImageFilter =
     QStringLiteral("GIF Images (*.gif);;JPEG Images (*.jpg);;Bitmaps (*.bmp)");
 inline const QString kRenderPnpFilter = QStringLiteral("GIF Images (*.gif)");
 inline const QString kExportCompleteMessage = QStringLiteral("Export complete!");
+inline const QString kDrillPrompt = QStringLiteral("Drill diameter of every pad, in millimetres:");
 
 // Render Image: the picture save dialog ("render.gif"), the wait window while
 // the picture is rendered and written in the format its name asks for, then
@@ -46,7 +51,8 @@ void PrintCommand(const OutputCommandContext& ctx);
 void RenderPnpCommand(const OutputCommandContext& ctx);
 // Print PnP: the toner-transfer picture printed at true scale.
 void PrintPnpCommand(const OutputCommandContext& ctx);
-// Export Gerber: a folder dialog (starting beside the layout's file), then the
+// Export Gerber: a folder dialog (starting beside the layout's file) and the
+// drill diameter (0.8 mm at first, then the last one given), then the
 // copper, outline and drill files named after `layoutFileName` (empty: the
 // layout is not saved yet, the files are called "layout"), then "Export
 // complete!" with the list of files written.

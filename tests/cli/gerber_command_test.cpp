@@ -36,6 +36,13 @@ TEST(GerberCommandTest, WritesTheThreeFilesNamedAfterTheLayoutIntoANewFolder) {
     EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 3);  // no temporary file left behind
 }
 
+TEST(GerberCommandTest, DrillIsPointEightMillimetresWhenNotGiven) {
+    QTemporaryDir dir;
+    const QString layout = test::WriteLayout(QDir(dir.path()), "board.swb", kPcb);
+    ASSERT_EQ(RunCli({"gerber", layout, dir.filePath("out")}).code, kExitOk);
+    EXPECT_TRUE(ReadFile(dir.filePath("out/board.drl")).contains("\nT1C0.8\n"));
+}
+
 TEST(GerberCommandTest, RefusalsExitTwoAndFailedWritesOneWithoutFiles) {
     QTemporaryDir dir;
     const QDir d(dir.path());

@@ -165,7 +165,12 @@ TEST(GerberAgainstGerbv, DrawsTheCopperOfThePictureAndDrillsThePadCentres) {
                                    : WriteLayout(folder, name + QStringLiteral(".swb"), c.xml);
         const QString out = folder.filePath(name);
         const QString picture = folder.filePath(name + QStringLiteral(".gif"));
-        ASSERT_EQ(RunCli({QStringLiteral("gerber"), layout, out}).code, 0);
+        // Drilled at the picture's 5-pixel drill mark (0.635 mm), so the holes
+        // can be compared with the picture's.
+        ASSERT_EQ(RunCli({QStringLiteral("gerber"), layout, out, QStringLiteral("--drill"),
+                          QStringLiteral("0.635")})
+                      .code,
+                  0);
         ASSERT_EQ(RunCli({QStringLiteral("pnp"), layout, picture}).code, 0);
         const QImage copper = QImage(picture).convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(copper.isNull());

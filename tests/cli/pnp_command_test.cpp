@@ -58,6 +58,24 @@ TEST(PnpCommandTest, PdfShowsTheBoardAtTrueScale) {
     }
 }
 
+TEST(PnpCommandTest, StripboardAndPerfboardAreRefusedWithNothingWritten) {
+    QTemporaryDir dir;
+    for (const char* type : {"Stripboard", "Perfboard"}) {
+        QByteArray board = kBoard;
+        board.replace("Type=\"PCB\"", QByteArray("Type=\"") + type + "\"");
+        const QString layout = test::WriteLayout(QDir(dir.path()), "board.swb", board);
+        for (const QStringList& output : {QStringList{dir.filePath("PnP.gif")},
+                                          QStringList{"--pdf", dir.filePath("PnP.pdf")}}) {
+            const test::CommandRun run = RunCli(QStringList{"pnp", layout} + output);
+            EXPECT_EQ(run.code, kExitBadInput) << type;
+            EXPECT_TRUE(run.err.contains(QLatin1String("is for PCB layouts; this layout's type is \"") +
+                                         QLatin1String(type)))
+                << run.err.toStdString();
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"board.swb"});
+}
+
 TEST(PnpCommandTest, RefusesOtherNamesAndPageSizes) {
     QTemporaryDir dir;
     const QString layout = test::WriteLayout(QDir(dir.path()), "board.swb", kBoard);

@@ -26,6 +26,31 @@ TEST(ValueEditorSetup, SplitsStoredValueAtFirstCharacterThatIsNotPartOfTheNumber
     }
 }
 
+TEST(ValueEditorSetup, AValueTypedWithItsUnitKeepsThatUnit) {
+    const QStringList ohms = {"R", "K", "M", "R Log", "K Log"};
+    const QStringList farads = {"pF", "nF", "uF"};
+    const struct {
+        QStringList units;
+        const char* value;
+        const char* listed;  // the list's entry when OK was pressed
+        const char* number;
+        const char* unit;
+    } cases[] = {
+        {ohms, "47K", "R", "47", "K"},         {ohms, "47", "R", "47", "R"},
+        {farads, "10uF", "nF", "10", "uF"},    {ohms, "10K Log", "R", "10", "K Log"},
+        {ohms, "4K7", "R", "4K7", "R"},        {ohms, "K", "R", "", "K"},
+        {ohms, "47k", "R", "47k", "R"},        {farads, "10F", "pF", "10F", "pF"},
+        {{}, "1N4148", "", "1N4148", ""},      {ohms, "", "R", "", "R"},
+    };
+    for (const auto& c : cases) {
+        const ValueEditorResult result = WithTypedUnit(
+            {QStringLiteral("X1"), QLatin1String(c.value), QLatin1String(c.listed), {}}, c.units);
+        EXPECT_EQ(result.value, QLatin1String(c.number)) << c.value;
+        EXPECT_EQ(result.unit, QLatin1String(c.unit)) << c.value;
+        EXPECT_EQ(result.name, QStringLiteral("X1"));
+    }
+}
+
 TEST(ValueEditorSetup, NewPadAndTraceStartFromTheRunsDefaults) {
     PlacementDefaults defaults;
     defaults.padSize = 18;

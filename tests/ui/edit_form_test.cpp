@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace sw {
@@ -193,6 +194,40 @@ TEST(TEditForm, ReplaceConfirmedWithoutEditsKeepsTheStoredValueAndExtra) {
         EXPECT_EQ(result.value + result.unit, QLatin1String(c.value)) << c.element << " " << c.value;
         if (c.extra)
             EXPECT_EQ(result.extra, QLatin1String(c.extra)) << c.element << " " << c.extra;
+    }
+}
+
+// Typing a unit at the end of the value picks the list's entry for it, and the
+// value reads back as typed; a unit chosen in the list is still appended to a
+// bare number.
+TEST(TEditForm, AUnitTypedWithTheValueSelectsTheListsEntry) {
+    struct Case {
+        const char* element;
+        const char* typed;
+        const char* picked;  // the entry chosen in the list after typing, or null
+        const char* unitShown;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"Resistor", "47K", nullptr, "K", "47K"},
+        {"Resistor", "47", nullptr, "R", "47R"},
+        {"Resistor", "47", "M", "M", "47M"},
+        {"Resistor", "2.2M", "R", "R", "2.2M"},  // the typed unit wins over the list
+        {"Capacitor", "10uF", nullptr, "uF", "10uF"},
+        {"Trimmer", "10K Log", nullptr, "K Log", "10K Log"},
+        {"Resistor", "47k", nullptr, "R", "47kR"},  // units match exactly
+    };
+    for (const Case& c : cases) {
+        TEditForm form;
+        form.Setup(NewComponentSetup(*FindKind(c.element), QStringLiteral("X1"), {}));
+        form.FormShow();
+        QTest::keyClicks(form.ValueEdit, QLatin1String(c.typed));
+        if (c.picked)
+            form.UnitBox->setCurrentIndex(form.UnitBox->findText(QLatin1String(c.picked)));
+        const ValueEditorResult result = form.Result();
+        if (!c.picked)
+            EXPECT_EQ(form.UnitBox->currentText(), QLatin1String(c.unitShown)) << c.typed;
+        EXPECT_EQ(result.value + result.unit, QLatin1String(c.stored)) << c.typed;
     }
 }
 

@@ -61,6 +61,7 @@ TEST_F(MainFormOutputTest, RenderImageWritesTheWindowsLayoutWithNothingSelected)
 }
 
 TEST_F(MainFormOutputTest, PrintPnpPrintsTheWindowsLayout) {
+    form->Document().Root().attribute("Type") = "PCB";
     const QString pdf = dir.filePath("pnp.pdf");
     dialogs.AnswerPrintDialog(pdf);
     Trigger(Command::PrintPnp);

@@ -4,10 +4,12 @@
 
 #include "model/layout_document.h"
 #include "scripted_dialogs.h"
+#include "render/export/gerber_files.h"
 #include "ui/output_commands.h"
 #include "ui/wait_form.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -109,6 +111,26 @@ TEST(RenderPnpCommandTest, SavesTheCopperAsGifNamedPnP) {
     EXPECT_EQ(dialogs.CallsOf(Type::Message).at(0).text, kRenderCompleteQuestion);
 }
 
+// A stripboard's or perfboard's copper is the board itself: both toner-transfer
+// commands say so and ask for nothing, write nothing, print nothing.
+TEST(PnpCommandsTest, StripboardAndPerfboardAreToldTonerTransferIsForPcbLayouts) {
+    for (const char* type : {"Stripboard", "Perfboard"}) {
+        for (auto command : {&RenderPnpCommand, &PrintPnpCommand}) {
+            SCOPED_TRACE(type);
+            LayoutDocument doc = Board();
+            doc.Root().attribute("Type") = type;
+            ScriptedDialogs dialogs;
+            dialogs.AnswerMessage(MessageAnswer::Ok);
+            command({doc, dialogs, {}, nullptr});
+            ASSERT_EQ(dialogs.Calls().size(), 1u);
+            EXPECT_EQ(dialogs.Calls()[0].kind, MessageKind::Error);
+            EXPECT_EQ(dialogs.Calls()[0].text,
+                      QStringLiteral("Toner transfer (PnP) is for PCB layouts; this layout's type is "
+                                     "\"%1\".").arg(QLatin1String(type)));
+        }
+    }
+}
+
 TEST(PrintCommandsTest, NoPrinterIsReportedAndNothingElseHappens) {
     const LayoutDocument doc = Board();
     for (auto command : {&PrintCommand, &PrintPnpCommand}) {
@@ -157,7 +179,7 @@ TEST(ExportGerberCommandTest, AsksForAFolderWritesTheThreeFilesAndListsThem) {
     for (const QString& layoutFile : {dir.filePath("amp.swb"), QString()}) {
         const QString folder = dir.filePath(layoutFile.isEmpty() ? "new/gerber" : "gerber");
         ScriptedDialogs dialogs;
-        dialogs.AnswerChooseFolder(folder).AnswerMessage(MessageAnswer::Ok);
+        dialogs.AnswerChooseFolder(folder).AnswerInput(QStringLiteral("0.8")).AnswerMessage(MessageAnswer::Ok);
         ExportGerberCommand({doc, dialogs, {}, nullptr}, layoutFile);
         const auto folders = dialogs.CallsOf(Type::ChooseFolder);
         ASSERT_EQ(folders.size(), 1u);
@@ -200,7 +222,7 @@ TEST(ExportGerberCommandTest, CancelRefusalAndFailureEachEndItWithoutAFile) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("layout") == 6);
         file.close();
         ScriptedDialogs dialogs;
-        dialogs.AnswerChooseFolder(dir.path()).AnswerMessage(MessageAnswer::Ok);
+        dialogs.AnswerChooseFolder(dir.path()).AnswerInput(QStringLiteral("0.8")).AnswerMessage(MessageAnswer::Ok);
         ExportGerberCommand({pcb, dialogs, {}, nullptr}, layout);
         const auto messages = dialogs.CallsOf(Type::Message);
         ASSERT_EQ(messages.size(), 1u);
@@ -215,12 +237,63 @@ TEST(ExportGerberCommandTest, CancelRefusalAndFailureEachEndItWithoutAFile) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.close();
         ScriptedDialogs dialogs;
-        dialogs.AnswerChooseFolder(blocked + "/gerber").AnswerMessage(MessageAnswer::Ok);
+        dialogs.AnswerChooseFolder(blocked + "/gerber").AnswerInput(QStringLiteral("0.8")).AnswerMessage(MessageAnswer::Ok);
         ExportGerberCommand({pcb, dialogs, {}, nullptr}, dir.filePath("a.swb"));
         const auto messages = dialogs.CallsOf(Type::Message);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].kind, MessageKind::Error);
         EXPECT_TRUE(messages[0].text.contains("Cannot create the folder")) << messages[0].text.toStdString();
+    }
+}
+
+// The drill is asked for after the folder: 0.8 mm at first, then what was
+// given last; a text that is no diameter is said and asked again, a cancel
+// writes nothing.
+TEST(ExportGerberCommandTest, AsksForTheDrillAndKeepsItForTheRun) {
+    QTemporaryDir dir;
+    const LayoutDocument pcb = Board();
+    std::int64_t drill = kDefaultDrillUnits;
+    const auto drillFile = [&](const QString& folder) {
+        QFile file(folder + "/a.drl");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    struct Run {
+        QStringList answers;  // the drill box's answers in turn; a null string cancels
+        const char* offered;  // what the box shows first
+        int errors;           // texts refused before the last answer
+        const char* tool;     // the drill file's tool line, or null: nothing written
+    };
+    const Run runs[] = {
+        {{"1.0"}, "0.8", 0, "\nT1C1\n"},
+        {{"abc", "12", "0.9"}, "1", 2, "\nT1C0.9\n"},
+        {{QString()}, "0.9", 0, nullptr},
+        {{"0.9"}, "0.9", 0, "\nT1C0.9\n"},
+    };
+    for (int i = 0; i < int(std::size(runs)); ++i) {
+        SCOPED_TRACE(i);
+        const Run& run = runs[i];
+        const QString folder = dir.filePath(QStringLiteral("g%1").arg(i));
+        ScriptedDialogs dialogs;
+        dialogs.AnswerChooseFolder(folder);
+        for (const QString& answer : run.answers) {
+            dialogs.AnswerInput(answer.isNull() ? std::nullopt : std::optional<QString>(answer));
+            dialogs.AnswerMessage(MessageAnswer::Ok);
+        }
+        ExportGerberCommand({pcb, dialogs, {}, nullptr, nullptr, &drill}, dir.filePath("a.swb"));
+        const auto boxes = dialogs.CallsOf(Type::InputBox);
+        ASSERT_EQ(boxes.size(), size_t(run.answers.size()));
+        EXPECT_EQ(boxes[0].initial, QLatin1String(run.offered));
+        EXPECT_EQ(boxes[0].text, kDrillPrompt);
+        for (int j = 1; j < boxes.size(); ++j)
+            EXPECT_EQ(boxes[j].initial, run.answers[j - 1]);  // the refused text, to mend
+        int errors = 0;
+        for (const auto& message : dialogs.CallsOf(Type::Message))
+            errors += message.kind == MessageKind::Error;
+        EXPECT_EQ(errors, run.errors);
+        if (run.tool)
+            EXPECT_TRUE(drillFile(folder).contains(run.tool)) << drillFile(folder).toStdString();
+        else
+            EXPECT_FALSE(QFileInfo::exists(folder));
     }
 }
 

@@ -10,6 +10,14 @@
 
 namespace sw {
 
+std::optional<QString> PnpRefusal(const LayoutDocument& doc) {
+    const QString type = doc.BoardType();
+    if (type != QLatin1String("Stripboard") && type != QLatin1String("Perfboard"))
+        return std::nullopt;
+    return QStringLiteral("Toner transfer (PnP) is for PCB layouts; this layout's type is \"%1\".")
+        .arg(type);
+}
+
 QImage RenderCopperImage(const LayoutDocument& doc, QString* error) {
     const QSize size = CopperCanvasSize(doc, error);
     if (size.isEmpty())

@@ -7,12 +7,19 @@
 #include "render/export/image_file.h"
 
 #include <QImage>
+#include <optional>
 
 class QPrinter;
 
 namespace sw {
 
 class LayoutDocument;
+
+// Why toner transfer means nothing for the layout: a stripboard's or a
+// perfboard's copper is the board itself, so its picture would be an empty
+// outline. Nothing for a PCB (and for a type that is none of the three, whose
+// traces and pads are drawn as they are).
+std::optional<QString> PnpRefusal(const LayoutDocument& doc);
 
 // The toner-transfer picture of the layout on a fresh copper canvas; a null
 // image (and `error` set) when the board's size gives no canvas.

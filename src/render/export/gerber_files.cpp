@@ -270,4 +270,16 @@ std::optional<std::int64_t> DrillUnitsFromText(const QString& millimetres) {
     return units;
 }
 
+QString DrillRefusal(const QString& text) {
+    return QStringLiteral("the drill diameter must be a number of millimetres above 0 and at most "
+                          "10 (got \"%1\")")
+        .arg(text);
+}
+
+QString DrillUnitsText(std::int64_t units) {
+    std::string text;
+    AppendMillimetres(text, units);
+    return QString::fromStdString(text);
+}
+
 }  // namespace sw

@@ -24,8 +24,10 @@ class LayoutDocument;
 
 // One copper-picture pixel in units of 10 nm.
 constexpr std::int64_t kGerberUnitsPerPixel = 12700;
-// The drill of a pad when none is asked for: the picture's 5-pixel drill mark.
-constexpr std::int64_t kDefaultDrillUnits = 5 * kGerberUnitsPerPixel;  // 0.635 mm
+// The drill of a pad when none is asked for: 0.8 mm, the usual hole for
+// component leads (the picture's 5-pixel drill mark, 0.635 mm, is too small
+// for most of them).
+constexpr std::int64_t kDefaultDrillUnits = 80000;
 // The largest drill accepted, 10 mm, in units of 10 nm.
 constexpr std::int64_t kLargestDrillUnits = 1000000;
 
@@ -47,5 +49,10 @@ QByteArray ExcellonDrillText(const LayoutDocument& doc, std::int64_t drillUnits)
 // Millimetres in units of 10 nm from a user's text such as "0.8"; nothing
 // when the text is not a number greater than 0 and at most 10 mm.
 std::optional<std::int64_t> DrillUnitsFromText(const QString& millimetres);
+// Why `text` is no drill diameter, in lower case for the command line's
+// "stripwright: " to go before it.
+QString DrillRefusal(const QString& text);
+// The other way: "0.8" for 80000, "0.635" for 63500.
+QString DrillUnitsText(std::int64_t units);
 
 }  // namespace sw

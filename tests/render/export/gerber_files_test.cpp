@@ -69,10 +69,10 @@ TEST(GerberFilesTest, ApertursAreDefinedOnceAndPadsWithoutCopperAreInNeitherFile
     EXPECT_EQ(copper.count("D03*"), 2);  // the square of side 0 and the pad of size 0 flash nothing
     const QByteArray drill = ExcellonDrillText(doc, kDefaultDrillUnits);
     EXPECT_TRUE(drill.startsWith("M48\n"));
-    EXPECT_TRUE(drill.contains("\nMETRIC,TZ\nT1C0.635\n%\n"));
+    EXPECT_TRUE(drill.contains("\nMETRIC,TZ\nT1C0.8\n%\n"));
     // Copper and drill agree on which pads exist.
     EXPECT_TRUE(drill.contains("\nT1\nX1.27Y24.13\nX3.81Y24.13\nT0\nM30\n"));
-    EXPECT_TRUE(ExcellonDrillText(doc, 80000).contains("\nT1C0.8\n"));
+    EXPECT_TRUE(ExcellonDrillText(doc, 63500).contains("\nT1C0.635\n"));
 }
 
 TEST(GerberFilesTest, EveryPadFlashedIsDrilledAndNoOther) {
@@ -134,8 +134,14 @@ TEST(GerberFilesTest, DrillDiametersAreMillimetresUpToTen) {
     } rows[] = {{"0.8", 80000}, {" 1.016 ", 101600}, {"10", 1000000}, {"0.00001", 1},
                 {"0", std::nullopt}, {"-1", std::nullopt}, {"10.5", std::nullopt},
                 {"abc", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt}, {"", std::nullopt}};
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
         EXPECT_EQ(DrillUnitsFromText(QString::fromUtf8(row.text)), row.units) << row.text;
+        // What the editor offers again reads back as the same diameter.
+        if (row.units)
+            EXPECT_EQ(DrillUnitsFromText(DrillUnitsText(*row.units)), row.units) << row.text;
+    }
+    EXPECT_EQ(DrillUnitsText(kDefaultDrillUnits), QStringLiteral("0.8"));
+    EXPECT_EQ(DrillUnitsText(63500), QStringLiteral("0.635"));
 }
 
 }  // namespace
