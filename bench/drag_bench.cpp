@@ -140,5 +140,38 @@ BENCHMARK(BM_PasteIntoLayoutOf)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
+// Undo (or, with redo, Undo and then Redo timed alone) of a paste of range(1)
+// parts into a layout of range(0): the session's part, without the views.
+void UndoPaste(benchmark::State& state, bool redo) {
+    const std::string text = StressLayoutXml(StressLayoutOptions{400, 300, int(state.range(1))});
+    StressLayoutOptions present{400, 300, int(state.range(0))};
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto session = std::make_unique<EditorSession>();
+        if (present.components > 0) FillStressLayout(session->Document(), present);
+        PasteFragment(*session, text);
+        if (redo) session->Undo();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize((redo ? session->Redo() : session->Undo()).ok);
+        state.PauseTiming();
+        session.reset();
+        state.ResumeTiming();
+    }
+}
+void BM_UndoPasteInLayoutOf(benchmark::State& state) { UndoPaste(state, false); }
+void BM_RedoPasteInLayoutOf(benchmark::State& state) { UndoPaste(state, true); }
+BENCHMARK(BM_UndoPasteInLayoutOf)
+    ->Args({0, 10000})
+    ->Args({40000, 10000})
+    ->Args({90000, 10000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(BM_RedoPasteInLayoutOf)
+    ->Args({0, 10000})
+    ->Args({40000, 10000})
+    ->Args({90000, 10000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
 }  // namespace
 }  // namespace sw

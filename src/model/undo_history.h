@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The undo history: the layout document as it was before each of the last
-// editing commands, and the states undone since then for Redo. Each step is the
+// editing commands, and the states undone since then for Redo. A step is the
 // whole document as XML text, deflated (the 2000-part stress layout's 139 KB
 // keep in about 35 KB), with a tag that the caller gives each state so that it
 // can tell a state it has seen before (the saved one) when Undo or Redo comes
 // back to it, and the name of the change it takes back ("Move R1"), which goes
 // with it to the redo side and back.
+//
+// A change that only appends children to the root (Paste) keeps less: its undo
+// step holds how many children it appended, and Undo takes them off again,
+// leaving their text (deflated) as the redo step, which appends them anew. Such
+// a step names its state by what differs from the state next to it, so it
+// costs what the change appended, whatever the size of the layout; the states
+// Undo and Redo return to are the same, byte for byte, as with whole steps.
 //
 // Bounded twice: at most `steps` states and `bytes` bytes of text kept, undo and
 // redo together. Past either bound the oldest undo step goes first, then the
@@ -37,6 +44,16 @@ public:
     // returns to, and forgets what Redo could replay: a new change ends it.
     // `label` names the change about to be made.
     void Take(const LayoutDocument& doc, Tag tag, const QString& label = {});
+    // The same for a change that only appends children to the root: the step
+    // keeps no text, only the number of children appended, which Appended
+    // tells it once the change is done.
+    void TakeBeforeAppending(Tag tag, const QString& label = {});
+    void Appended(std::size_t children);
+    // The document is about to change without a step of its own: the next
+    // steps of either side that name their state by its difference from the
+    // document as it is now are written out whole first, so that Undo and Redo
+    // still return to exactly the states they were taken from.
+    void Settle(const LayoutDocument& doc);
     bool CanUndo() const { return !m_undo.empty(); }
     bool CanRedo() const { return !m_redo.empty(); }
 
@@ -63,13 +80,27 @@ public:
     std::size_t Bytes() const { return m_bytes; }
 
 private:
+    enum class Form : std::uint8_t {
+        Whole,     // `deflated`: the whole document
+        Trimmed,   // the document without the last `children` children of its root
+        Extended,  // the document with the children of `deflated`'s root appended to its root
+    };
     struct Step {
         QByteArray deflated;
         Tag tag;
         QString label;
+        Form form = Form::Whole;
+        std::size_t children = 0;
     };
     static Step Capture(const LayoutDocument& doc, Tag tag, const QString& label);
+    // The state a step names, made from the document as it is now.
+    static LoadResult Apply(const Step& step, LayoutDocument& doc);
+    // The step that returns from the state `step` leads to back to the
+    // document as it is now.
+    static Step Reverse(const Step& step, const LayoutDocument& doc, Tag tag);
     static std::size_t SizeOf(const Step& step);
+    // Writes the back step of `stack` whole when it names its state by difference.
+    void SettleBack(std::deque<Step>& stack, const LayoutDocument& doc);
     // Takes the back of `from` into the document and pushes the document as it
     // was onto `to`.
     LoadResult Move(std::deque<Step>& from, std::deque<Step>& to, LayoutDocument& doc, Tag& tag,

@@ -64,9 +64,22 @@ void EditorSession::Edit(EditKind kind, const QString& label, const std::functio
     }
     CancelDrag();
     ++m_editDepth;
-    if (TakesUndoStep(kind))
+    // A paste only appends: its step keeps how many parts, not the layout.
+    const pugi::xml_node lastBefore = kind == EditKind::Paste ? m_doc.Root().last_child() : pugi::xml_node();
+    if (kind == EditKind::Paste)
+        TakeSnapshot(label, true);
+    else if (TakesUndoStep(kind))
         TakeSnapshot(label);
+    else
+        m_history.Settle(m_doc);
     const EditResult outcome = change();
+    if (kind == EditKind::Paste) {
+        std::size_t appended = 0;
+        for (pugi::xml_node node = lastBefore ? lastBefore.next_sibling() : m_doc.Root().first_child(); node;
+             node = node.next_sibling())
+            ++appended;
+        m_history.Appended(appended);
+    }
     if (TakesUndoStep(kind) && !outcome.label.isEmpty())
         m_history.RenameLast(outcome.label);
     if (outcome.modified)
@@ -125,8 +138,11 @@ void EditorSession::SetModified(bool modified) {
     SetModifiedFlag(modified);
 }
 
-void EditorSession::TakeSnapshot(const QString& label) {
-    m_history.Take(m_doc, m_state, label);
+void EditorSession::TakeSnapshot(const QString& label, bool appending) {
+    if (appending)
+        m_history.TakeBeforeAppending(m_state, label);
+    else
+        m_history.Take(m_doc, m_state, label);
     m_state = ++m_lastTag;
     Tell(SessionChange::History);
 }

@@ -51,7 +51,7 @@ enum class EditKind {
     Move,  // Move Up, Down, Left, Right
     Rotate,
     Rename,
-    Paste,
+    Paste,  // only appends children to the root, which its undo step relies on
     Drag,  // the selection moved with the mouse
     ChangeShape,  // a wire's new `Seed`
     BoardProperties,
@@ -231,7 +231,7 @@ private:
     void Tell(SessionChange change);
     // Tells the views the changes an edit gathered, each once, in a fixed order.
     void TellGathered();
-    void TakeSnapshot(const QString& label);
+    void TakeSnapshot(const QString& label, bool appending = false);
     void SetModifiedFlag(bool modified);
     LoadResult Step(bool redo);
 

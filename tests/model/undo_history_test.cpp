@@ -115,5 +115,113 @@ TEST(UndoHistory, KeepsTextBeyondAscii) {
     EXPECT_EQ(doc.GetRootAttribute("Project").value_or(QString()), QStringLiteral("plain"));
 }
 
+// A change that only appends parts, kept as a count of parts, returns to the
+// same text as a whole step of the same change: two histories driven alike,
+// one keeping every state whole, one keeping appends as counts.
+TEST(UndoHistory, AppendedStepsGiveBackTheTextsWholeStepsDo) {
+    // A: append two parts (one with text that needs escaping and a child of its
+    // own); M: change a part (a whole step); N: change the board without a step;
+    // U, R: undo and redo.
+    const char* const scripts[] = {
+        "AUR", "AMUURR", "AAUURRU", "AMUURA", "ANU", "AUNR", "ANUR", "AUNUR",
+        "AMNUUR", "AAUNRR", "UAR", "AURURUR",
+    };
+    for (const char* script : scripts) {
+        SCOPED_TRACE(script);
+        LayoutDocument whole, counted;
+        whole.SetDefault();
+        counted.SetDefault();
+        UndoHistory wholeHistory, countedHistory;
+        UndoHistory::Tag wholeTag = 0, countedTag = 0, next = 0;
+        int changes = 0;
+        for (const char* op = script; *op; ++op) {
+            SCOPED_TRACE(std::string("at ") + *op + " (" + std::to_string(op - script) + ")");
+            auto both = [&](auto&& change) {
+                change(whole);
+                change(counted);
+            };
+            ++changes;
+            switch (*op) {
+            case 'A':
+                wholeHistory.Take(whole, wholeTag);
+                countedHistory.TakeBeforeAppending(countedTag);
+                wholeTag = countedTag = ++next;
+                both([&](LayoutDocument& doc) {
+                    test::AddResistor(doc);
+                    pugi::xml_node odd = test::AddResistor(doc);
+                    SetAttr(odd, "Value", QStringLiteral("<1 & \"2\"> \u03A9 %1").arg(changes));
+                    odd.append_child("Note").append_child(pugi::node_pcdata).set_value(" kept  as is ");
+                });
+                countedHistory.Appended(2);
+                break;
+            case 'M':
+                wholeHistory.Take(whole, wholeTag);
+                countedHistory.Take(counted, countedTag);
+                wholeTag = countedTag = ++next;
+                both([&](LayoutDocument& doc) {
+                    if (pugi::xml_node part = doc.Root().first_child()) SetAttr(part, "X1", changes);
+                });
+                break;
+            case 'N':
+                countedHistory.Settle(counted);
+                both([&](LayoutDocument& doc) { SetAttr(doc.Root(), "Project", QString::number(changes)); });
+                break;
+            case 'U':
+            case 'R': {
+                const bool redo = *op == 'R';
+                const LoadResult a = redo ? wholeHistory.Redo(whole, wholeTag) : wholeHistory.Undo(whole, wholeTag);
+                const LoadResult b =
+                    redo ? countedHistory.Redo(counted, countedTag) : countedHistory.Undo(counted, countedTag);
+                EXPECT_EQ(a.ok, b.ok);
+                EXPECT_EQ(a.message, b.message);
+                break;
+            }
+            }
+            ASSERT_EQ(counted.ToText(), whole.ToText());
+            EXPECT_EQ(countedTag, wholeTag);
+            EXPECT_EQ(countedHistory.UndoSteps(), wholeHistory.UndoSteps());
+            EXPECT_EQ(countedHistory.RedoSteps(), wholeHistory.RedoSteps());
+        }
+    }
+}
+
+// An appended step costs what was appended, not the layout it went into, on
+// the undo side and on the redo side; and the history's bounds still hold.
+TEST(UndoHistory, AppendedStepsCostWhatWasAppended) {
+    LayoutDocument doc;
+    doc.SetDefault();
+    for (int i = 0; i < 5000; ++i)
+        SetAttr(test::AddResistor(doc), "Name", QStringLiteral("R%1").arg(i));
+    UndoHistory history(UndoHistory::Limits{3, 1 << 20});
+    UndoHistory::Tag tag = 0;
+    history.Take(doc, tag);
+    const std::size_t wholeStep = history.Bytes();
+    history.Clear();
+    for (int i = 0; i < 5; ++i) {
+        history.TakeBeforeAppending(tag++);
+        test::AddResistor(doc);
+        history.Appended(1);
+    }
+    EXPECT_EQ(history.UndoSteps(), 3u);
+    EXPECT_LT(history.Bytes(), wholeStep / 10);
+    ASSERT_TRUE(history.Undo(doc, tag).ok);
+    EXPECT_LT(history.Bytes(), wholeStep / 10) << "the redo step holds the one part taken off";
+    EXPECT_EQ(Parts(doc), 5004);
+    while (history.Undo(doc, tag).ok) {}
+    EXPECT_EQ(Parts(doc), 5002);
+    while (history.Redo(doc, tag).ok) {}
+    EXPECT_EQ(Parts(doc), 5005);
+
+    // A change without a step writes the next undo step whole: one whole
+    // layout more, once.
+    history.Settle(doc);
+    EXPECT_GT(history.Bytes(), wholeStep / 2);
+    const std::size_t settled = history.Bytes();
+    history.Settle(doc);
+    EXPECT_EQ(history.Bytes(), settled);
+    ASSERT_TRUE(history.Undo(doc, tag).ok);
+    EXPECT_EQ(Parts(doc), 5004);
+}
+
 }  // namespace
 }  // namespace sw
