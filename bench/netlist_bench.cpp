@@ -9,7 +9,10 @@
 #include "analysis/netlist_check.h"
 #include "model/layout_document.h"
 #include "netlist/netlist.h"
+#include "session/editor_session.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
@@ -70,6 +73,44 @@ void BM_NetlistCheckStress(benchmark::State& state) {
     state.counters["differences"] = double(differences);
 }
 BENCHMARK(BM_NetlistCheckStress)->Unit(benchmark::kMillisecond);
+
+// What the window pays for the netlist after an edit: the session's edit of
+// one part (moved a hole on, without an undo step) and the check of the whole
+// stress layout against its netlist that the session makes before telling the
+// views.
+void BM_CheckAfterEditStress(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("stress.net"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray::fromStdString(KiCadNetlistOfLayout(Stress(2000)))) < 0)
+            std::abort();
+    }
+    EditorSession session;
+    session.SetWatchNetlist(false);
+    const LoadResult loaded = session.ReplaceDocument({}, [&](LayoutDocument& doc) {
+        LoadResult r = doc.LoadText(Stress(2000).ToText());
+        SetAttr(doc.Root(), "Netlist", path);
+        return r;
+    });
+    if (!loaded.ok || !session.LatestCheck() || !session.LatestCheck()->Matches()) {
+        std::fprintf(stderr, "the stress layout does not match its own netlist\n");
+        std::abort();
+    }
+    pugi::xml_node part = session.Document().Root().child("Resistor");
+    int step = 0;
+    for (auto _ : state) {
+        const int dx = (step++ % 2) ? -1 : 1;  // there and back, so the layout stays the same
+        session.Edit(EditKind::ChangeShape, QStringLiteral("Move"), [&] {
+            for (const char* attribute : {"X1", "X2"})
+                SetAttr(part, attribute, part.attribute(attribute).as_int() + dx);
+            return EditResult{};
+        });
+        benchmark::DoNotOptimize(session.LatestCheck());
+    }
+    state.counters["differences"] = double(session.LatestCheck()->differences.size());
+}
+BENCHMARK(BM_CheckAfterEditStress)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sw

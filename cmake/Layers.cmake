@@ -10,7 +10,7 @@ set(SW_LAYERS
   "netlist:"
   "render:model"
   "analysis:netlist model"
-  "session:model"
+  "session:analysis netlist model"
   "edit:session analysis netlist render model"
   "ui:edit session analysis netlist render model"
   "cli:analysis netlist render model"

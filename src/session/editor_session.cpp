@@ -2,7 +2,10 @@
 #include "session/editor_session.h"
 
 #include "model/kinds.h"
+#include "session/netlist_watch.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <array>
 
 namespace sw {
@@ -21,6 +24,9 @@ constexpr SessionChange kGatheredOrder[] = {
 
 }  // namespace
 
+EditorSession::EditorSession() = default;
+EditorSession::~EditorSession() = default;
+
 void EditorSession::Tell(SessionChange change) {
     // The lit copper belongs to the document it was found in.
     if ((change == SessionChange::DocumentChanged || change == SessionChange::DocumentReplaced) &&
@@ -33,8 +39,42 @@ void EditorSession::Tell(SessionChange change) {
                 return;
             }
     }
+    // The check is made again before the views hear of the change, so each
+    // view shown this change reads the check of this document.
+    bool netlist = false;
+    if (change == SessionChange::DocumentChanged || change == SessionChange::DocumentReplaced)
+        netlist = FollowNetlist(m_replacingFile ? *m_replacingFile : m_fileName, true);
+    else if (change == SessionChange::FileName)
+        netlist = FollowNetlist(m_fileName, false);
     for (const Observer& observer : m_observers)
         observer(change);
+    if (netlist)
+        for (const Observer& observer : m_observers)
+            observer(SessionChange::Netlist);
+}
+
+bool EditorSession::FollowNetlist(const QString& layoutPath, bool documentChanged) {
+    const bool changed = m_netlist.Follow(m_doc, layoutPath, documentChanged);
+    if (m_watchNetlist && QCoreApplication::instance()) {
+        if (!m_watch)
+            m_watch = std::make_unique<NetlistWatch>([this] { RereadNetlist(); });
+        m_watch->Watch(QDir::isAbsolutePath(m_netlist.Path()) ? m_netlist.Path() : QString());
+    }
+    return changed;
+}
+
+void EditorSession::RereadNetlist() {
+    // A drag going on keeps the document as it is shown; the check follows it.
+    if (m_netlist.Reread(m_doc))
+        Tell(SessionChange::Netlist);
+}
+
+void EditorSession::SetWatchNetlist(bool watch) {
+    m_watchNetlist = watch;
+    if (!watch)
+        m_watch.reset();
+    else
+        FollowNetlist(m_fileName, false);
 }
 
 void EditorSession::SetHighlight(NetHighlight highlight) {
@@ -99,7 +139,10 @@ LoadResult EditorSession::ReplaceDocument(const QString& fileName,
         return result;
     m_lastStep = {};
     m_history.Clear();
+    // The netlist is taken from the folder of the file the layout now belongs to.
+    m_replacingFile = &fileName;
     Tell(SessionChange::DocumentReplaced);
+    m_replacingFile = nullptr;
     SetFileName(fileName);
     SetModified(false);
     Tell(SessionChange::History);
@@ -148,9 +191,18 @@ void EditorSession::TakeSnapshot(const QString& label, bool appending) {
 }
 
 WriteResult EditorSession::SaveTo(const QString& path) {
+    // The netlist's path is written relative to the folder the layout goes to
+    // (an unsaved layout holds it whole), so it names the same file from there.
+    pugi::xml_node root = m_doc.Root();
+    const std::optional<QString> netlistBefore = m_doc.GetRootAttribute("Netlist");
+    if (netlistBefore && QDir::isAbsolutePath(m_netlist.Path()))
+        SetAttr(root, "Netlist", NetlistAttributeFor(m_netlist.Path(), path));
     const WriteResult result = m_doc.SaveFile(path);
-    if (!result.ok)
+    if (!result.ok) {
+        if (netlistBefore)
+            SetAttr(root, "Netlist", *netlistBefore);
         return result;
+    }
     SetFileName(path);
     SetModified(false);
     return result;

@@ -16,15 +16,19 @@
 #include "model/write_result.h"
 #include "session/file_stamp.h"
 #include "session/net_highlight.h"
+#include "session/netlist_link.h"
 #include "session/placement_state.h"
 #include "session/selection_drag.h"
 #include "session/selection_state.h"
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace sw {
+
+class NetlistWatch;
 
 enum class SessionChange {
     FileName,  // the layout now belongs to another file (or to none)
@@ -41,6 +45,11 @@ enum class SessionChange {
     DocumentReplaced,
     History,  // the steps Undo and Redo would take (or their names) changed
     Highlight,  // other copper is lit, or none
+    // The netlist beside the layout: its file, what was read from it, how the
+    // file stands or the latest check. Told after the DocumentChanged or
+    // DocumentReplaced that made the check again, so those views see the
+    // check of the document they are shown.
+    Netlist,
 };
 
 // The kinds of edit. Which of them is a step for Undo is TakesUndoStep's list.
@@ -55,6 +64,8 @@ enum class EditKind {
     Drag,  // the selection moved with the mouse
     ChangeShape,  // a wire's new `Seed`
     BoardProperties,
+    Netlist,   // the layout's netlist imported or forgotten
+    OffBoard,  // a part marked off the board, or back on it
 };
 
 // Whether an edit of this kind is one step for Undo. The others change the
@@ -70,6 +81,8 @@ constexpr bool TakesUndoStep(EditKind kind) {
     case EditKind::Rename:
     case EditKind::Paste:
     case EditKind::Drag:
+    case EditKind::Netlist:
+    case EditKind::OffBoard:
         return true;
     case EditKind::ChangeShape:
     case EditKind::BoardProperties:
@@ -94,6 +107,11 @@ struct EditResult {
 class EditorSession {
 public:
     using Observer = std::function<void(SessionChange)>;
+
+    EditorSession();
+    ~EditorSession();
+    EditorSession(const EditorSession&) = delete;
+    EditorSession& operator=(const EditorSession&) = delete;
 
     // `observer` is told of every change from now on.
     void Observe(Observer observer) { m_observers.push_back(std::move(observer)); }
@@ -227,8 +245,25 @@ public:
     };
     const HistoryStep& LastStep() const { return m_lastStep; }
 
+    // ---- the netlist beside the layout -----------------------------------------
+    // The netlist the layout's `Netlist` attribute names, read when a layout
+    // naming it is put in place or the attribute changes, and read again when
+    // its file is written (watched while the program runs); the check of the
+    // layout against it made again after every change of the document.
+    const NetlistLink& NetlistState() const { return m_netlist; }
+    const Netlist* LinkedNetlist() const { return m_netlist.LastRead(); }
+    const CheckReport* LatestCheck() const { return m_netlist.LatestCheck(); }
+    // Reads the netlist's file again now (the watch does it by itself).
+    void RereadNetlist();
+    // Whether the file is watched: off for sessions that never run an event
+    // loop (the command line, benchmarks). On by default.
+    void SetWatchNetlist(bool watch);
+
 private:
     void Tell(SessionChange change);
+    // Follows the document with the netlist (the layout's file `layoutPath`)
+    // and watches the file it names.
+    bool FollowNetlist(const QString& layoutPath, bool documentChanged);
     // Tells the views the changes an edit gathered, each once, in a fixed order.
     void TellGathered();
     void TakeSnapshot(const QString& label, bool appending = false);
@@ -256,6 +291,12 @@ private:
     unsigned m_gathered = 0;  // bits of SessionChange told during an edit
     HistoryStep m_lastStep;
     NetHighlight m_highlight;
+    NetlistLink m_netlist;
+    std::unique_ptr<NetlistWatch> m_watch;
+    bool m_watchNetlist = true;
+    // While ReplaceDocument puts a document in place: the file it belongs to,
+    // which the netlist's relative path is taken from.
+    const QString* m_replacingFile = nullptr;
 };
 
 }  // namespace sw

@@ -190,6 +190,7 @@ void TMainForm::SessionChanged(SessionChange change) {
     case SessionChange::Components:
     case SessionChange::DocumentChanged:
     case SessionChange::Highlight:
+    case SessionChange::Netlist:
         break;
     }
 }

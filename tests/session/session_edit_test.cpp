@@ -41,7 +41,7 @@ TEST_F(SessionEdit, TakesTheUndoStepOfTheKindsThatHaveOne) {
         {EditKind::Place, true},     {EditKind::Delete, true},       {EditKind::ChangeValue, true},
         {EditKind::Move, true},      {EditKind::Rotate, true},       {EditKind::Rename, true},
         {EditKind::Paste, true},     {EditKind::Drag, true},         {EditKind::ChangeShape, false},
-        {EditKind::BoardProperties, false},
+        {EditKind::BoardProperties, false}, {EditKind::Netlist, true},     {EditKind::OffBoard, true},
     };
     for (const auto& k : kinds) {
         SCOPED_TRACE(int(k.kind));
