@@ -8,9 +8,9 @@
 #include "model/layout_validation.h"
 #include "session/edit_labels.h"
 #include "session/editor_session.h"
+#include "session/fresh_names.h"
 #include "session/owned_pads.h"
 
-#include <QHash>
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -34,44 +34,15 @@ Fragment NoFragment(QString message = kNoParts) {
 
 // The prefix a fresh name counts up from: the name without its trailing
 // digits, or the kind's own prefix for a name of digits alone.
-QString NamePrefix(pugi::xml_node element, const QString& name) {
-    qsizetype end = name.size();
-    while (end > 0 && name[end - 1] >= u'0' && name[end - 1] <= u'9')
+std::string NamePrefix(pugi::xml_node element, std::string_view name) {
+    std::size_t end = name.size();
+    while (end > 0 && name[end - 1] >= '0' && name[end - 1] <= '9')
         --end;
     if (end > 0)
-        return name.left(end);
+        return std::string(name.substr(0, end));
     const CatalogueEntry* kind = FindKind(element.name());
-    return kind ? QString::fromLatin1(kind->prefix) : QStringLiteral("X");
+    return kind ? kind->prefix : "X";
 }
-
-// Fresh names for pasted parts: the smallest "prefix + n" (n = 1, 2, ...) that
-// no element has, as for a placed part. Names are only ever added while
-// pasting, so the search for a prefix goes on from where it last stopped, and
-// pasting many parts costs no more than reading them.
-class FreshNames {
-public:
-    // The names are kept as the document's own UTF-8 bytes: no text is
-    // converted for the parts already there, which may be a hundred thousand.
-    explicit FreshNames(pugi::xml_node root) {
-        for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling())
-            if (child.type() == pugi::node_element)
-                if (const char* name = child.attribute("Name").value(); *name)
-                    m_taken.emplace(name);
-    }
-    bool Taken(const QString& name) const { return name.isEmpty() || m_taken.count(name.toStdString()) != 0; }
-    void Take(const QString& name) { m_taken.insert(name.toStdString()); }
-    QString Next(const QString& prefix) {
-        qint64& n = m_next.try_emplace(prefix, 1).first->second;
-        QString name;
-        while (Taken(name = prefix + QString::number(n)))
-            ++n;
-        return name;
-    }
-
-private:
-    std::unordered_set<std::string> m_taken;
-    std::unordered_map<QString, qint64> m_next;
-};
 
 // The top left of the parts' holes.
 QPoint TopLeft(const std::vector<pugi::xml_node>& parts) {
@@ -171,6 +142,30 @@ qint64 SavedSize(const LayoutDocument& doc) {
     return counter.bytes;
 }
 
+// No less than what the layout takes when saved, found without writing it: a
+// node as two lines at the deepest indentation with its name twice, each
+// character of a value as its longest escape ("&quot;"). Far cheaper than
+// writing, it leaves the exact count to layouts near the bound.
+qint64 SavedSizeAtMost(const LayoutDocument& doc) {
+    constexpr qint64 kNode = 160, kAttribute = 4, kEscape = 6;
+    qint64 bytes = 0;
+    pugi::xml_node node = doc.Dom().first_child();
+    while (node) {
+        bytes += kNode + 2 * qint64(std::strlen(node.name())) + kEscape * qint64(std::strlen(node.value()));
+        for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
+            bytes += kAttribute + qint64(std::strlen(a.name())) + kEscape * qint64(std::strlen(a.value()));
+        if (node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (node && !node.next_sibling())
+            node = node.parent();
+        if (node)
+            node = node.next_sibling();
+    }
+    return bytes;
+}
+
 }  // namespace
 
 PasteResult PasteFragment(EditorSession& session, std::string_view text, std::optional<Hole> at) {
@@ -179,16 +174,28 @@ PasteResult PasteFragment(EditorSession& session, std::string_view text, std::op
     if (fragment.status != FragmentStatus::Parts)
         return result;
 
+    std::vector<std::string> pastedNames, prefixes;
+    for (const pugi::xml_node part : fragment.parts)
+        if (const char* name = part.attribute("Name").value(); *name) {
+            pastedNames.emplace_back(name);
+            prefixes.push_back(NamePrefix(part, pastedNames.back()));
+        }
+    std::sort(prefixes.begin(), prefixes.end());
+    prefixes.erase(std::unique(prefixes.begin(), prefixes.end()), prefixes.end());
+    const LayoutDocument& before = session.Document();
+    FreshNames names(before.Root(), pastedNames, prefixes);
+
     // A layout Open would refuse could not be saved; the paste is refused
     // while it still costs nothing.
-    const LayoutDocument& before = session.Document();
-    if (before.ComponentCount() + qint64(fragment.parts.size()) > LayoutDocument::kMaxComponents)
+    if (names.Components() + qint64(fragment.parts.size()) > LayoutDocument::kMaxComponents)
         return {FragmentStatus::TooLarge,
                 QStringLiteral("The %1 pasted parts would make the layout hold more than the %2 "
                                "parts a layout may hold; nothing was pasted.")
                     .arg(PartsText(qint64(fragment.parts.size())), PartsText(LayoutDocument::kMaxComponents)),
                 {}};
-    if (SavedSize(before) + SavedSize(fragment.parts) > kMaxLayoutFileBytes)
+    const qint64 partsSize = SavedSize(fragment.parts);
+    if (SavedSizeAtMost(before) + partsSize > kMaxLayoutFileBytes &&
+        SavedSize(before) + partsSize > kMaxLayoutFileBytes)
         return {FragmentStatus::TooLarge,
                 QStringLiteral("The pasted parts would make the layout larger than the %1 MiB a "
                                "layout file may have to be opened again; nothing was pasted.")
@@ -202,29 +209,30 @@ PasteResult PasteFragment(EditorSession& session, std::string_view text, std::op
     session.Edit(EditKind::Paste, QStringLiteral("Paste"), [&] {
         LayoutDocument& doc = session.Document();
         pugi::xml_node root = doc.Root();
-        FreshNames names(root);
         // Old name -> new name of each part renamed (the first part of a name).
-        std::unordered_map<QString, QString> renamed;
+        std::unordered_map<std::string, std::string> renamed;
         for (pugi::xml_node part : fragment.parts) {
-            const QString name = TextAttr(part, "Name");
-            QString fresh = name;
-            if (!name.isEmpty() && names.Taken(name))
+            const std::string_view name = part.attribute("Name").value();
+            std::string fresh(name);
+            if (!name.empty() && names.Taken(name))
                 fresh = names.Next(NamePrefix(part, name));
             pugi::xml_node copy = root.append_copy(part);
             ShiftPoints(copy, dx, dy, HasSecondPoint(copy));
             if (fresh != name) {
-                SetAttr(copy, "Name", fresh);
+                copy.attribute("Name").set_value(fresh.c_str());
                 renamed.emplace(name, fresh);
             }
-            names.Take(fresh);
+            if (!fresh.empty())
+                names.Take(fresh);
             result.pasted.push_back(copy);
         }
         for (pugi::xml_node copy : result.pasted) {
             if (!IsKind(copy, kind::SolderPad))
                 continue;
-            const auto owner = renamed.find(TextAttr(copy, "Parent"));
+            pugi::xml_attribute parent = copy.attribute("Parent");
+            const auto owner = renamed.find(parent.value());
             if (owner != renamed.end())
-                SetAttr(copy, "Parent", owner->second);
+                parent.set_value(owner->second.c_str());
         }
 
         SelectionState selection;

@@ -21,6 +21,13 @@ std::string LayoutOfCuts(int count, const std::string& credits = {}) {
     return text + "</Layout>";
 }
 
+std::string Repeated(const std::string& text, int times) {
+    std::string out;
+    out.reserve(text.size() * size_t(times));
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
+
 QByteArray Read(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -79,6 +86,11 @@ TEST(LayoutLimits, PasteRefusesPartsPastTheBoundAndChangesNothing) {
          LayoutOfCuts(1, std::string(30 << 20, 'b')), true},
         {"a part of 30 MB into 40 MB", LayoutOfCuts(1, std::string(40 << 20, 'a')),
          "<LayoutFragment><Cut X1=\"1\" Y1=\"1\" Unknown=\"" + std::string(30 << 20, 'b') +
+             "\"/></LayoutFragment>",
+         false},
+        // A quotation mark is saved as "&quot;": 8 MiB of them take 48 MiB.
+        {"escaped text counted as saved", LayoutOfCuts(1, Repeated("&quot;", 8 << 20)),
+         "<LayoutFragment><Cut X1=\"1\" Y1=\"1\" Unknown=\"" + Repeated("&lt;", 5 << 20) +
              "\"/></LayoutFragment>",
          false},
     };

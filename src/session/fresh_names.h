@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Fresh names for pasted parts: the smallest "prefix + n" (n = 1, 2, ...) that
+// no element has, as for a placed part. The layout is walked once, and of its
+// names only those that matter are kept: the pasted parts' own names and the
+// numbers in use after the prefixes fresh names count up from, as a bitset.
+// Nothing is copied or converted for the other parts (a layout may hold a
+// hundred thousand), and names are only ever added while pasting, so the
+// search for a prefix goes on from where it last stopped.
+//
+// The same walk counts the layout's components, which the paste's bound needs.
+
+#include <pugixml.hpp>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace sw {
+
+class FreshNames {
+public:
+    // `names` are the names the pasted parts bring, `prefixes` those their
+    // fresh names would count up from (UTF-8, as the document holds them).
+    FreshNames(pugi::xml_node root, const std::vector<std::string>& names,
+               const std::vector<std::string>& prefixes);
+
+    // The components of the layout as it was walked.
+    int Components() const { return m_components; }
+    // Whether an element has `name`, or a fresh one was taken as it: known for
+    // the names and prefixes given, and for the names Next makes.
+    bool Taken(std::string_view name) const;
+    void Take(std::string_view name);
+    // The smallest free "prefix + n" for one of the prefixes given.
+    std::string Next(std::string_view prefix);
+
+private:
+    // The numbers in use after one prefix.
+    struct Numbers {
+        std::vector<bool> low;  // n < low.size()
+        std::unordered_set<std::uint64_t> high;
+        std::uint64_t next = 1;
+        bool Has(std::uint64_t n) const { return n < low.size() ? bool(low[n]) : high.count(n) != 0; }
+        void Add(std::uint64_t n);
+    };
+    // The numbers of `prefix`, when it is one of those given.
+    Numbers* NumbersOf(std::string_view prefix);
+    const Numbers* NumbersOf(std::string_view prefix) const;
+    // Notes a name in use.
+    void Mark(std::string_view name);
+
+    int m_components = 0;
+    std::unordered_set<std::string> m_names;  // the given names in use, and those taken
+    std::unordered_map<std::string, Numbers> m_numbers;
+};
+
+}  // namespace sw
