@@ -356,7 +356,19 @@ const QPixmap& KindPicture(int pictureIndex) {
     return pictures[size_t(pictureIndex)];
 }
 
-QIcon KindIcon(int pictureIndex) { return QIcon(KindPicture(pictureIndex)); }
+QIcon KindIcon(int pictureIndex) {
+    // One icon per kind, shared by every copy: a list of a hundred thousand
+    // parts holds no pixmap of its own.
+    static const std::array<QIcon, kKindCount> icons = [] {
+        std::array<QIcon, kKindCount> all;
+        for (int i = 0; i < kKindCount; ++i)
+            all[size_t(i)] = QIcon(KindPicture(i));
+        return all;
+    }();
+    if (pictureIndex < 0 || pictureIndex >= kKindCount)
+        return QIcon(KindPicture(pictureIndex));
+    return icons[size_t(pictureIndex)];
+}
 
 QIcon TaskIcon(TaskPicture picture) { return QIcon(DrawTask(picture)); }
 

@@ -96,6 +96,20 @@ TEST_F(ExplorerTest, CategoriesInCatalogueOrderWithCounts) {
     EXPECT_FALSE(session.Modified());  // showing the layout changes nothing in it
 }
 
+// Every item shows its kind's picture, the same shared icon for a category
+// and all its entries: no entry keeps a pixmap of its own.
+TEST_F(ExplorerTest, CategoriesAndEntriesShowTheirKindsOneIcon) {
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* category = tree->topLevelItem(i);
+        const QIcon icon = category->icon(0);
+        ASSERT_FALSE(icon.isNull()) << category->text(0).toStdString();
+        for (int j = 0; j < category->childCount(); ++j)
+            EXPECT_EQ(category->child(j)->icon(0).cacheKey(), icon.cacheKey()) << category->child(j)->text(0).toStdString();
+    }
+    EXPECT_NE(tree->CategoryItem(Index("Resistor"))->icon(0).cacheKey(),
+              tree->CategoryItem(Index("Pad"))->icon(0).cacheKey());
+}
+
 TEST_F(ExplorerTest, EntriesSortByNumberThenText) {
     EXPECT_EQ(Children(Index("Resistor")),
               (QStringList{"R1", "R2", "R10", "R10a", "R9a"}));
