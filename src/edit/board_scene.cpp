@@ -13,6 +13,7 @@ namespace sw {
 namespace {
 
 constexpr int kMarkerWidth = 5;
+constexpr Rgb kBandColour = MakeRgb(0, 0, 255);
 
 }  // namespace
 
@@ -27,6 +28,13 @@ void MarkerOverlay::Draw(Canvas& canvas, const LayoutDocument& doc) const {
     }
 }
 
+void BandOverlay::Draw(Canvas& canvas, const LayoutDocument&) const {
+    canvas.SetPen(kBandColour, 1, PenStyle::Dot);
+    canvas.SetBrush(kBandColour, BrushStyle::Clear);
+    // The outline lies inside the box, whose right and bottom edges are exclusive.
+    canvas.Rectangle(m_band->left(), m_band->top(), m_band->right() + 1, m_band->bottom() + 1);
+}
+
 BoardScene::BoardScene(EditorSession& session)
     : m_session(session),
       m_self(std::make_shared<BoardScene*>(this)),
@@ -35,6 +43,7 @@ BoardScene::BoardScene(EditorSession& session)
       m_highlight(session) {
     m_overlays.push_back(&m_highlight);
     m_overlays.push_back(&m_markers);
+    m_overlays.push_back(&m_band);
     std::weak_ptr<BoardScene*> self = m_self;
     session.Observe([self](SessionChange change) {
         const std::shared_ptr<BoardScene*> scene = self.lock();
@@ -126,6 +135,13 @@ void BoardScene::SetReveal(bool on) {
 
 void BoardScene::ShowMarkers(std::vector<HoleMarker> markers) {
     m_markers.Set(std::move(markers));
+    OverlayChanged();
+}
+
+void BoardScene::ShowBand(std::optional<QRect> band) {
+    if (band == m_band.Band())
+        return;
+    m_band.Set(band);
     OverlayChanged();
 }
 

@@ -21,6 +21,7 @@
 #include <QImage>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace sw {
@@ -40,6 +41,18 @@ public:
 
 private:
     std::vector<HoleMarker> m_markers;
+};
+
+// The select tool's band: a dotted outline around the parts it will select.
+class BandOverlay : public BoardOverlay {
+public:
+    void Set(std::optional<QRect> band) { m_band = band; }
+    const std::optional<QRect>& Band() const { return m_band; }
+    bool Empty() const override { return !m_band; }
+    void Draw(Canvas& canvas, const LayoutDocument& doc) const override;
+
+private:
+    std::optional<QRect> m_band;
 };
 
 class BoardScene {
@@ -81,6 +94,9 @@ public:
     // The placement markers, shown until the board is next rendered.
     void ShowMarkers(std::vector<HoleMarker> markers);
     const std::vector<HoleMarker>& Markers() const { return m_markers.Markers(); }
+    // The select tool's band, in board-image pixels, until told otherwise.
+    void ShowBand(std::optional<QRect> band);
+    const std::optional<QRect>& Band() const { return m_band.Band(); }
     // Another layer over the board, drawn after those added before it; it
     // must outlive the scene or be removed. `Changed` after it changed.
     void AddOverlay(const BoardOverlay* overlay);
@@ -108,7 +124,8 @@ private:
     DragPreview m_dragPreview;
     MarkerOverlay m_markers;
     NetHighlightOverlay m_highlight;
-    std::vector<const BoardOverlay*> m_overlays;  // m_highlight, then m_markers first
+    BandOverlay m_band;
+    std::vector<const BoardOverlay*> m_overlays;  // m_highlight, m_markers and m_band first
 };
 
 }  // namespace sw

@@ -2,6 +2,7 @@
 #include "edit/drag_tool.h"
 
 #include "edit/editor_host.h"
+#include "edit/selection.h"
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
 #include "session/edit_labels.h"
@@ -10,6 +11,7 @@
 namespace sw {
 
 const char* const kDragHint = "Shift+drag moves the selected parts; Esc puts them back";
+const char* const kSelectDragHint = "Drag moves the selected parts; Esc puts them back";
 
 Hole DragTool::HoleAt(QPoint pixel) const {
     const QPoint hole = PointToHole(pixel.x(), pixel.y(), m_host.Document().BoardWidth());
@@ -21,7 +23,9 @@ bool DragTool::OverSelectedPart(unsigned key) const {
 }
 
 bool DragTool::Press(const PointerEvent& event) {
-    if (event.button != PointerButton::Left || !event.shift || !OverSelectedPart(event.key))
+    const bool selectMode = InSelectMode(m_host.Session().Placement());
+    if (event.button != PointerButton::Left || !OverSelectedPart(event.key) ||
+        !(event.shift || (selectMode && !event.control)))
         return false;
     EditorSession& session = m_host.Session();
     const QString label = EditLabel(QStringLiteral("Move"), session.AffectedComponents());
@@ -66,8 +70,14 @@ bool DragTool::Release(const PointerEvent& event) {
     if (!dragging)
         return true;  // cancelled
     if (!leftItsHole) {
-        // Never left its hole: the click it would have been is the next tool's.
         session.CancelDrag();
+        if (InSelectMode(session.Placement())) {
+            // A click on a part in select mode selects it alone.
+            if (const pugi::xml_node element = ComponentOfKey(session.Document(), m_press.key))
+                ClickNode(session, {element, -1}, false);
+            return true;
+        }
+        // Never left its hole: the click it would have been is the next tool's.
         m_click.Press(m_press);
         return true;
     }
@@ -88,18 +98,18 @@ void DragTool::End() {
 }
 
 void DragTool::Hover(const PointerEvent& event) {
-    const bool over = OverSelectedPart(event.key);
-    if (over && !m_hintShown)
-        m_host.ShowHint(QString::fromLatin1(kDragHint));
-    else if (!over && m_hintShown)
-        m_host.ShowHint({});
-    m_hintShown = over;
+    QString hint;
+    if (OverSelectedPart(event.key))
+        hint = QString::fromLatin1(InSelectMode(m_host.Session().Placement()) ? kSelectDragHint : kDragHint);
+    if (hint != m_hintShown)
+        m_host.ShowHint(hint);
+    m_hintShown = hint;
 }
 
 void DragTool::PointerLeft() {
-    if (m_hintShown)
+    if (!m_hintShown.isEmpty())
         m_host.ShowHint({});
-    m_hintShown = false;
+    m_hintShown.clear();
 }
 
 }  // namespace sw

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving the selected parts with the mouse: the left button with Shift held,
-// pressed over a part the selection acts on. Left clicks stay the placement
-// tool's: a Shift press released without leaving its hole is handed on to
-// `click` as the press it would have been. While the pointer rests over a
-// selected part the status bar's hint names the gesture. The drag itself
-// (where the parts are, the undo step) is the session's.
+// pressed over a part the selection acts on; in select mode (no kind active)
+// the left button alone, without Ctrl. While a kind is active left clicks stay
+// the placement tool's: a Shift press released without leaving its hole is
+// handed on to `click` as the press it would have been; in select mode such a
+// press is a click on the part, which selects it alone. While the pointer
+// rests over a selected part the status bar's hint names the gesture. The drag
+// itself (where the parts are, the undo step) is the session's.
 
 #include "edit/pointer_tool.h"
 #include "model/hole.h"
@@ -16,8 +18,9 @@ namespace sw {
 
 class EditorHost;
 
-// The hint shown over a selected part.
+// The hint shown over a selected part while a kind is active, and in select mode.
 extern const char* const kDragHint;
+extern const char* const kSelectDragHint;
 
 class DragTool : public PointerTool {
 public:
@@ -46,7 +49,7 @@ private:
     bool m_pressed = false;
     PointerEvent m_press;
     QString m_label;  // "Move R1", for Undo
-    bool m_hintShown = false;
+    QString m_hintShown;  // empty: none
 };
 
 }  // namespace sw

@@ -14,7 +14,9 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QRect>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace sw {
@@ -60,11 +62,16 @@ public:
     // The pins under the pointer, shown in place of the hint while the pointer
     // rests there; empty takes it away (the hint, if any, shows again).
     virtual void ShowPinNote(const QString& text) { (void)text; }
+    // The part under the pointer, its name and value, shown with the hint
+    // while there is no pin note; empty takes it away.
+    virtual void ShowPartNote(const QString& text) { (void)text; }
     // `CompPane`: the active kind's picture and caption; -1 shows neither.
     virtual void ShowActiveKind(int kindIndex) { (void)kindIndex; }
     // Dots over the board, in drawing order, in place of those shown so far
     // (none: they go); the board drops them itself when it changes.
     virtual void ShowMarkers(const std::vector<HoleMarker>& markers) { (void)markers; }
+    // The select tool's band over the board, in board-image pixels; none: it goes.
+    virtual void ShowBand(const std::optional<QRect>& band) { (void)band; }
     // The pointer's shape and the position pane.
     virtual void ShowPointer(const PointerFeedback& feedback) { (void)feedback; }
     // The component context menu for the session's current node, at a screen position.

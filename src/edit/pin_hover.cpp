@@ -2,6 +2,7 @@
 #include "edit/pin_hover.h"
 
 #include "edit/editor_host.h"
+#include "edit/selection.h"
 #include "model/catalogue.h"
 #include "model/element_pins.h"
 #include "model/layout_document.h"
@@ -33,6 +34,12 @@ QString RoleText(PinRole role) {
 
 constexpr kind::Index kCopperKinds[] = {kind::SolderPad, kind::Jumper, kind::Wire};
 
+// A part's name as a note shows it; the kind's caption when it has none.
+QString ShownName(pugi::xml_node element) {
+    const QString name = Excerpt(QString::fromUtf8(element.attribute("Name").value()));
+    return name.isEmpty() ? QLatin1String(FindKind(element.name())->toolboxCaption) : name;
+}
+
 }  // namespace
 
 QString PinsAtHole(const LayoutDocument& doc, Hole hole) {
@@ -43,46 +50,56 @@ QString PinsAtHole(const LayoutDocument& doc, Hole hole) {
         for (const ElementPin& pin : ElementPins(element)) {
             if (pin.hole != hole)
                 continue;
-            QString name = Excerpt(QString::fromUtf8(element.attribute("Name").value()));
-            if (name.isEmpty())
-                name = QLatin1String(FindKind(element.name())->toolboxCaption);
-            pins << QStringLiteral("%1 pin %2%3").arg(name).arg(pin.number).arg(RoleText(pin.role));
+            pins << QStringLiteral("%1 pin %2%3").arg(ShownName(element)).arg(pin.number).arg(RoleText(pin.role));
         }
     });
     return pins.join(QStringLiteral(", "));
 }
 
+QString PartNote(const LayoutDocument& doc, unsigned key) {
+    const pugi::xml_node element = ComponentOfKey(doc, key);
+    if (!element)
+        return {};
+    const QString value = Excerpt(QString::fromUtf8(element.attribute("Value").value()));
+    return value.isEmpty() ? ShownName(element) : ShownName(element) + QStringLiteral(": ") + value;
+}
+
 bool PinHover::Press(const PointerEvent&) {
-    m_hole.reset();
-    Show({});
+    PointerLeft();
     return false;
 }
 
 void PinHover::Hover(const PointerEvent& event) {
     const int x = event.pixel.x(), y = event.pixel.y();
-    if (!IsNearHole(x, y)) {
-        m_hole.reset();
-        Show({});
-        return;
+    std::optional<Hole> hole;
+    if (IsNearHole(x, y)) {
+        const QPoint p = PointToHole(x, y, m_host.Document().BoardWidth());
+        hole = Hole{p.x(), p.y()};
     }
-    const QPoint p = PointToHole(x, y, m_host.Document().BoardWidth());
-    const Hole hole{p.x(), p.y()};
-    if (m_hole == hole)
+    if (m_hole == hole && m_key == event.key)
         return;
     m_hole = hole;
-    Show(PinsAtHole(m_host.Document(), hole));
+    m_key = event.key;
+    const QString pins = hole ? PinsAtHole(m_host.Document(), *hole) : QString();
+    // On a hole with pins the pins; elsewhere on a body, the part.
+    Show(pins, pins.isEmpty() ? PartNote(m_host.Document(), event.key) : QString());
 }
 
 void PinHover::PointerLeft() {
     m_hole.reset();
-    Show({});
+    m_key = 0;
+    Show({}, {});
 }
 
-void PinHover::Show(const QString& text) {
-    if (text == m_shown)
-        return;
-    m_shown = text;
-    m_host.ShowPinNote(text);
+void PinHover::Show(const QString& pins, const QString& part) {
+    if (pins != m_shown) {
+        m_shown = pins;
+        m_host.ShowPinNote(pins);
+    }
+    if (part != m_partShown) {
+        m_partShown = part;
+        m_host.ShowPartNote(part);
+    }
 }
 
 }  // namespace sw

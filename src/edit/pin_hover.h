@@ -3,8 +3,9 @@
 // Which pin the pointer rests on: over a hole where a part has a pin, the
 // status bar's note names it ("R1 pin 2 (cathode)"), every part with a pin
 // there in document order. Pads, jumpers and wires are copper, not parts, and
-// are left out. The note goes when the pointer leaves the hole or the board,
-// and when a gesture begins.
+// are left out. Elsewhere on a part's body the note names the part and its
+// value ("R1: 10K"). The note goes when the pointer leaves the hole and the
+// part, or the board, and when a gesture begins.
 
 #include "edit/pointer_tool.h"
 #include "model/hole.h"
@@ -20,6 +21,9 @@ class LayoutDocument;
 // The pins of the parts at `hole`, as the note shows them; empty when no part
 // has a pin there.
 QString PinsAtHole(const LayoutDocument& doc, Hole hole);
+// The name and value of the component of pick key `key` ("R1: 10K", "J1" when
+// it has no value); empty when the key names no component.
+QString PartNote(const LayoutDocument& doc, unsigned key);
 
 class PinHover : public PointerTool {
 public:
@@ -32,11 +36,13 @@ public:
     void PointerLeft();
 
 private:
-    void Show(const QString& text);
+    void Show(const QString& pins, const QString& part);
 
     EditorHost& m_host;
     std::optional<Hole> m_hole;  // the hole the note was made for
-    QString m_shown;
+    unsigned m_key = 0;          // and the pick key
+    QString m_shown;      // the pin note
+    QString m_partShown;  // the part note
 };
 
 }  // namespace sw

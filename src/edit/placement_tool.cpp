@@ -124,6 +124,36 @@ void PlacementTool::StartConnectivity() {
     m_host.ShowActiveKind(-1);
 }
 
+void PlacementTool::LeaveKind() {
+    PlacementState& s = State();
+    s.kind = -1;
+    s.awaitingFirst = false;
+    s.awaitingSecond = false;
+    s.connectivity = false;
+    s.replaceTarget = {};
+    m_host.ShowMarkers({});
+    m_host.ShowPrompt(QString::fromLatin1(kSelectPrompt));
+    m_host.ShowActiveKind(-1);
+}
+
+PlacementTool::EscapeStep PlacementTool::Escape() {
+    PlacementState& s = State();
+    if (s.awaitingSecond) {
+        // The purple dot and the markers go; the same kind (and Replace's
+        // target) waits for its first hole again.
+        if (s.connectivity)
+            StartConnectivity();
+        else
+            StartKind(s.kind, s.replaceTarget);
+        m_host.ShowMarkers({});
+        return EscapeStep::DroppedHole;
+    }
+    if (InSelectMode(s))
+        return EscapeStep::Nothing;
+    LeaveKind();
+    return EscapeStep::LeftKind;
+}
+
 bool PlacementTool::Press(const PointerEvent& event) {
     if (event.button == PointerButton::Right)
         return false;  // the selection's

@@ -18,6 +18,11 @@
 
 namespace sw {
 
+// The status bar's prompt and the active-kind caption in select mode.
+inline constexpr const char kSelectPrompt[] =
+    "Click a part to select it; drag to select several or to move them";
+inline constexpr const char kSelectModeCaption[] = "Select mode";
+
 class PlacementTool : public PointerTool {
 public:
     explicit PlacementTool(EditorHost& host);
@@ -26,6 +31,12 @@ public:
     void StartKind(int kindIndex, pugi::xml_node replaceTarget = {});
     // The "Check Connectivity" command.
     void StartConnectivity();
+    // Select mode: no kind, no holes picked; the left button selects.
+    void LeaveKind();
+    // Esc: a first hole taken is dropped and the kind stays; with none taken
+    // the kind (or the connectivity check) is left for select mode.
+    enum class EscapeStep { Nothing, DroppedHole, LeftKind };
+    EscapeStep Escape();
 
     // Pointer moved to (x, y) of the board image; `overComponent`: the pick map
     // holds a component there.

@@ -37,4 +37,8 @@ struct PlacementState {
     PlacementDefaults defaults;
 };
 
+// No kind is active and no holes are being picked: the left button selects
+// and moves parts instead of placing them.
+inline bool InSelectMode(const PlacementState& s) { return s.kind < 0 && !s.connectivity; }
+
 }  // namespace sw

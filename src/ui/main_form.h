@@ -65,6 +65,7 @@ enum class Command {
     RotateLeft, MoveUp, MoveLeft, MoveDown, MoveRight,
     Replace, ChangeValue, ChangeExtra, ChangeShape, Rename, Delete,
     ZoomIn, ZoomOut, ActualSize, FitBoard, Redo, Cut, Copy, Paste,
+    SelectMode,
 };
 
 struct MainFormOptions {

@@ -66,8 +66,9 @@ MainFormEditing::MainFormEditing(TMainForm& form)
       m_tool(*this),
       m_selectionClick(*this),
       m_drag(*this, m_tool),
+      m_select(*this, m_drag),
       m_pinHover(*this),
-      m_tools({&m_pinHover, &m_drag, &m_selectionClick, &m_tool}) {
+      m_tools({&m_pinHover, &m_drag, &m_selectionClick, &m_select, &m_tool}) {
     // Tooltips are off in the editor.
     SetApplicationHints(false);
 
@@ -109,6 +110,9 @@ MainFormEditing::MainFormEditing(TMainForm& form)
     form.Board->installEventFilter(this);
     ConnectCommands();
     m_clipboard = new MainFormClipboard(form, *this);
+    // No kind is chosen at start-up: the status bar says select mode is on.
+    if (InSelectMode(Session().Placement()))
+        m_tool.LeaveKind();
 }
 
 MainFormEditing::~MainFormEditing() = default;
@@ -117,6 +121,7 @@ void MainFormEditing::ConnectCommands() {
     TMainForm& f = m_form;
     f.ConnectToolbox([this](int kind) { m_tool.StartKind(kind); });
     f.ConnectCommand(Command::CheckConnectivity, [this] { m_tool.StartConnectivity(); });
+    f.ConnectCommand(Command::SelectMode, [this] { m_tool.LeaveKind(); });
     f.ConnectCommand(Command::SelectAll, [this] { SelectAllComponents(); });
     f.ConnectCommand(Command::Delete, [this] { DeleteSelection(*this); });
     f.ConnectCommand(Command::RotateLeft, [this] { RotateSelection(*this); });
@@ -165,7 +170,7 @@ void MainFormEditing::BoardMouseUp(Qt::MouseButton button, int x, int y) {
 void MainFormEditing::WatchEscape() {
     // An application event filter rather than a keyboard grab, which would
     // shut out a dialog that a shortcut opens during the drag.
-    const bool watch = m_drag.Pressed();
+    const bool watch = m_drag.Pressed() || m_select.Banding();
     if (watch == m_watchingEscape)
         return;
     m_watchingEscape = watch;
@@ -217,19 +222,27 @@ bool MainFormEditing::ListKeyDown(QKeyEvent* event) {
         return true;
     }
     if (key == Qt::Key_Escape) {
-        // Esc during a drag puts the parts back and keeps the selection.
-        if (m_tools.Cancel())
-            return true;
-        Session().ClearSelection();
+        Escape();
         return true;
     }
     return false;
 }
 
+void MainFormEditing::Escape() {
+    // Esc during a drag puts the parts back and keeps the selection; during a
+    // band the band goes.
+    if (m_tools.Cancel())
+        return;
+    m_tool.Escape();
+    Session().ClearSelection();
+}
+
 bool MainFormEditing::eventFilter(QObject* watched, QEvent* event) {
     if (m_watchingEscape && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && m_drag.Cancel())
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && m_tools.Cancel()) {
+        WatchEscape();
         return true;
+    }
     if (watched == m_form.Board && event->type() == QEvent::Leave) {
         m_drag.PointerLeft();
         m_pinHover.PointerLeft();
@@ -261,8 +274,16 @@ void MainFormEditing::ShowPinNote(const QString& text) {
     ShowLastingNote();
 }
 
+void MainFormEditing::ShowPartNote(const QString& text) {
+    m_partNote = text;
+    ShowLastingNote();
+}
+
 void MainFormEditing::ShowLastingNote() {
-    const QString& text = m_pinNote.isEmpty() ? m_hint : m_pinNote;
+    QString text = m_pinNote;
+    if (text.isEmpty())
+        text = m_partNote.isEmpty() || m_hint.isEmpty() ? m_partNote + m_hint
+                                                         : m_partNote + QStringLiteral(" \u2014 ") + m_hint;
     if (text.isEmpty())
         m_form.statusBar()->clearMessage();
     else
@@ -271,7 +292,10 @@ void MainFormEditing::ShowLastingNote() {
 
 void MainFormEditing::ShowActiveKind(int kindIndex) {
     const CatalogueEntry* kind = FindKind(kindIndex);
-    m_form.CompPane->setText(kind ? QLatin1String(kind->statusCaption) : QString());
+    const bool selecting = !kind && InSelectMode(Session().Placement());
+    m_form.CompPane->setText(kind        ? QLatin1String(kind->statusCaption)
+                             : selecting ? QLatin1String(kSelectModeCaption)
+                                         : QString());
     if (kind)
         m_compIcon->setPixmap(KindPicture(kind->picture));
     else
@@ -281,6 +305,8 @@ void MainFormEditing::ShowActiveKind(int kindIndex) {
 void MainFormEditing::ShowMarkers(const std::vector<HoleMarker>& markers) {
     m_form.Scene().ShowMarkers(markers);
 }
+
+void MainFormEditing::ShowBand(const std::optional<QRect>& band) { m_form.Scene().ShowBand(band); }
 
 void MainFormEditing::ShowPointer(const PointerFeedback& feedback) {
     m_form.Board->setCursor(CursorShapeOf(feedback.cursor));

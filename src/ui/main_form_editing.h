@@ -4,15 +4,18 @@
 // the explorer's keys and context menu, the status bar panes and the editing
 // commands to the pointer tools and the commands, which work on holes and the
 // session's selection and know no widgets. The board's mouse events become
-// pointer events in board-image pixels, handed to the tools in order: the drag
-// (Shift and the left button over a selected part), the selection click (the
-// right button) and the placement tool.
+// pointer events in board-image pixels, handed to the tools in order: the pin
+// and part note, the drag (Shift and the left button over a selected part, or
+// the left button alone in select mode), the selection click (the right
+// button), the select tool (the left button in select mode) and the placement
+// tool.
 
 #include "edit/drag_tool.h"
 #include "edit/editor_host.h"
 #include "edit/pin_hover.h"
 #include "edit/placement_tool.h"
 #include "edit/pointer_tool.h"
+#include "edit/select_tool.h"
 #include "edit/selection.h"
 
 #include <QObject>
@@ -55,8 +58,10 @@ public:
     void ShowNote(const QString& text) override;
     void ShowHint(const QString& text) override;
     void ShowPinNote(const QString& text) override;
+    void ShowPartNote(const QString& text) override;
     void ShowActiveKind(int kindIndex) override;
     void ShowMarkers(const std::vector<HoleMarker>& markers) override;
+    void ShowBand(const std::optional<QRect>& band) override;
     void ShowPointer(const PointerFeedback& feedback) override;
     void OpenComponentMenu(QPoint globalPosition) override;
 
@@ -67,21 +72,26 @@ private:
     void ConnectCommands();
     void ShowLastingNote();
     PointerEvent EventAt(int x, int y) const;
-    // Esc reaches a drag wherever the keyboard focus is while its button is held.
+    // Esc reaches a drag or a band wherever the keyboard focus is while its button is held.
     void WatchEscape();
+    // Esc with no gesture going on: the placement's step back, then the selection goes.
+    void Escape();
 
     TMainForm& m_form;
     PlacementTool m_tool;
     SelectionClick m_selectionClick;
     DragTool m_drag;
+    SelectTool m_select;
     PinHover m_pinHover;
     PointerTools m_tools;
     MainFormClipboard* m_clipboard = nullptr;  // a child QObject of the window
     QLabel* m_compIcon = nullptr;  // the kind's picture inside `CompPane`
     bool m_watchingEscape = false;
-    // The status bar's lasting note: the pin note while there is one, else the hint.
+    // The status bar's lasting note: the pin note while there is one, else the
+    // part under the pointer and the hint.
     QString m_hint;
     QString m_pinNote;
+    QString m_partNote;
 };
 
 }  // namespace sw

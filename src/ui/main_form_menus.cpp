@@ -89,6 +89,9 @@ void TMainForm::BuildMenus() {
     add(EditMenu, Command::ZoomOut, QStringLiteral("Zoom Out"), QKeySequence::ZoomOut);
     add(EditMenu, Command::ActualSize, QStringLiteral("Actual Size"), QKeySequence(QStringLiteral("Ctrl+0")));
     add(EditMenu, Command::FitBoard, QStringLiteral("Fit Board"));
+    EditMenu->addSeparator();
+    // No kind active: the left button selects and moves parts (Esc gets there too).
+    add(EditMenu, Command::SelectMode, QStringLiteral("Select Mode"), QKeySequence(QStringLiteral("S")));
 
     add(HelpMenu, Command::Tutorials, QStringLiteral("Tutorials"));
     add(HelpMenu, Command::LayoutsOnline, QStringLiteral("Layouts Online"));

@@ -75,6 +75,8 @@ public:
     std::vector<std::vector<HoleMarker>> markers;  // each list shown, in turn
     QString hint;
     std::vector<QString> pinNotes;  // each pin note shown, in turn
+    std::vector<QString> partNotes;  // each part note shown, in turn
+    std::optional<QRect> band;
     PointerFeedback pointer;
     int menusOpened = 0;
 
@@ -85,6 +87,8 @@ public:
     void ShowMarkers(const std::vector<HoleMarker>& m) override { markers.push_back(m); }
     void ShowHint(const QString& text) override { hint = text; }
     void ShowPinNote(const QString& text) override { pinNotes.push_back(text); }
+    void ShowPartNote(const QString& text) override { partNotes.push_back(text); }
+    void ShowBand(const std::optional<QRect>& b) override { band = b; }
     void ShowPointer(const PointerFeedback& feedback) override { pointer = feedback; }
     void OpenComponentMenu(QPoint) override { ++menusOpened; }
 };

@@ -54,7 +54,7 @@ struct Tools : ::testing::Test {
 TEST_F(Tools, AShiftDragOfASelectedPartMovesTheSelectionAsOneNamedStep) {
     host.Select(host.Named("R1"));
     tools.Move(At(4, 3, "R1"));
-    EXPECT_EQ(host.hint, QString::fromLatin1(kDragHint)) << "the hint over a selected part";
+    EXPECT_EQ(host.hint, QString::fromLatin1(kSelectDragHint)) << "the hint over a selected part, in select mode";
     ASSERT_TRUE(tools.Press(Press(At(4, 3, "R1"), PointerButton::Left, true)));
     EXPECT_TRUE(drag.Pressed());
     tools.Move(Held(At(6, 5)));

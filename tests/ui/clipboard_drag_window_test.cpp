@@ -153,34 +153,39 @@ TEST_F(ClipboardDragWindow, CopyPasteDragCutUndoThreeRedoTwoThenSave) {
     EXPECT_TRUE(dialogs.Calls().empty());
 }
 
-// On a pin the note names it, in place of the drag hint, which comes back on
-// the body; neither leaves a trace off the parts.
+// On a pin the note names it, in place of the part and the drag hint, which
+// come back on the body; neither leaves a trace off the parts. In select mode
+// the hint names the plain drag.
 TEST_F(ClipboardDragWindow, APinsNoteShowsInPlaceOfTheDragHintWhileThePointerIsOnIt) {
     form->Session().SelectOnly(form->Document().Root().find_child_by_attribute("Name", "R1"));
     form->FormPaint();
+    const QString body = QStringLiteral("R1: 10K \u2014 ") + QLatin1String(kSelectDragHint);
     const struct {
         QPoint at;
         QString message;
     } steps[] = {
-        {Hole(4, 3), QLatin1String(kDragHint)},
+        {Hole(4, 3), body},
         {Hole(2, 3), QStringLiteral("R1 pin 1")},
-        {Hole(4, 3), QLatin1String(kDragHint)},
+        {Hole(4, 3), body},
         {Hole(6, 3), QStringLiteral("R1 pin 2")},
-        {Hole(1, 8), QString()},  // a wire's end: copper, not a part's pin
+        {Hole(1, 8), QStringLiteral("W1")},  // a wire's end: copper, no pin; the wire by name
         {Hole(12, 6), QString()},
     };
     for (const auto& step : steps) {
         Mouse(QEvent::MouseMove, step.at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         EXPECT_EQ(form->statusBar()->currentMessage(), step.message) << step.message.toStdString();
     }
-    EXPECT_EQ(test::Controls(*form).StatusPane->text(), QString()) << "the prompt pane keeps its text";
+    EXPECT_EQ(test::Controls(*form).StatusPane->text(), QLatin1String(kSelectPrompt))
+        << "the prompt pane keeps its text";
 }
 
 TEST_F(ClipboardDragWindow, HintOverSelectedPartsEscPutsBackAShiftClickStaysTheToolsClick) {
     form->Session().SelectOnly(form->Document().Root().find_child_by_attribute("Name", "R1"));
     form->FormPaint();
+    form->ToolboxItem(kind::Jumper)->trigger();
     Mouse(QEvent::MouseMove, Hole(4, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    EXPECT_EQ(form->statusBar()->currentMessage(), QLatin1String(kDragHint));
+    EXPECT_EQ(form->statusBar()->currentMessage(), QStringLiteral("R1: 10K \u2014 ") + QLatin1String(kDragHint))
+        << "a kind active: the Shift+drag";
     Mouse(QEvent::MouseMove, Hole(12, 6), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     EXPECT_EQ(form->statusBar()->currentMessage(), QString());
 
@@ -203,7 +208,6 @@ TEST_F(ClipboardDragWindow, HintOverSelectedPartsEscPutsBackAShiftClickStaysTheT
 
     // With Jumper placing, a Shift click on the selected resistor that does not
     // leave its hole takes the hole, as any click would.
-    form->ToolboxItem(kind::Jumper)->trigger();
     ShiftDrag({Hole(4, 3)});
     EXPECT_TRUE(form->Editing().Tool().AwaitingSecond());
     EXPECT_EQ(Holes("R1"), "2,3-6,3");

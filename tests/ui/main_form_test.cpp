@@ -489,7 +489,7 @@ TEST_F(MainFormTest, MenusInOrderWithTheirCaptions) {
     EXPECT_EQ(captions(test::Controls(*form).EditMenu),
               (QStringList{"&Undo", "Board Properties", "Select All", "-", "Check Connectivity", "-",
                            "&Redo", "Cu&t", "&Copy", "&Paste", "-", "Zoom In", "Zoom Out",
-                           "Actual Size", "Fit Board"}));
+                           "Actual Size", "Fit Board", "-", "Select Mode"}));
     EXPECT_EQ(captions(test::Controls(*form).HelpMenu).size(), 7);
     EXPECT_EQ(captions(test::Controls(*form).ComponentMenu),
               (QStringList{"Replace", "Change Value", "Change Extra", "Change Shape", "Rename",
@@ -498,6 +498,7 @@ TEST_F(MainFormTest, MenusInOrderWithTheirCaptions) {
               QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     EXPECT_EQ(form->ActionsOf(Command::Exit).first()->shortcut(),
               QKeySequence(QStringLiteral("Ctrl+Q")));
+    EXPECT_EQ(form->ActionsOf(Command::SelectMode).first()->shortcut(), QKeySequence(QStringLiteral("S")));
 }
 
 // An in-place rename still open when the window closes or goes is dropped, not
