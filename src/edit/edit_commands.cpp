@@ -11,6 +11,7 @@
 #include "session/edit_labels.h"
 #include "session/editor_session.h"
 #include "session/owned_pads.h"
+#include "session/trace_ends.h"
 
 #include <algorithm>
 #include <climits>
@@ -48,6 +49,27 @@ void EditSelection(EditorSession& session, EditKind kind, const QString& verb,
     });
 }
 
+// What a move or a turn of `affected` carries along besides them: the pads
+// each carries, and on a PCB the trace ends on any pad that moves.
+struct Carried {
+    std::vector<std::vector<pugi::xml_node>> pads;  // per affected element
+    std::vector<TraceEnd> traceEnds;
+};
+
+Carried CarriedBy(const EditorSession& session, const std::vector<pugi::xml_node>& affected) {
+    const PadIndex index(session.Document());
+    Carried carried;
+    std::unordered_set<const void*> moving;
+    for (pugi::xml_node element : affected) {
+        moving.insert(element.internal_object());
+        carried.pads.push_back(CarriedPads(session.Selection(), index, element));
+        for (pugi::xml_node pad : carried.pads.back())
+            moving.insert(pad.internal_object());
+    }
+    carried.traceEnds = TraceEndsOnPads(session.Document(), moving);
+    return carried;
+}
+
 }  // namespace
 
 int RotationCentre(int min, int max) {
@@ -80,11 +102,15 @@ void MoveSelection(EditorHost& host, MoveDirection direction) {
     const int dx = direction == MoveDirection::Left ? -1 : direction == MoveDirection::Right ? 1 : 0;
     const int dy = direction == MoveDirection::Up ? -1 : direction == MoveDirection::Down ? 1 : 0;
     EditSelection(session, EditKind::Move, QStringLiteral("Move"), [&](const std::vector<pugi::xml_node>& affected) {
-        const PadIndex pads(session.Document());
-        for (pugi::xml_node element : affected) {
-            ShiftPoints(element, dx, dy, HasSecondPoint(element));
-            for (pugi::xml_node pad : CarriedPads(session.Selection(), pads, element))
+        const Carried carried = CarriedBy(session, affected);
+        for (size_t i = 0; i < affected.size(); ++i) {
+            ShiftPoints(affected[i], dx, dy, HasSecondPoint(affected[i]));
+            for (pugi::xml_node pad : carried.pads[i])
                 ShiftPoints(pad, dx, dy, false);
+        }
+        for (const TraceEnd& end : carried.traceEnds) {
+            SetAttr(end.trace, EndX(end), ClampToInt(0LL + IntAttr(end.trace, EndX(end)) + dx));
+            SetAttr(end.trace, EndY(end), ClampToInt(0LL + IntAttr(end.trace, EndY(end)) + dy));
         }
     });
 }
@@ -106,14 +132,16 @@ void RotateSelection(EditorHost& host) {
         }
         const int cx = RotationCentre(minX, maxX);
         const int cy = RotationCentre(minY, maxY);
-        const PadIndex pads(session.Document());
-        for (pugi::xml_node element : affected) {
-            Turn(element, "X1", "Y1", cx, cy);
-            if (HasSecondPoint(element))
-                Turn(element, "X2", "Y2", cx, cy);
-            for (pugi::xml_node pad : CarriedPads(session.Selection(), pads, element))
+        const Carried carried = CarriedBy(session, affected);
+        for (size_t i = 0; i < affected.size(); ++i) {
+            Turn(affected[i], "X1", "Y1", cx, cy);
+            if (HasSecondPoint(affected[i]))
+                Turn(affected[i], "X2", "Y2", cx, cy);
+            for (pugi::xml_node pad : carried.pads[i])
                 Turn(pad, "X1", "Y1", cx, cy);
         }
+        for (const TraceEnd& end : carried.traceEnds)
+            Turn(end.trace, EndX(end), EndY(end), cx, cy);
     });
 }
 

@@ -4,6 +4,7 @@
 #include "model/layout_document.h"
 #include "session/owned_pads.h"
 #include "session/selection_state.h"
+#include "session/trace_ends.h"
 
 #include <algorithm>
 #include <climits>
@@ -35,17 +36,26 @@ void SelectionDrag::Begin(LayoutDocument& doc, const SelectionState& selection,
     std::unordered_set<const void*>& held = m_held;
     for (pugi::xml_node component : components) {
         if (held.insert(component.internal_object()).second)
-            Hold(component, HasSecondPoint(component));
+            Hold(component, true, HasSecondPoint(component));
         // A pad carried by two parts (both named alike) still moves once.
         for (pugi::xml_node pad : CarriedPads(selection, pads, component))
             if (held.insert(pad.internal_object()).second)
-                Hold(pad, false);
+                Hold(pad, true, false);
+    }
+    // The traces on the moving pads follow them: one end, or both (the trace whole).
+    const std::vector<TraceEnd> ends = TraceEndsOnPads(doc, held);
+    for (size_t i = 0; i < ends.size(); ++i) {
+        const bool both = i + 1 < ends.size() && ends[i + 1].trace == ends[i].trace;
+        Hold(ends[i].trace, !ends[i].second, ends[i].second || both);
+        held.insert(ends[i].trace.internal_object());
+        i += both;
     }
 }
 
-void SelectionDrag::Hold(pugi::xml_node element, bool second) {
+void SelectionDrag::Hold(pugi::xml_node element, bool first, bool second) {
     Part part;
     part.element = element;
+    part.first = first;
     part.second = second;
     int* values[4] = {&part.x1, &part.y1, &part.x2, &part.y2};
     for (int i = 0; i < (second ? 4 : 2); ++i) {
@@ -76,8 +86,10 @@ void SelectionDrag::Place(QPoint offset) {
     if (!Active())
         return;
     for (const Part& part : m_parts) {
-        SetAttr(part.element, "X1", Moved(part.x1, offset.x()));
-        SetAttr(part.element, "Y1", Moved(part.y1, offset.y()));
+        if (part.first) {
+            SetAttr(part.element, "X1", Moved(part.x1, offset.x()));
+            SetAttr(part.element, "Y1", Moved(part.y1, offset.y()));
+        }
         if (part.second) {
             SetAttr(part.element, "X2", Moved(part.x2, offset.x()));
             SetAttr(part.element, "Y2", Moved(part.y2, offset.y()));
@@ -89,7 +101,7 @@ void SelectionDrag::Restore() {
     if (!Active())
         return;
     for (const Part& part : m_parts) {
-        for (int i = 0; i < (part.second ? 4 : 2); ++i) {
+        for (int i = part.first ? 0 : 2; i < (part.second ? 4 : 2); ++i) {
             pugi::xml_node element = part.element;
             if (part.text[i])
                 SetAttrText(element, kPointNames[i], *part.text[i]);

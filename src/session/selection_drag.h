@@ -22,7 +22,8 @@ class SelectionState;
 
 class SelectionDrag {
 public:
-    // Takes hold of `components`, and of the pads they carry, at hole `start`.
+    // Takes hold of `components`, of the pads they carry and, on a PCB, of the
+    // trace ends on those pads, at hole `start`.
     void Begin(LayoutDocument& doc, const SelectionState& selection,
                const std::vector<pugi::xml_node>& components, Hole start);
     // Holding parts of the document as it is now (not of a replaced one).
@@ -46,12 +47,13 @@ public:
 private:
     struct Part {
         pugi::xml_node element;
+        bool first = true;    // X1, Y1 move (a trace's second end alone: not)
         bool second = false;  // X2, Y2 move too
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         // X1, Y1, X2, Y2 as they were written; nothing where one was absent.
         std::optional<std::string> text[4];
     };
-    void Hold(pugi::xml_node element, bool second);
+    void Hold(pugi::xml_node element, bool first, bool second);
 
     const LayoutDocument* m_doc = nullptr;
     unsigned m_generation = 0;
