@@ -246,4 +246,103 @@ std::vector<int> CopperPieces(LayoutCopper copper, const std::vector<Hole>& hole
     return out;
 }
 
+bool CopperPiece::Holds(Hole h) const {
+    auto after = std::upper_bound(runs.begin(), runs.end(), h, [](Hole v, const HoleRun& r) {
+        return v.y < r.y || (v.y == r.y && v.x < r.x1);
+    });
+    if (after == runs.begin())
+        return false;
+    const HoleRun& r = *(after - 1);
+    return r.y == h.y && h.x >= r.x1 && h.x <= r.x2;
+}
+
+std::vector<Hole> CopperPiece::Holes() const {
+    std::vector<Hole> holes;
+    for (const HoleRun& r : runs)
+        for (int x = r.x1; x <= r.x2; ++x)
+            holes.push_back({x, r.y});
+    return holes;
+}
+
+CopperPiece CopperPieceAt(const LayoutCopper& copper, Hole hole, HoleBox within) {
+    // The holes that matter: the one asked about and the ends of every link.
+    std::vector<Hole> asked{hole};
+    asked.reserve(1 + 2 * copper.links.size());
+    for (const LayoutCopper::Link& l : copper.links) {
+        asked.push_back(l.a);
+        asked.push_back(l.b);
+    }
+    const std::vector<int> numbers = CopperPieces(copper, asked);
+    const int piece = numbers.front();
+
+    CopperPiece out;
+    std::vector<HoleRun> seeds;
+    // Rows outside `within` are left out at once; columns once the strips are followed.
+    auto seed = [&](int y, int x1, int x2) {
+        if (y >= within.first.y && y <= within.last.y)
+            seeds.push_back({y, x1, x2});
+    };
+    for (std::size_t i = 0; i < asked.size(); ++i)
+        if (numbers[i] == piece)
+            seed(asked[i].y, asked[i].x, asked[i].x);
+    const std::int64_t width = copper.width, height = copper.height;
+    auto onBoard = [&](std::int64_t x, std::int64_t y) { return x >= 1 && x <= width && y >= 1 && y <= height; };
+    for (std::size_t i = 0; i < copper.links.size(); ++i) {
+        if (numbers[1 + 2 * i] != piece)
+            continue;
+        out.links.push_back(i);
+        const LayoutCopper::Link& l = copper.links[i];
+        if (!l.trace)
+            continue;
+        // A straight trace joins the board holes it runs over.
+        if (l.a.y == l.b.y && l.a.y >= 1 && l.a.y <= height)
+            seed(l.a.y, int(std::max<std::int64_t>(std::min(l.a.x, l.b.x), 1)),
+                 int(std::min<std::int64_t>(std::max(l.a.x, l.b.x), width)));
+        else if (l.a.x == l.b.x && l.a.x >= 1 && l.a.x <= width)
+            for (int y = std::max({std::min(l.a.y, l.b.y), 1, within.first.y}),
+                     last = int(std::min<std::int64_t>({std::max(l.a.y, l.b.y), height, within.last.y}));
+                 y <= last; ++y)
+                seed(y, l.a.x, l.a.x);
+    }
+    // On a stripboard each hole brings its strip up to the cuts on either side
+    // (a cut hole is a piece of strip of its own).
+    if (copper.strips) {
+        std::vector<std::int64_t> cuts = copper.cuts;
+        std::sort(cuts.begin(), cuts.end());
+        auto isCut = [&](std::int64_t x, std::int64_t y) {
+            return std::binary_search(cuts.begin(), cuts.end(), (y - 1) * width + (x - 1));
+        };
+        for (HoleRun& r : seeds) {
+            if (!onBoard(r.x1, r.y) || !onBoard(r.x2, r.y))
+                continue;
+            const std::int64_t rowStart = (r.y - 1) * width;
+            if (!isCut(r.x1, r.y)) {
+                // The nearest cut to the left, else the board's edge.
+                auto c = std::lower_bound(cuts.begin(), cuts.end(), rowStart + (r.x1 - 1));
+                const std::int64_t left = c == cuts.begin() || *(c - 1) < rowStart ? 1 : *(c - 1) - rowStart + 2;
+                r.x1 = int(left);
+            }
+            if (!isCut(r.x2, r.y)) {
+                auto c = std::upper_bound(cuts.begin(), cuts.end(), rowStart + (r.x2 - 1));
+                const std::int64_t right = c == cuts.end() || *c >= rowStart + width ? width : *c - rowStart;
+                r.x2 = int(right);
+            }
+        }
+    }
+    std::sort(seeds.begin(), seeds.end(), [](const HoleRun& a, const HoleRun& b) {
+        return a.y != b.y ? a.y < b.y : a.x1 < b.x1;
+    });
+    for (HoleRun r : seeds) {
+        r.x1 = std::max(r.x1, within.first.x);
+        r.x2 = std::min(r.x2, within.last.x);
+        if (r.x1 > r.x2)
+            continue;
+        if (!out.runs.empty() && out.runs.back().y == r.y && std::int64_t(r.x1) <= std::int64_t(out.runs.back().x2) + 1)
+            out.runs.back().x2 = std::max(out.runs.back().x2, r.x2);
+        else
+            out.runs.push_back(r);
+    }
+    return out;
+}
+
 }  // namespace sw

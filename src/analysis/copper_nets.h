@@ -52,4 +52,37 @@ std::vector<int> CopperPieces(LayoutCopper copper, const std::vector<Hole>& hole
 // otherwise meaningless.
 std::vector<int> CopperPieces(const LayoutDocument& doc, const std::vector<Hole>& holes);
 
+// Holes x1 ... x2 of row y.
+struct HoleRun {
+    int y = 0;
+    int x1 = 0;
+    int x2 = 0;
+    friend bool operator==(const HoleRun&, const HoleRun&) = default;
+};
+
+// A rectangle of holes, both corners included.
+struct HoleBox {
+    Hole first;
+    Hole last;
+    bool Contains(Hole h) const { return h.x >= first.x && h.x <= last.x && h.y >= first.y && h.y <= last.y; }
+};
+
+// One piece of copper: its holes as runs of a row, sorted by row and column,
+// never overlapping or touching, and the links (indices into
+// LayoutCopper::links) that are part of it.
+struct CopperPiece {
+    std::vector<HoleRun> runs;
+    std::vector<std::size_t> links;
+    bool Holds(Hole h) const;
+    std::vector<Hole> Holes() const;
+};
+
+// The piece of copper `hole` is on, with every hole of it that lies in
+// `within`: the strip segments up to their cuts (empty holes too), the holes
+// a trace runs over, the ends of wires and jumpers. Its links are all there,
+// in or out of `within`. The holes come from CopperPieces of the holes that
+// matter, so the two never disagree; `within` keeps a damaged, huge board from
+// listing more holes than anyone can be shown.
+CopperPiece CopperPieceAt(const LayoutCopper& copper, Hole hole, HoleBox within);
+
 }  // namespace sw

@@ -327,6 +327,10 @@ CheckReport CheckLayoutAgainstNetlist(const LayoutDocument& doc, const Netlist& 
         }
     }
 
+    report.pins.reserve(placed.size());
+    for (const Placed& pl : placed)
+        report.pins.push_back({pl.hole, pl.net});
+
     auto pinOf = [&](const Placed& pl) {
         const NetlistPart& np = netlist.parts[std::size_t(pl.part)];
         return PlacedPin{np.ref, np.pins[std::size_t(pl.pin)].name, pl.hole};

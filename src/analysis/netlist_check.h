@@ -56,6 +56,12 @@ struct NotExpected {
     NotExpectedReason reason;
 };
 
+// A netlist pin where the layout has it, on the net the netlist gives it.
+struct PinOnNet {
+    Hole hole;
+    int net = -1;  // index into the netlist's nets
+};
+
 struct CheckReport {
     std::vector<Difference> differences;  // open, short, missing, extra, reversed, value, pins
     std::vector<NotExpected> notExpected;
@@ -63,6 +69,10 @@ struct CheckReport {
     int netlistNets = 0;
     int layoutParts = 0;  // elements with pins that count as parts
     std::vector<std::string> warnings;  // the netlist's, as read
+    // Every netlist pin the layout has, in netlist order (a part found turned
+    // round with its pins taken as turned): what names the net of the copper
+    // under a pin.
+    std::vector<PinOnNet> pins;
     bool Matches() const { return differences.empty(); }
 };
 

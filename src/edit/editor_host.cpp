@@ -7,4 +7,6 @@ namespace sw {
 
 LayoutDocument& EditorHost::Document() { return m_session.Document(); }
 
+NetNames EditorHost::Nets() { return {}; }
+
 }  // namespace sw

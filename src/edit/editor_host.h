@@ -10,6 +10,7 @@
 // what it shows.
 
 #include "analysis/connectivity.h"
+#include "edit/net_lighting.h"
 #include "session/placement_state.h"
 
 #include <QColor>
@@ -76,6 +77,8 @@ public:
     virtual void ShowPointer(const PointerFeedback& feedback) { (void)feedback; }
     // The component context menu for the session's current node, at a screen position.
     virtual void OpenComponentMenu(QPoint globalPosition) { (void)globalPosition; }
+    // Where the names of nets come from: the layout's netlist and its latest check.
+    virtual NetNames Nets();
 
 private:
     EditorSession& m_session;

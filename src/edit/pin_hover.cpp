@@ -3,6 +3,7 @@
 
 #include "edit/editor_host.h"
 #include "edit/selection.h"
+#include "edit/net_lighting.h"
 #include "model/catalogue.h"
 #include "model/element_pins.h"
 #include "model/layout_document.h"
@@ -80,8 +81,10 @@ void PinHover::Hover(const PointerEvent& event) {
         return;
     m_hole = hole;
     m_key = event.key;
-    const QString pins = hole ? PinsAtHole(m_host.Document(), *hole) : QString();
-    // On a hole with pins the pins; elsewhere on a body, the part.
+    QString pins = hole ? PinsAtHole(m_host.Document(), *hole) : QString();
+    if (!pins.isEmpty())
+        pins += QStringLiteral("; ") + PinNetText(m_host.Document(), *hole, m_host.Nets());
+    // On a hole with pins the pins and their net; elsewhere on a body, the part.
     Show(pins, pins.isEmpty() ? PartNote(m_host.Document(), event.key) : QString());
 }
 

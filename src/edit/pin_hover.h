@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which pin the pointer rests on: over a hole where a part has a pin, the
-// status bar's note names it ("R1 pin 2 (cathode)"), every part with a pin
-// there in document order. Pads, jumpers and wires are copper, not parts, and
-// are left out. Elsewhere on a part's body the note names the part and its
-// value ("R1: 10K"). The note goes when the pointer leaves the hole and the
-// part, or the board, and when a gesture begins.
+// status bar's note names it and its net ("D1 pin 2 (cathode); net GND"),
+// every part with a pin there in document order. Pads, jumpers and wires are
+// copper, not parts, and are left out. Elsewhere on a part's body the note
+// names the part and its value ("R1: 10K"). The note goes when the pointer
+// leaves the hole and the part, or the board, and when a gesture begins.
 
 #include "edit/pointer_tool.h"
 #include "model/hole.h"

@@ -68,7 +68,8 @@ MainFormEditing::MainFormEditing(TMainForm& form)
       m_drag(*this, m_tool),
       m_select(*this, m_drag),
       m_pinHover(*this),
-      m_tools({&m_pinHover, &m_drag, &m_selectionClick, &m_select, &m_tool}) {
+      m_netLight(*this),
+      m_tools({&m_pinHover, &m_netLight, &m_drag, &m_selectionClick, &m_select, &m_tool}) {
     // Tooltips are off in the editor.
     SetApplicationHints(false);
 
@@ -113,6 +114,11 @@ MainFormEditing::MainFormEditing(TMainForm& form)
     // No kind is chosen at start-up: the status bar says select mode is on.
     if (InSelectMode(Session().Placement()))
         m_tool.LeaveKind();
+    // The lit net's caption stays in the status bar while it is lit.
+    form.Session().Observe([this](SessionChange change) {
+        if (change == SessionChange::Highlight)
+            ShowLastingNote();
+    });
 }
 
 MainFormEditing::~MainFormEditing() = default;
@@ -225,6 +231,8 @@ bool MainFormEditing::ListKeyDown(QKeyEvent* event) {
         Escape();
         return true;
     }
+    if (key == Qt::Key_N && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return m_netLight.LightUnderPointer();
     return false;
 }
 
@@ -233,6 +241,11 @@ void MainFormEditing::Escape() {
     // band the band goes.
     if (m_tools.Cancel())
         return;
+    // A lit net goes out first, and nothing else.
+    if (!Session().Highlight().Empty()) {
+        Session().ClearHighlight();
+        return;
+    }
     m_tool.Escape();
     Session().ClearSelection();
 }
@@ -246,6 +259,7 @@ bool MainFormEditing::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_form.Board && event->type() == QEvent::Leave) {
         m_drag.PointerLeft();
         m_pinHover.PointerLeft();
+        m_netLight.PointerLeft();
     }
     if (event->type() == QEvent::KeyPress && (watched == m_form.Board || watched == m_form.ScrollBox)) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -281,6 +295,8 @@ void MainFormEditing::ShowPartNote(const QString& text) {
 
 void MainFormEditing::ShowLastingNote() {
     QString text = m_pinNote;
+    if (text.isEmpty())
+        text = Session().Highlight().caption;
     if (text.isEmpty())
         text = m_partNote.isEmpty() || m_hint.isEmpty() ? m_partNote + m_hint
                                                          : m_partNote + QStringLiteral(" \u2014 ") + m_hint;

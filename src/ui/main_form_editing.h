@@ -5,13 +5,14 @@
 // commands to the pointer tools and the commands, which work on holes and the
 // session's selection and know no widgets. The board's mouse events become
 // pointer events in board-image pixels, handed to the tools in order: the pin
-// and part note, the drag (Shift and the left button over a selected part, or
-// the left button alone in select mode), the selection click (the right
-// button), the select tool (the left button in select mode) and the placement
-// tool.
+// and part note, the lit net (the middle button), the drag (Shift and the
+// left button over a selected part, or the left button alone in select mode),
+// the selection click (the right button), the select tool (the left button in
+// select mode) and the placement tool.
 
 #include "edit/drag_tool.h"
 #include "edit/editor_host.h"
+#include "edit/net_light_tool.h"
 #include "edit/pin_hover.h"
 #include "edit/placement_tool.h"
 #include "edit/pointer_tool.h"
@@ -83,12 +84,13 @@ private:
     DragTool m_drag;
     SelectTool m_select;
     PinHover m_pinHover;
+    NetLightTool m_netLight;
     PointerTools m_tools;
     MainFormClipboard* m_clipboard = nullptr;  // a child QObject of the window
     QLabel* m_compIcon = nullptr;  // the kind's picture inside `CompPane`
     bool m_watchingEscape = false;
     // The status bar's lasting note: the pin note while there is one, else the
-    // part under the pointer and the hint.
+    // lit net's caption, else the part under the pointer and the hint.
     QString m_hint;
     QString m_pinNote;
     QString m_partNote;

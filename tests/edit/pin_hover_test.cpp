@@ -91,8 +91,13 @@ TEST_F(Hovering, TheNoteFollowsThePointerFromHoleToHole) {
     PointerEvent press = AtHole(6, 7);
     press.button = PointerButton::Left;
     pins.Press(press);
-    const std::vector<QString> expected = {
-        "D1 pin 1 (anode)", "D1 pin 2 (cathode), R1 pin 1", "", "R1 pin 2", "", "R1 pin 2", ""};
+    const std::vector<QString> expected = {"D1 pin 1 (anode); alone on its copper",
+                                           "D1 pin 2 (cathode), R1 pin 1; net of D1.2",
+                                           "",
+                                           "R1 pin 2; alone on its copper",
+                                           "",
+                                           "R1 pin 2; alone on its copper",
+                                           ""};
     EXPECT_EQ(host.pinNotes, expected);
     EXPECT_FALSE(pins.Press(press)) << "the press is the other tools'";
 }
@@ -108,7 +113,7 @@ TEST_F(Hovering, APartPlacedOnTheHoleIsNamedAtTheNextHover) {
 </Layout>)");
     tools.Move(AtHole(14, 5));
     ASSERT_FALSE(host.pinNotes.empty());
-    EXPECT_EQ(host.pinNotes.back(), QLatin1String("D7 pin 1 (anode)"));
+    EXPECT_EQ(host.pinNotes.back(), QLatin1String("D7 pin 1 (anode); alone on its copper"));
 }
 
 }  // namespace

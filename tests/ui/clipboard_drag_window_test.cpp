@@ -165,9 +165,9 @@ TEST_F(ClipboardDragWindow, APinsNoteShowsInPlaceOfTheDragHintWhileThePointerIsO
         QString message;
     } steps[] = {
         {Hole(4, 3), body},
-        {Hole(2, 3), QStringLiteral("R1 pin 1")},
+        {Hole(2, 3), QStringLiteral("R1 pin 1; alone on its copper")},
         {Hole(4, 3), body},
-        {Hole(6, 3), QStringLiteral("R1 pin 2")},
+        {Hole(6, 3), QStringLiteral("R1 pin 2; alone on its copper")},
         {Hole(1, 8), QStringLiteral("W1")},  // a wire's end: copper, no pin; the wire by name
         {Hole(12, 6), QString()},
     };
