@@ -40,18 +40,21 @@ BoardScene::BoardScene(EditorSession& session)
       m_self(std::make_shared<BoardScene*>(this)),
       m_image(MakeRaster(kBoardImageWidth, kBoardImageHeight)),
       m_pick(kBoardImageWidth, kBoardImageHeight),
+      m_showNets(session),
       m_highlight(session) {
-    m_overlays.push_back(&m_highlight);
-    m_overlays.push_back(&m_markers);
-    m_overlays.push_back(&m_band);
+    m_overlays = {&m_showNets, &m_highlight, &m_ratsnest, &m_markers, &m_band};
     std::weak_ptr<BoardScene*> self = m_self;
     session.Observe([self](SessionChange change) {
         const std::shared_ptr<BoardScene*> scene = self.lock();
         if (!scene)
             return;
+        if (change == SessionChange::DocumentChanged || change == SessionChange::DocumentReplaced)
+            (*scene)->m_showNets.Stale();
         if (change == SessionChange::DocumentChanged || change == SessionChange::DocumentReplaced ||
             change == SessionChange::Selection)
             (*scene)->Invalidate();
+        else if (change == SessionChange::Netlist)
+            (*scene)->FollowCheck();
         else if (change == SessionChange::Highlight)
             (*scene)->OverlayChanged();
     });
@@ -62,6 +65,19 @@ BoardScene::~BoardScene() = default;
 void BoardScene::Notify() {
     if (m_notify)
         m_notify();
+}
+
+void BoardScene::FollowCheck() {
+    // The session tells Netlist whenever its check changed, so a ratsnest kept
+    // while it is silent is the one of the check as it stands.
+    const CheckReport* check = m_session.LatestCheck();
+    m_ratsnest.Set(check ? MakeRatsnest(*check) : Ratsnest{});
+    OverlayChanged();
+}
+
+void BoardScene::SetShowNets(bool on) {
+    m_showNets.SetOn(on);
+    OverlayChanged();
 }
 
 void BoardScene::Invalidate() {

@@ -100,11 +100,17 @@ public:
     // Another layer over the board, drawn after those added before it; it
     // must outlive the scene or be removed. `Changed` after it changed.
     void AddOverlay(const BoardOverlay* overlay);
+    // Show Nets: every piece of copper in a colour of its own, on screen only.
+    bool ShowNets() const { return m_showNets.On(); }
+    void SetShowNets(bool on);
+    // The ratsnest and shorts of the session's latest check, drawn over the board.
+    const Ratsnest& RatsnestShown() const { return m_ratsnest.Lines(); }
     void RemoveOverlay(const BoardOverlay* overlay);
     void OverlayChanged();
 
 private:
     void Notify();
+    void FollowCheck();
 
     EditorSession& m_session;
     std::shared_ptr<BoardScene*> m_self;  // the session's observer holds it weakly
@@ -123,9 +129,13 @@ private:
     // While parts are dragged: the board without them, drawn once per drag.
     DragPreview m_dragPreview;
     MarkerOverlay m_markers;
+    ShowNetsOverlay m_showNets;
     NetHighlightOverlay m_highlight;
     BandOverlay m_band;
-    std::vector<const BoardOverlay*> m_overlays;  // m_highlight, m_markers and m_band first
+    RatsnestOverlay m_ratsnest;
+    // From the bottom: Show Nets, the lit net, the ratsnest, the markers, the
+    // band, then those added.
+    std::vector<const BoardOverlay*> m_overlays;
 };
 
 }  // namespace sw

@@ -7,6 +7,10 @@ namespace sw {
 
 LayoutDocument& EditorHost::Document() { return m_session.Document(); }
 
-NetNames EditorHost::Nets() { return {}; }
+NetNames EditorHost::Nets() {
+    if (!m_session.LinkedNetlist() || !m_session.LatestCheck())
+        return {};
+    return {m_session.LinkedNetlist(), m_session.LatestCheck()};
+}
 
 }  // namespace sw

@@ -6,8 +6,12 @@
 // HoleMapping, which places a hole's centre on whatever picture they are
 // drawn over, so a view that shows the board larger gets them as sharp.
 
+#include "analysis/ratsnest.h"
 #include "edit/board_overlay.h"
 #include "model/hole.h"
+#include "session/net_highlight.h"
+
+#include <QColor>
 
 #include <QPointF>
 #include <functional>
@@ -20,7 +24,6 @@ namespace sw {
 class Canvas;
 class EditorSession;
 class LayoutDocument;
-struct NetHighlight;
 
 // Where a hole's centre lies on a picture of the board image `scale` times
 // its size, and how long a board-image pixel is there.
@@ -50,6 +53,46 @@ public:
 
 private:
     const EditorSession& m_session;
+};
+
+// Every piece of copper that joins two or more holes, in a colour of its own
+// (lone holes stay as they are), with its traces, wires and jumpers. The
+// pieces are found when first drawn after the copper changed.
+class ShowNetsOverlay : public BoardOverlay {
+public:
+    explicit ShowNetsOverlay(const EditorSession& session) : m_session(session) {}
+    void SetOn(bool on) { m_on = on; }
+    bool On() const { return m_on; }
+    // The copper changed: the pieces are found again when next drawn.
+    void Stale() { m_stale = true; }
+    bool Empty() const override { return !m_on; }
+    void Draw(Canvas& canvas, const LayoutDocument& doc) const override;
+
+    // The colour of piece number `n`: hues far apart for numbers next to each other.
+    static QColor Colour(int n);
+
+private:
+    struct Coloured {
+        Hole hole;
+        int piece;
+    };
+    const EditorSession& m_session;
+    bool m_on = false;
+    mutable bool m_stale = true;
+    mutable std::vector<Coloured> m_holes;  // by row, then column
+    mutable std::vector<std::pair<NetHighlight::Link, int>> m_links;
+};
+
+// The ratsnest and the marks of shorts of the session's latest check.
+class RatsnestOverlay : public BoardOverlay {
+public:
+    void Set(Ratsnest ratsnest) { m_ratsnest = std::move(ratsnest); }
+    const Ratsnest& Lines() const { return m_ratsnest; }
+    bool Empty() const override { return m_ratsnest.Empty(); }
+    void Draw(Canvas& canvas, const LayoutDocument& doc) const override;
+
+private:
+    Ratsnest m_ratsnest;
 };
 
 }  // namespace sw

@@ -65,7 +65,7 @@ enum class Command {
     RotateLeft, MoveUp, MoveLeft, MoveDown, MoveRight,
     Replace, ChangeValue, ChangeExtra, ChangeShape, Rename, Delete,
     ZoomIn, ZoomOut, ActualSize, FitBoard, Redo, Cut, Copy, Paste,
-    SelectMode,
+    SelectMode, ShowNets,
 };
 
 struct MainFormOptions {

@@ -92,6 +92,9 @@ void TMainForm::BuildMenus() {
     EditMenu->addSeparator();
     // No kind active: the left button selects and moves parts (Esc gets there too).
     add(EditMenu, Command::SelectMode, QStringLiteral("Select Mode"), QKeySequence(QStringLiteral("S")));
+    // Every piece of copper in a colour of its own, on screen only.
+    add(EditMenu, Command::ShowNets, QStringLiteral("Show Nets"), QKeySequence(QStringLiteral("Ctrl+Shift+N")))
+        ->setCheckable(true);
 
     add(HelpMenu, Command::Tutorials, QStringLiteral("Tutorials"));
     add(HelpMenu, Command::LayoutsOnline, QStringLiteral("Layouts Online"));
@@ -210,6 +213,10 @@ void TMainForm::ConnectOwnCommands() {
     ConnectCommand(Command::ZoomOut, [this] { ZoomOut(); });
     ConnectCommand(Command::ActualSize, [this] { ZoomToActualSize(); });
     ConnectCommand(Command::FitBoard, [this] { FitBoard(); });
+    ConnectCommand(Command::ShowNets, [this] {
+        const QAction* item = ActionsOf(Command::ShowNets).value(0);
+        m_scene->SetShowNets(item && item->isChecked());
+    });
     ConnectCommand(Command::Rename, [this] { List->RenameSelected(); });
     ConnectOutputCommands(*this);
 }

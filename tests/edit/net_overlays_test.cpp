@@ -5,10 +5,16 @@
 #include "edit/board_scene.h"
 #include "edit/net_overlays.h"
 
+#include "edit/net_lighting.h"
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
+#include "render/export/copper_output.h"
+#include "render/export/gerber_files.h"
+#include "render/export/render_to_image.h"
 #include "session/editor_session.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -95,6 +101,108 @@ TEST(HoleMapping, FollowsThePictureItDrawsOn) {
         EXPECT_DOUBLE_EQ(map.Centre({5, 3}).y(), (c.y() + 0.5) * scale);
         EXPECT_DOUBLE_EQ(map.Pixels(6), 6 * scale);
     }
+}
+
+// A stripboard lacking a jumper (A's row 2 is cut between R1 and R2) and a cut
+// (B and C share row 5), with the netlist it should match.
+constexpr const char* kDeck = "nets\nR1 A B 1k\nR2 A C 1k\n.end\n";
+constexpr const char* kUnfinished = R"(<Layout Type="Stripboard" Width="20" Height="10" Netlist="%1">
+  <Cut X1="6" Y1="2"/>
+  <Resistor Value="1k" X1="3" Y1="2" X2="3" Y2="5" Name="R1"/>
+  <Resistor Value="1k" X1="9" Y1="2" X2="9" Y2="5" Name="R2"/>
+</Layout>)";
+
+struct Nets : ::testing::Test {
+    QTemporaryDir dir;
+    EditorSession session;
+    BoardScene scene{session};
+    Nets() {
+        const QString netlist = dir.filePath(QStringLiteral("nets.cir"));
+        QFile file(netlist);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(kDeck);
+        file.close();
+        const QByteArray layout = QString::fromLatin1(kUnfinished).arg(netlist).toUtf8();
+        EXPECT_TRUE(session.ReplaceDocument({}, [&](LayoutDocument& d) { return d.LoadText(layout.constData()); }).ok);
+        scene.EnablePainting();
+    }
+    QPoint Centre(Hole h) const { return HoleCentre(BoardOriginX(kBoardImageWidth, 20), h.x, h.y); }
+    void Add(const char* element) {
+        session.Edit(EditKind::Place, QStringLiteral("Place"), [&] {
+            pugi::xml_document fragment;
+            fragment.load_string(element);
+            session.Document().Root().append_copy(fragment.first_child());
+            return EditResult{};
+        });
+    }
+};
+
+TEST_F(Nets, TheRatsnestAndTheShortFollowEveryEdit) {
+    ASSERT_NE(session.LatestCheck(), nullptr);
+    const Ratsnest& shown = scene.RatsnestShown();
+    ASSERT_EQ(shown.lines.size(), 1u);
+    EXPECT_EQ(shown.lines[0].a, (Hole{3, 2}));
+    EXPECT_EQ(shown.lines[0].b, (Hole{9, 2}));
+    ASSERT_EQ(shown.shorts.size(), 1u);
+    EXPECT_EQ(shown.shorts[0].a, (Hole{3, 5}));
+    EXPECT_EQ(shown.shorts[0].b, (Hole{9, 5}));
+    const QImage plain = scene.Image();
+    const QPoint middle = (Centre({3, 2}) + Centre({9, 2})) / 2;
+    EXPECT_NE(scene.Shown().pixel(middle), plain.pixel(middle)) << "the line over the cut";
+    EXPECT_NE(scene.Shown().pixel(Centre({3, 5})), plain.pixel(Centre({3, 5}))) << "the short's mark";
+    // The jumper mends the open; the cut parts the short.
+    Add(R"(<Jumper X1="5" Y1="2" X2="7" Y2="2" Name="J1"/>)");
+    EXPECT_TRUE(scene.RatsnestShown().lines.empty());
+    EXPECT_EQ(scene.RatsnestShown().shorts.size(), 1u);
+    Add(R"(<Cut X1="6" Y1="5"/>)");
+    EXPECT_TRUE(scene.RatsnestShown().Empty());
+    EXPECT_TRUE(session.LatestCheck()->Matches());
+    EXPECT_TRUE(scene.Shown() == scene.Image());
+    ASSERT_TRUE(session.Undo().ok);
+    EXPECT_EQ(scene.RatsnestShown().shorts.size(), 1u) << "undo brings the short back";
+}
+
+TEST_F(Nets, ShowNetsColoursEachPieceOfCopperItsOwnWay) {
+    const QImage plain = scene.Shown().copy();  // with the ratsnest
+    scene.SetShowNets(true);
+    const QImage& coloured = scene.Shown();
+    // Row 2 left and right of the cut, and row 5: three colours; the cut hole stays.
+    const QRgb left = coloured.pixel(Centre({2, 2})), right = coloured.pixel(Centre({12, 2}));
+    const QRgb row5 = coloured.pixel(Centre({2, 5}));
+    EXPECT_EQ(coloured.pixel(Centre({1, 2})), left);
+    EXPECT_NE(left, right);
+    EXPECT_NE(left, row5);
+    EXPECT_NE(left, plain.pixel(Centre({2, 2})));
+    EXPECT_EQ(coloured.pixel(Centre({6, 2})), plain.pixel(Centre({6, 2}))) << "a cut hole is copper of its own";
+    // An edit joins two pieces: one colour, once the board is shown again.
+    Add(R"(<Jumper X1="5" Y1="2" X2="7" Y2="2" Name="J1"/>)");
+    EXPECT_EQ(scene.Shown().pixel(Centre({2, 2})), scene.Shown().pixel(Centre({12, 2})));
+    const QImage joined = scene.Shown().copy();
+    scene.SetShowNets(false);
+    EXPECT_FALSE(scene.Shown() == joined);
+    EXPECT_EQ(scene.Shown().pixel(Centre({2, 2})), scene.Image().pixel(Centre({2, 2})));
+}
+
+// What is drawn over the board is the view's: exports, prints, toner transfer
+// and Gerber files are the same bytes with every layer on.
+TEST_F(Nets, NoLayerReachesAnExport) {
+    auto exports = [&] {
+        QString error;
+        return std::vector<QByteArray>{
+            QByteArray(reinterpret_cast<const char*>(RenderToImage(session.Document()).constBits()),
+                       RenderToImage(session.Document()).sizeInBytes()),
+            QByteArray(reinterpret_cast<const char*>(RenderCopperImage(session.Document(), &error).constBits()),
+                       RenderCopperImage(session.Document(), &error).sizeInBytes()),
+            GerberCopperText(session.Document()), ExcellonDrillText(session.Document(), 8000)};
+    };
+    const std::vector<QByteArray> before = exports();
+    const std::string saved = session.Document().ToText();
+    scene.SetShowNets(true);
+    session.SetHighlight(LightNet(session.Document(), {2, 2}));
+    ASSERT_FALSE(scene.RatsnestShown().Empty());
+    scene.Shown();
+    EXPECT_TRUE(exports() == before);
+    EXPECT_EQ(session.Document().ToText(), saved);
 }
 
 }  // namespace
