@@ -4,6 +4,7 @@
 // the component context menu) is connected and does something that can be
 // seen: a dialog through the seam, a changed document, or a changed view.
 
+#include "edit/board_scene.h"
 #include "ui/main_form_editing.h"
 #include "test_main_form.h"
 #include "ui/explorer.h"
@@ -96,6 +97,7 @@ struct Seen {
     int windows = 0;
     int zoom = 0;
     QPoint scroll;
+    bool showNets = false;
     bool operator==(const Seen&) const = default;
 };
 
@@ -111,7 +113,8 @@ Seen Look(TMainForm& form, const CountingDialogs& dialogs) {
             form.Closing(),         form.Modified(), windows,
             form.Zoom().Percent(),
             QPoint(test::Controls(form).ScrollBox->horizontalScrollBar()->value(),
-                   test::Controls(form).ScrollBox->verticalScrollBar()->value())};
+                   test::Controls(form).ScrollBox->verticalScrollBar()->value()),
+            form.Scene().ShowNets()};
 }
 
 TEST(MainFormItems, EveryReachableItemIsConnectedAndDoesSomething) {

@@ -489,7 +489,7 @@ TEST_F(MainFormTest, MenusInOrderWithTheirCaptions) {
     EXPECT_EQ(captions(test::Controls(*form).EditMenu),
               (QStringList{"&Undo", "Board Properties", "Select All", "-", "Check Connectivity", "-",
                            "&Redo", "Cu&t", "&Copy", "&Paste", "-", "Zoom In", "Zoom Out",
-                           "Actual Size", "Fit Board", "-", "Select Mode"}));
+                           "Actual Size", "Fit Board", "-", "Select Mode", "Show Nets"}));
     EXPECT_EQ(captions(test::Controls(*form).HelpMenu).size(), 7);
     EXPECT_EQ(captions(test::Controls(*form).ComponentMenu),
               (QStringList{"Replace", "Change Value", "Change Extra", "Change Shape", "Rename",
