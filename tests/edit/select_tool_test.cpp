@@ -207,7 +207,7 @@ TEST_F(SelectMode, RestingOnABodyNamesThePartAndItsValue) {
     EXPECT_EQ(host.partNotes.back(), "R2: 1K");
     hover.Hover(At({2, 6}, "R2"));
     EXPECT_EQ(host.partNotes.back(), "") << "the pin note stands in for it";
-    EXPECT_EQ(host.pinNotes.back(), "R2 pin 1");
+    EXPECT_EQ(host.pinNotes.back(), "R2 pin 1; alone on its copper");
     hover.Hover(At({4, 6}, "R2"));
     EXPECT_EQ(host.partNotes.back(), "R2: 1K");
     hover.PointerLeft();
