@@ -153,7 +153,16 @@ void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QI
                            : image.convertToFormat(QImage::Format_RGB32);
     const int effective = (reveal && !exempt) ? opacity * 3 / 8 : opacity;
     QImage& target = canvas.Image();
-    QImage& keys = pick.Draw().Image();
+    // An enlarged canvas takes an image made at its scale, placed at the
+    // logical point's device pixel; its pick map is the picture's at scale 1,
+    // which this image cannot draw.
+    QImage none;
+    QImage& keys = canvas.Scaled() ? none : pick.Draw().Image();
+    if (canvas.Scaled()) {
+        const QPoint device = canvas.ToDevice(left, top);
+        left = device.x();
+        top = device.y();
+    }
     const QRgb keyValue = 0xFF000000u | identity;
     const auto [first, canvasEnd, pickEnd, rowFirst] = ClipOf(src, target, keys, left, top);
     const unsigned opacity8 = unsigned(effective);
@@ -291,6 +300,9 @@ std::size_t KeyedImage::Bytes() const {
 
 BlendTarget BlendTargetOf(Canvas& canvas, PickMap& pick) {
     QImage& image = canvas.Image();
+    if (canvas.Scaled())
+        return {reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / qsizetype(sizeof(QRgb)),
+                image.width(), image.height(), nullptr, 0, 0, 0};
     QImage& keys = pick.Draw().Image();
     return {reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / qsizetype(sizeof(QRgb)),
             image.width(), image.height(),
@@ -360,6 +372,11 @@ void DrawKeyedImageBlended(Canvas& canvas, PickMap& pick, int left, int top,
                            const KeyedImage& image, unsigned identity, bool exempt, int opacity,
                            bool reveal) {
     const BlendTarget target = BlendTargetOf(canvas, pick);
+    if (canvas.Scaled()) {
+        const QPoint device = canvas.ToDevice(left, top);
+        left = device.x();
+        top = device.y();
+    }
     BlendKeyedImageRows(target, left, top, image, identity, EffectiveOpacity(opacity, exempt, reveal),
                         0, std::max(target.canvasHeight, target.pickHeight));
 }

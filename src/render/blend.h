@@ -25,7 +25,9 @@ Rgb BlendColour(Rgb source, Rgb destination, int opacity);
 // Composites `image` with its top-left at (left, top): pixels equal to `key` are
 // skipped; the others are blended at `opacity` (three eighths of it when
 // `reveal` is on and the call is not `exempt`) and write `identity` into the
-// pick map. Pixels outside the canvas or pick map are ignored.
+// pick map. Pixels outside the canvas or pick map are ignored. On an enlarged
+// canvas `image` is one made at the canvas's scale, (left, top) stays logical,
+// and the pick map is not written (it is the picture's at scale 1).
 void DrawImageBlended(Canvas& canvas, PickMap& pick, int left, int top, const QImage& image,
                       Rgb key, unsigned identity, bool exempt, int opacity, bool reveal);
 
@@ -65,6 +67,7 @@ struct BlendTarget {
     qsizetype pickStride;
     int pickWidth, pickHeight;
 };
+// An enlarged canvas gives a target without a pick map.
 BlendTarget BlendTargetOf(Canvas& canvas, PickMap& pick);
 
 // The opacity a body is composited at: three eighths of `opacity` when `reveal`

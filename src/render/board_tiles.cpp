@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/board_tiles.h"
 
+#include <QPointF>
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <mutex>
+#include <vector>
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
@@ -97,11 +102,13 @@ QImage MakePcbFirst() {
 
 // The first (or last) column tile: the middle tile's right (or left) half beside
 // a white margin, in the rows from `top` to `bottom`; the other rows are white.
-QImage EdgeTile(const QImage& middle, bool first, int top, int bottom) {
-    QImage image(kTileSize, kTileSize, QImage::Format_RGB32);
+// An enlarged middle tile gives the enlarged edge tile.
+QImage EdgeTile(const QImage& middle, bool first, int top, int bottom, int scale = 1) {
+    const int side = kTileSize * scale;
+    QImage image(side, side, QImage::Format_RGB32);
     image.fill(qRgb(255, 255, 255));
-    const int half = kTileSize / 2;
-    for (int y = top; y <= bottom; ++y) {
+    const int half = side / 2;
+    for (int y = top * scale; y < (bottom + 1) * scale; ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(middle.constScanLine(y));
         auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
         if (first)
@@ -127,6 +134,105 @@ struct TileSet {
     std::array<QImage, 11> images;
 };
 
+// How a tile is drawn enlarged: its holes are rings about centres (in pixel
+// coordinates of the tile, pixel (i, j) centred on (i, j)), each ring a colour
+// out to a radius; elsewhere the enlarged tile takes the nearest pixel of the
+// tile, except that a ring pixel there gives `around`, the colour the rings
+// lie on, so the rings come out round and the straight edges straight.
+struct Ring {
+    double radius;
+    QRgb colour;
+};
+struct TileShape {
+    std::vector<QPointF> centres;
+    std::vector<Ring> rings;  // by radius, innermost first
+    QRgb around;
+};
+
+QImage Enlarge(const QImage& tile, const TileShape& shape, int scale) {
+    const int size = tile.width() * scale;
+    QImage image(size, tile.height() * scale, QImage::Format_RGB32);
+    const double outer = shape.rings.empty() ? 0 : shape.rings.back().radius;
+    auto nearest = [&](double x, double y) {
+        double best = 1e9;
+        for (const QPointF& c : shape.centres)
+            best = std::min(best, std::hypot(x - c.x(), y - c.y()));
+        return best;
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const double v = (y + 0.5) / scale - 0.5;
+        const int row = std::clamp(int(std::floor(double(y) / scale)), 0, tile.height() - 1);
+        const auto* from = reinterpret_cast<const QRgb*>(tile.constScanLine(row));
+        for (int x = 0; x < size; ++x) {
+            const double u = (x + 0.5) / scale - 0.5;
+            const double r = nearest(u, v);
+            QRgb colour = 0;
+            bool ring = false;
+            for (const Ring& band : shape.rings)
+                if (r < band.radius) {
+                    colour = band.colour;
+                    ring = true;
+                    break;
+                }
+            if (!ring) {
+                const int column = std::clamp(x / scale, 0, tile.width() - 1);
+                colour = from[column];
+                // A pixel of the tile's own ring, seen from outside the round one.
+                if (nearest(column, row) < outer + 0.75 &&
+                    std::any_of(shape.rings.begin(), shape.rings.end(),
+                                [&](const Ring& band) { return (band.colour | 0xFF000000u) == (colour | 0xFF000000u); }))
+                    colour = shape.around;
+            }
+            line[x] = 0xFF000000u | colour;
+        }
+    }
+    return image;
+}
+
+// The middle tiles' holes sit on the tile's left and right edges, half a
+// pixel above the middle row, as the even-sized rings of the tables do.
+const std::vector<QPointF> kEdgeHoles{QPointF(-0.5, 9.5), QPointF(19.5, 9.5)};
+
+TileShape PerfShape() {
+    return {kEdgeHoles,
+            {{1.85, qRgb(254, 254, 254)}, {2.74, qRgb(189, 189, 189)}, {5.05, qRgb(255, 185, 66)}},
+            qRgb(246, 241, 195)};
+}
+
+TileShape VeroShape() {
+    return {kEdgeHoles, {{1.85, qRgb(254, 254, 254)}, {2.74, qRgb(189, 189, 189)}}, qRgb(255, 185, 66)};
+}
+
+TileShape PcbShape(bool bothSides) {
+    return {bothSides ? kEdgeHoles : std::vector<QPointF>{QPointF(19.5, 9.5)},
+            {{2.74, qRgb(189, 189, 189)}},
+            qRgb(255, 255, 255)};
+}
+
+// The cut mark: a square frame round a white field with a round spot.
+TileShape CutShape(QRgb colour) {
+    return {{QPointF(7.5, 7.5)}, {{3.2, colour}, {3.6, qRgb(255, 255, 255)}}, qRgb(255, 255, 255)};
+}
+
+TileSet BuildScaled(const TileSet& plain, int scale) {
+    TileSet set;
+    auto at = [&set](Tile t) -> QImage& { return set.images[size_t(t)]; };
+    auto from = [&plain](Tile t) -> const QImage& { return plain.images[size_t(t)]; };
+    at(Tile::Perf) = Enlarge(from(Tile::Perf), PerfShape(), scale);
+    at(Tile::PerfFirst) = EdgeTile(at(Tile::Perf), true, 0, kTileSize - 1, scale);
+    at(Tile::PerfLast) = EdgeTile(at(Tile::Perf), false, 0, kTileSize - 1, scale);
+    at(Tile::Vero) = Enlarge(from(Tile::Vero), VeroShape(), scale);
+    at(Tile::VeroFirst) = EdgeTile(at(Tile::Vero), true, 3, 16, scale);
+    at(Tile::VeroLast) = EdgeTile(at(Tile::Vero), false, 3, 16, scale);
+    at(Tile::pcb) = Enlarge(from(Tile::pcb), PcbShape(true), scale);
+    at(Tile::pcbFirst) = Enlarge(from(Tile::pcbFirst), PcbShape(false), scale);
+    at(Tile::pcbLast) = at(Tile::pcbFirst).mirrored(true, false).convertToFormat(QImage::Format_RGB32);
+    at(Tile::Cut) = Enlarge(from(Tile::Cut), CutShape(qRgb(255, 0, 0)), scale);
+    at(Tile::CutSelected) = Enlarge(from(Tile::CutSelected), CutShape(qRgb(0, 0, 255)), scale);
+    return set;
+}
+
 TileSet Build() {
     TileSet set;
     auto at = [&set](Tile t) -> QImage& { return set.images[size_t(t)]; };
@@ -151,7 +257,26 @@ const QImage& TileImage(Tile tile) {
     return set.images[size_t(tile)];
 }
 
+const QImage& TileImage(Tile tile, int scale) {
+    if (scale <= 1)
+        return TileImage(tile);
+    scale = std::min(scale, kMaxTileScale);
+    static std::array<std::once_flag, kMaxTileScale + 1> made;
+    static std::array<TileSet, kMaxTileScale + 1> sets;
+    std::call_once(made[size_t(scale)], [scale] {
+        TileSet plain;
+        for (size_t i = 0; i < plain.images.size(); ++i)
+            plain.images[i] = TileImage(Tile(i));
+        sets[size_t(scale)] = BuildScaled(plain, scale);
+    });
+    return sets[size_t(scale)].images[size_t(tile)];
+}
+
 const QImage& CutImage(bool selected) { return TileImage(selected ? Tile::CutSelected : Tile::Cut); }
+
+const QImage& CutImage(bool selected, int scale) {
+    return TileImage(selected ? Tile::CutSelected : Tile::Cut, scale);
+}
 
 std::optional<BoardTileSet> TilesForBoardType(const QString& boardType) {
     if (boardType == QLatin1String("Perfboard"))

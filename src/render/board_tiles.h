@@ -30,6 +30,14 @@ const QImage& TileImage(Tile tile);
 // The strip cut mark: red, or blue when the cut is selected.
 const QImage& CutImage(bool selected);
 
+// The largest scale the enlarged tiles are made at.
+constexpr int kMaxTileScale = 8;
+// The image enlarged `scale` times (1 ... 8) for an enlarged canvas: the holes'
+// rings drawn round at that resolution, the straight strips and edges as they
+// are; scale 1 is the image above.
+const QImage& TileImage(Tile tile, int scale);
+const QImage& CutImage(bool selected, int scale);
+
 struct BoardTileSet {
     Tile first;
     Tile middle;

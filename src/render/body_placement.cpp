@@ -61,7 +61,8 @@ std::optional<BodyPlacement> PlaceBody(const RenderContext& ctx, pugi::xml_node 
                                 {ctx.x0 + 20LL * x2, 190 + 20LL * y2},
                                 DrawnTextAttr(node, "Name"),
                                 row,
-                                !row && x1 == x2};
+                                !row && x1 == x2,
+                                ctx.canvas.Scale()};
     const std::optional<BodyPlacement> placed = place(geometry);
     if (placed && (placed->width > kMaxImageSide || placed->height > kMaxImageSide))
         return std::nullopt;
@@ -78,15 +79,29 @@ void DrawBodies(RenderContext& ctx, const std::vector<BodyElement>& elements, Co
     placed.reserve(elements.size());
     // Bodies entirely off the canvas and the pick map are not built: their
     // coordinates may be far outside what the compositing arithmetic holds.
-    const long long areaWidth = std::max(ctx.canvas.Width(), ctx.pick.Width());
-    const long long areaHeight = std::max(ctx.canvas.Height(), ctx.pick.Height());
+    // An enlarged canvas shows a window of the picture (and has no pick map
+    // of its own: see BlendTargetOf); what reaches it is placed in its device
+    // pixels.
+    const QRect shown = ctx.canvas.Shown();
+    const long long scale = ctx.canvas.Scale();
+    const bool picking = ctx.pick.Width() > 0 && ctx.pick.Height() > 0;
+    const long long areaLeft = picking ? std::min(shown.left(), 0) : shown.left();
+    const long long areaTop = picking ? std::min(shown.top(), 0) : shown.top();
+    const long long areaRight = std::max<long long>(shown.left() + (long long)shown.width(), ctx.pick.Width());
+    const long long areaBottom = std::max<long long>(shown.top() + (long long)shown.height(), ctx.pick.Height());
     std::vector<int> missing;
     for (const BodyElement& element : elements) {
         std::optional<BodyPlacement> placement = PlaceBody(ctx, element.node);
-        if (!placement || placement->left + placement->width <= 0 ||
-            placement->top + placement->height <= 0 || placement->left >= areaWidth ||
-            placement->top >= areaHeight)
+        if (!placement || placement->left + placement->width <= areaLeft ||
+            placement->top + placement->height <= areaTop || placement->left >= areaRight ||
+            placement->top >= areaBottom)
             continue;
+        if (ctx.canvas.Scaled()) {
+            placement->left = (placement->left - shown.left()) * scale;
+            placement->top = (placement->top - shown.top()) * scale;
+            placement->width *= scale;
+            placement->height *= scale;
+        }
         std::shared_ptr<const KeyedImage> image = ctx.caches.bodies.Find(placement->key);
         if (!image)
             missing.push_back(int(placed.size()));

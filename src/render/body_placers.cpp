@@ -86,7 +86,7 @@ std::optional<BodyPlacement> PlaceElectrolyte(const BodyGeometry& g) {
     const QString bodySize =
         g.node.attribute("Size") ? TextAttr(g.node, "Size") : QStringLiteral("Medium");
     const int size = kElectrolyteImageSize;
-    return PlaceImage<MakeElectrolyteImage>(g.kind, (g.p1.x + g.p2.x - size) / 2,
+    return PlaceImage<MakeElectrolyteImage>(g, (g.p1.x + g.p2.x - size) / 2,
                                             (g.p1.y + g.p2.y - size) / 2, size, size, g.name,
                                             bodySize, angle);
 }
@@ -110,7 +110,7 @@ std::optional<BodyPlacement> PlaceTube(const BodyGeometry& g) {
         return std::nullopt;
     const double angle =
         g.row ? (g.p1.x < g.p2.x ? -kPi / 2 : kPi / 2) : (g.p1.y > g.p2.y ? kPi : 0.0);
-    return PlaceImage<MakeTubeImage>(g.kind, g.p1.x - 85, g.p1.y - 85, kTubeImageSize,
+    return PlaceImage<MakeTubeImage>(g, g.p1.x - 85, g.p1.y - 85, kTubeImageSize,
                                      kTubeImageSize, g.name, TextAttr(g.node, "Type"), angle);
 }
 
@@ -118,7 +118,7 @@ std::optional<BodyPlacement> PlaceTrimmer(const BodyGeometry& g) {
     const TrimmerShape t = TrimmerShapeOf(g.x1, g.y1, g.x2, g.y2);
     const Pixel topLeft = TrimmerTopLeft(g.ctx, g.x1, g.y1, g.x2, g.y2, t);
     const bool pinDots = g.ctx.type != QLatin1String("PCB");
-    return PlaceImage<MakeTrimmerImage>(g.kind, topLeft.x, topLeft.y, kTrimmerImageSize,
+    return PlaceImage<MakeTrimmerImage>(g, topLeft.x, topLeft.y, kTrimmerImageSize,
                                         kTrimmerImageSize, g.name, t.shape, t.angle, pinDots);
 }
 
@@ -126,8 +126,7 @@ std::optional<BodyPlacement> PlaceTransistor(const BodyGeometry& g) {
     const std::optional<AlongLine> line = AlongRowOrColumn(g);
     if (!line)
         return std::nullopt;
-    return PlaceImage<MakeTransistorImage>(
-        g.kind, g.row ? line->minX - 7 : line->minX - 27, g.row ? line->minY - 27 : line->minY - 7,
+    return PlaceImage<MakeTransistorImage>(g, g.row ? line->minX - 7 : line->minX - 27, g.row ? line->minY - 27 : line->minY - 7,
         kTransistorImageSize, kTransistorImageSize, g.name, line->angle);
 }
 
@@ -146,7 +145,7 @@ std::optional<BodyPlacement> PlacePot(const BodyGeometry& g) {
         left = line->minX - 10 - 102 * b;
         top = line->minY - 20 - 40 * c;
     }
-    return PlaceImage<MakePotImage>(g.kind, left, top, kPotImageSize, kPotImageSize, g.name,
+    return PlaceImage<MakePotImage>(g, left, top, kPotImageSize, kPotImageSize, g.name,
                                     line->angle);
 }
 
@@ -155,7 +154,7 @@ std::optional<BodyPlacement> PlaceJack(const BodyGeometry& g) {
     const bool mirrored = g.x1 >= g.ctx.boardWidth / 2;
     const double angle = mirrored ? kPi : 0.0;
     const bool stereo = TextAttr(g.node, "Type") == QLatin1String("Stereo");
-    return PlaceImage<MakeJackImage>(g.kind, g.p1.x - 25 - (mirrored ? 67 : 0), g.p1.y - 18,
+    return PlaceImage<MakeJackImage>(g, g.p1.x - 25 - (mirrored ? 67 : 0), g.p1.y - 18,
                                      kJackImageSize, kJackImageSize, g.name, stereo, angle);
 }
 

@@ -34,18 +34,22 @@ struct BodyGeometry {
     QString name;
     bool row;     // both holes on one row
     bool column;  // both holes in one column (and not on one row)
+    int scale;    // the canvas's: the image is built that many times larger
 };
 
 using Placer = std::optional<BodyPlacement> (*)(const BodyGeometry&);
 
-// The image of `kind` built by `Make(args...)` with its top-left at (left,
-// top); the key is the kind and every argument.
+// The image of `g`'s kind built by `Make(args..., scale)` at the canvas's
+// scale, with its top-left at (left, top) in logical pixels; the key is the
+// kind, every argument and the scale.
 template <auto Make, typename... Args>
-BodyPlacement PlaceImage(kind::Index kind, long long left, long long top, long long width,
+BodyPlacement PlaceImage(const BodyGeometry& g, long long left, long long top, long long width,
                          long long height, Args... args) {
-    BodyKey key(ElementName(kind));
+    BodyKey key(ElementName(g.kind));
     (key.Add(args), ...);
-    return {left, top, width, height, [args...] { return Make(args...); }, key.Take()};
+    const int scale = g.scale;
+    key.Add(scale);
+    return {left, top, width, height, [args..., scale] { return Make(args..., scale); }, key.Take()};
 }
 
 // Two-lead bodies lie along the line between the holes, centred between them
@@ -54,7 +58,7 @@ template <auto Make>
 std::optional<BodyPlacement> PlaceTwoLead(const BodyGeometry& g) {
     const double angle = BodyLeadAngle(g.p1.x, g.p1.y, g.p2.x, g.p2.y);
     const int size = kTwoLeadImageSize;
-    return PlaceImage<Make>(g.kind, (g.p1.x + g.p2.x - size) / 2, (g.p1.y + g.p2.y - size) / 2,
+    return PlaceImage<Make>(g, (g.p1.x + g.p2.x - size) / 2, (g.p1.y + g.p2.y - size) / 2,
                             size, size, g.name, angle);
 }
 
@@ -62,7 +66,7 @@ std::optional<BodyPlacement> PlaceTwoLead(const BodyGeometry& g) {
 // of the span (q1, q2: the hole pixels, moved where the body is centred).
 template <auto Make>
 std::optional<BodyPlacement> PlaceSpan(const BodyGeometry& g, ImageSize size, Pixel q1, Pixel q2) {
-    return PlaceImage<Make>(g.kind, std::min(q1.x, q2.x) - 10, std::min(q1.y, q2.y) - 10,
+    return PlaceImage<Make>(g, std::min(q1.x, q2.x) - 10, std::min(q1.y, q2.y) - 10,
                             size.width, size.height, g.x1, g.y1, g.x2, g.y2, g.name);
 }
 

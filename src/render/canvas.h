@@ -23,6 +23,15 @@
 //    on a 96-DPI screen (8 pt = 11 px, 10 pt = 13 px, 14 pt = 19 px, 24 pt = 32 px);
 //  - nothing is anti-aliased, so every pixel is an exact colour (the pick map
 //    depends on that).
+// A canvas may also draw a picture enlarged a whole number of times (a scale s
+// of 1 to 8, for a view that shows it zoomed or on a dense screen), onto a
+// raster that holds a window of it: every operation still takes the picture's
+// own (logical) pixels, and coordinates, pen widths, dot diameters, dash runs
+// and font sizes are multiplied by s, so each logical pixel becomes s x s device
+// pixels drawn sharp rather than enlarged. Text is measured at the logical size
+// (TextExtent, OutlineMetrics), so everything placed by it lands where it does
+// at s = 1; only the glyphs are drawn at s times the size. At s = 1 with the
+// window at the origin the canvas is exactly the one described above.
 // Per-pixel work (pixel access, image copies, flood fill) goes through scan lines.
 // Only text uses a QPainter, kept open across a run of TextOut calls and closed
 // by any other operation, by Image() and by the destructor: read or copy the
@@ -34,6 +43,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -57,16 +67,38 @@ struct RowSpan {
     int y, x1, x2;
 };
 
+// The largest whole scale a canvas draws at.
+constexpr int kMaxCanvasScale = 8;
+
+// How a canvas's raster shows its picture: `factor` device pixels per logical
+// pixel, the logical pixel `origin` at the raster's top-left, and the size of
+// the whole picture in logical pixels (empty: the raster's size / factor).
+struct CanvasScale {
+    int factor = 1;
+    QPoint origin;
+    QSize picture;
+};
+
 class Canvas {
 public:
     // Draws on `image`, which must outlive the canvas and be Format_RGB32.
     explicit Canvas(QImage& image);
+    // Draws the picture enlarged as `scale` says (factor clamped to 1 ... 8).
+    Canvas(QImage& image, const CanvasScale& scale);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
+    // The size of the picture in logical pixels.
     int Width() const;
     int Height() const;
+    int Scale() const { return m_scale; }
+    // Whether the raster differs from the picture (enlarged, or a window of it).
+    bool Scaled() const { return m_scale != 1 || !m_origin.isNull(); }
+    // The logical pixels the raster shows (the whole picture at scale 1).
+    QRect Shown() const;
+    // The device pixel of the raster where logical point (x, y) begins.
+    QPoint ToDevice(int x, int y) const;
     // The raster itself (any text drawing in progress is finished first).
     QImage& Image();
 
@@ -94,7 +126,9 @@ public:
     // Connected lines through the points with the current pen.
     void Polyline(const std::vector<QPoint>& points);
     // Sets the pixels of the row spans to the pen colour (raster::WidePolylineSpans
-    // works out once which pixels a wide polyline covers).
+    // works out once which pixels a wide polyline covers). The spans are in the
+    // device pixels of the whole enlarged picture (logical pixels at scale 1):
+    // see DevicePoint.
     void FillSpans(const std::vector<RowSpan>& spans);
     // Cubic Bezier segments: points[0] is the start, then three points per segment.
     void PolyBezier(const std::vector<QPoint>& points);
@@ -125,13 +159,23 @@ public:
     };
     FaceMetrics OutlineMetrics() const;
 
+    // On an enlarged canvas Pixel reads the centre of the logical pixel and
+    // SetPixel sets all of its device pixels.
     Rgb Pixel(int x, int y) const;          // 0 outside the canvas
     void SetPixel(int x, int y, Rgb colour);  // ignored outside the canvas
-    // Copies `source` unblended with its top-left at (x, y), clipped to the canvas.
+    // Copies `source` unblended with its top-left at (x, y), clipped to the
+    // canvas. On an enlarged canvas `source` is in device pixels (an image
+    // made at the canvas's scale).
     void CopyImage(int x, int y, const QImage& source);
 
 private:
     QString Drawn(const QString& text) const;
+    // Device coordinate of the logical coordinate v along one axis, for a pen
+    // `width` pixels wide: the enlarged pixel's centre for an odd width, its
+    // top-left corner for an even one (which the rasterisers shift by half a
+    // device pixel, as they shift an even width by half a pixel).
+    int DeviceX(int x, int width = 0) const;
+    int DeviceY(int y, int width = 0) const;
     QPainter& Painter();
     void EndPainting();
     QImage& Raster();  // the raster for direct scan-line work
@@ -140,9 +184,14 @@ private:
     const QFont& CurrentFont() const;
     const QFontMetrics& Metrics() const;
     FontEntry& Font() const;
+    FontEntry& DeviceFont() const;
     FaceMetrics ReadOutlineMetrics() const;
     QImage& m_image;
+    int m_scale = 1;
+    QPoint m_origin;
+    QSize m_picture;
     std::unique_ptr<QPainter> m_painter;
+    double m_paintedRatio = 1.0;  // the raster's device pixel ratio while the painter is open
     Rgb m_penColour = 0;
     int m_penWidth = 1;
     PenStyle m_penStyle = PenStyle::Solid;
@@ -155,7 +204,13 @@ private:
     // The font and its metrics (kept per thread by face, size and weight),
     // found when first needed after SetFont.
     mutable FontEntry* m_fontEntry = nullptr;
+    mutable FontEntry* m_deviceFontEntry = nullptr;  // the font at the canvas's scale
 };
+
+// The device pixel of the whole picture enlarged `scale` times where a pen
+// `width` pixels wide is centred for the logical point p (p itself at scale 1):
+// the points that WidePolylineSpans takes for spans given to FillSpans.
+QPoint DevicePoint(QPoint p, int scale, int width);
 
 // A new Format_RGB32 raster of the given size filled with `colour`.
 QImage MakeRaster(int width, int height, Rgb colour = 0xFFFFFF);
@@ -164,8 +219,8 @@ QImage MakeRaster(int width, int height, Rgb colour = 0xFFFFFF);
 void CopyPixels(const QImage& from, QImage& to);
 // round(points * 96 / 72): 8 pt = 11 px, 10 pt = 13 px, 14 pt = 19 px, 24 pt = 32 px.
 int PointsToPixels(int points);
-// The font the canvas draws with: face, pixel size from points, bold or normal,
-// no anti-aliasing.
-QFont MakeFont(const QString& face, int points, bool bold);
+// The font the canvas draws with: face, pixel size from points (times `scale`),
+// bold or normal, no anti-aliasing.
+QFont MakeFont(const QString& face, int points, bool bold, int scale = 1);
 
 }  // namespace sw

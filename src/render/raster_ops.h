@@ -36,6 +36,13 @@ void FillSpans(QImage& image, const std::vector<RowSpan>& spans, Rgb colour);
 void ThinLine(QImage& image, int x1, int y1, int x2, int y2, Rgb colour,
               const std::vector<int>& pattern, long long& phase);
 
+// ThinLine on a canvas enlarged `scale` times: (x1, y1) and (x2, y2) are the
+// logical pixels, the line covers the device pixels of the enlarged pixels that
+// ThinLine would step through, as one straight band `scale` pixels across
+// (measured along the minor axis). The pattern's runs count logical pixels.
+void ScaledThinLine(QImage& image, int scale, int x1, int y1, int x2, int y2, Rgb colour,
+                    const std::vector<int>& pattern, long long& phase);
+
 enum class Shape { Rectangle, Ellipse, RoundRect };
 
 struct ShapeParams {

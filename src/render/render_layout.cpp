@@ -92,7 +92,7 @@ void DrawTiles(const RenderContext& ctx) {
         return;
     for (int i = columns.first; i <= columns.last; ++i) {
         const Tile tile = i == 0 ? tiles->first : i == ctx.boardWidth ? tiles->last : tiles->middle;
-        const QImage& image = TileImage(tile);
+        const QImage& image = TileImage(tile, ctx.canvas.Scale());
         const int left = Saturate(ctx.x0 + 20LL * i);
         for (int row = rows.first; row <= rows.last; ++row)
             ctx.canvas.CopyImage(left, 180 + 20 * row, image);
@@ -134,8 +134,12 @@ void RenderLayout(const LayoutDocument& doc, Canvas& canvas, PickMap& pick, int 
     const int boardWidth = doc.BoardWidth();
     std::optional<RenderCaches> ownCaches;
     RenderCaches& caches = options.caches ? *options.caches : ownCaches.emplace();
+    // An enlarged canvas has no pick map of its own: the picture's is made at
+    // scale 1, and `pick` is left as it is.
+    std::optional<PickMap> noPick;
+    PickMap& keys = canvas.Scaled() ? noPick.emplace(0, 0) : pick;
     RenderContext ctx{doc,     canvas,
-                      pick,    width,
+                      keys,    width,
                       height,  options,
                       BoardOriginX(width, boardWidth), doc.BoardType(),
                       boardWidth, doc.BoardHeight(), caches};
@@ -144,7 +148,7 @@ void RenderLayout(const LayoutDocument& doc, Canvas& canvas, PickMap& pick, int 
         DrawComponentLayers(ctx);
         return;
     }
-    pick.Clear();
+    keys.Clear();
     canvas.SetBrush(kWhite, BrushStyle::Solid);
     canvas.SetPen(kBlack, 1, PenStyle::Solid);
     canvas.Rectangle(-2, -2, width + 2, height + 2);

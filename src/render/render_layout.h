@@ -31,6 +31,10 @@ struct RenderOptions {
     RenderCaches* caches = nullptr;
 };
 
+// `width` x `height` is the picture's size in logical pixels. On an enlarged
+// canvas (render/canvas.h) the picture is drawn at the canvas's scale for the
+// window it shows, and `pick` is not touched: the pick map keeps its scale-1
+// meaning and comes from a render at scale 1.
 void RenderLayout(const LayoutDocument& doc, Canvas& canvas, PickMap& pick, int width, int height,
                   const RenderOptions& options);
 

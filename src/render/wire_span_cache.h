@@ -33,9 +33,12 @@ class WireStrokeCache {
 public:
     explicit WireStrokeCache(std::size_t bytes = kDefaultWireCacheBytes) : m_strokes(bytes) {}
     // The strokes of the wire from hole centre p1 to p2 with `seed`, on a
-    // canvas and a pick map of the given sizes.
+    // canvas and a pick map of the given sizes. At a scale above 1 the canvas
+    // strokes are those of the whole picture enlarged that many times (`canvas`
+    // its size in device pixels), in its device pixels; the pick stroke stays
+    // at scale 1.
     std::shared_ptr<const WireStrokes> Cached(QPoint p1, QPoint p2, std::uint32_t seed, QSize canvas,
-                                              QSize pick);
+                                              QSize pick, int scale = 1);
     void Clear() { m_strokes.Clear(); }
 
 private:

@@ -39,8 +39,8 @@ void PinDots(Canvas& canvas, std::initializer_list<QPoint> pins) {
 
 }  // namespace
 
-QImage MakeTransistorImage(const QString& name, double angle) {
-    QImage image = NewComponentImage(kTransistorImageSize, kTransistorImageSize);
+QImage MakeTransistorImage(const QString& name, double angle, int scale) {
+    QImage image = NewComponentImage(kTransistorImageSize, kTransistorImageSize, scale);
     {
         Canvas canvas(image);
         canvas.SetPen(MakeRgb(140, 58, 47), 2);
@@ -55,10 +55,10 @@ QImage MakeTransistorImage(const QString& name, double angle) {
     return LabelAndTurn(image, name, angle, 2);
 }
 
-QImage MakeTrimmerImage(const QString& name, int shape, double angle, bool pinDots) {
+QImage MakeTrimmerImage(const QString& name, int shape, double angle, bool pinDots, int scale) {
     const Rgb outline = MakeRgb(233, 221, 5);
     const Rgb fill = MakeRgb(255, 255, 0);
-    QImage image = NewComponentImage(kTrimmerImageSize, kTrimmerImageSize);
+    QImage image = NewComponentImage(kTrimmerImageSize, kTrimmerImageSize, scale);
     {
         Canvas canvas(image);
         canvas.SetBrush(fill);
@@ -102,8 +102,8 @@ QImage MakeTrimmerImage(const QString& name, int shape, double angle, bool pinDo
     return LabelAndTurn(image, name, angle, 0);
 }
 
-QImage MakePotImage(const QString& name, double angle) {
-    QImage image = NewComponentImage(kPotImageSize, kPotImageSize);
+QImage MakePotImage(const QString& name, double angle, int scale) {
+    QImage image = NewComponentImage(kPotImageSize, kPotImageSize, scale);
     {
         Canvas canvas(image);
         const Rgb grey = MakeRgb(128, 128, 128);

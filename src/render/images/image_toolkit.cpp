@@ -16,7 +16,18 @@ namespace sw {
 
 bool SameAngle(double a, double b) { return std::fabs(a - b) < 0.0001; }
 
-QImage NewComponentImage(int width, int height) { return MakeRaster(width, height, kKeyColour); }
+QImage NewComponentImage(int width, int height, int scale) {
+    if (scale <= 1)
+        return MakeRaster(width, height, kKeyColour);
+    scale = std::min(scale, kMaxCanvasScale);
+    QImage image = MakeRaster(width * scale, height * scale, kKeyColour);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+int ImageScale(const QImage& image) {
+    return std::clamp(int(std::lround(image.devicePixelRatio())), 1, kMaxCanvasScale);
+}
 
 namespace {
 
@@ -94,7 +105,44 @@ __attribute__((target("avx2"))) void TurnRowAvx2(const TurnRow& r, QRgb* out) {
 
 }  // namespace
 
+namespace {
+
+// RotateImage of an enlarged image: the logical centre and bounds, every
+// device pixel mapped through its own centre.
+QImage RotateScaled(const QImage& src, double angle, int scale) {
+    const int w = src.width() / scale, h = src.height() / scale;
+    QImage out = NewComponentImage(w, h, scale);
+    const int dw = out.width(), dh = out.height();
+    const double cx = w / 2, cy = h / 2;
+    const double c = std::cos(-angle), s = std::sin(-angle);
+    const double half = (scale - 1) / 2.0;
+    const auto* source = reinterpret_cast<const QRgb*>(src.constBits());
+    const qsizetype stride = src.bytesPerLine() / qsizetype(sizeof(QRgb));
+    for (int j = 0; j < dh; ++j) {
+        auto* to = reinterpret_cast<QRgb*>(out.scanLine(j));
+        const double v = (j - half) / scale - cy;
+        for (int i = 0; i < dw; ++i) {
+            const double u = (i - half) / scale - cx;
+            const double sx = cx + u * c - v * s;
+            const double sy = cy + v * c + u * s;
+            if (!(sx > 1 && sx < w - 1 && sy > 1 && sy < h - 1))
+                continue;
+            const int px = std::clamp(RoundHalfEven(sx * scale + half), 0, src.width() - 1);
+            const int py = std::clamp(RoundHalfEven(sy * scale + half), 0, src.height() - 1);
+            to[i] = source[py * stride + px];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 QImage RotateImage(const QImage& image, double angle) {
+    if (const int scale = ImageScale(image); scale > 1) {
+        return RotateScaled(image.format() == QImage::Format_RGB32 ? image
+                                                                 : image.convertToFormat(QImage::Format_RGB32),
+                            angle, scale);
+    }
     const int w = image.width();
     const int h = image.height();
     QImage out = NewComponentImage(w, h);

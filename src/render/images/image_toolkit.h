@@ -22,11 +22,16 @@ constexpr double kPi = 3.14159265358979323846;
 // raster of billions of pixels.
 constexpr long long kMaxImageSide = 4096;
 
+// The scale an image was made at: its device pixel ratio, 1 ... 8.
+int ImageScale(const QImage& image);
+
 // Two angles are the same when they differ by less than 0.0001.
 bool SameAngle(double a, double b);
 
-// A width x height raster entirely in the key colour.
-QImage NewComponentImage(int width, int height);
+// A width x height raster entirely in the key colour; at a scale above 1 it
+// has `scale` times the pixels each way and that device pixel ratio, so a
+// canvas on it draws enlarged (render/canvas.h).
+QImage NewComponentImage(int width, int height, int scale = 1);
 
 // A new image of the same size, the content turned clockwise on screen by
 // `angle` about (width div 2, height div 2), nearest-neighbour. A source point

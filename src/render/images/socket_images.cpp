@@ -26,7 +26,7 @@ QImage FinishUpright(const QImage& image, const QString& name) {
 
 }  // namespace
 
-QImage MakeJackImage(const QString& name, bool stereo, double angle) {
+QImage MakeJackImage(const QString& name, bool stereo, double angle, int scale) {
     // Mirrored left to right when turned by pi: outlines through m, thin
     // strokes and dots through n.
     const bool mirrored = SameAngle(angle, kPi);
@@ -37,7 +37,7 @@ QImage MakeJackImage(const QString& name, bool stereo, double angle) {
     const Rgb orange = MakeRgb(242, 101, 34);
     const Rgb darkGrey = MakeRgb(75, 75, 75);
 
-    QImage image = NewComponentImage(kJackImageSize, kJackImageSize);
+    QImage image = NewComponentImage(kJackImageSize, kJackImageSize, scale);
     {
         Canvas canvas(image);
         auto hollowDot = [&](Rgb colour, int x, int y) {
@@ -79,13 +79,13 @@ QImage MakeJackImage(const QString& name, bool stereo, double angle) {
     return FinishUpright(image, name);
 }
 
-QImage MakeTubeImage(const QString& name, const QString& type, double angle) {
+QImage MakeTubeImage(const QString& name, const QString& type, double angle, int scale) {
     const bool noval = type == QLatin1String("Noval");
     if (!noval && type != QLatin1String("Octal"))
         return {};
     const Rgb cream = MakeRgb(249, 241, 232);
     const Rgb tan = MakeRgb(199, 178, 153);
-    QImage image = NewComponentImage(kTubeImageSize, kTubeImageSize);
+    QImage image = NewComponentImage(kTubeImageSize, kTubeImageSize, scale);
     {
         Canvas canvas(image);
         canvas.SetPen(tan, 2);

@@ -69,11 +69,11 @@ void DrawDipBody(Canvas& canvas, DipCase c, int corner) {
 // A body as large as the span of holes (x1, y1)-(x2, y2): draw(canvas, w, h)
 // paints it on the key background; spans too large to draw give no image.
 template <typename Draw>
-QImage SpanBody(int x1, int y1, int x2, int y2, Draw draw) {
+QImage SpanBody(int x1, int y1, int x2, int y2, int scale, Draw draw) {
     const ImageSize size = SpanImageSize(x1, y1, x2, y2);
     if (!Drawable(size))
         return {};
-    QImage image = NewComponentImage(int(size.width), int(size.height));
+    QImage image = NewComponentImage(int(size.width), int(size.height), scale);
     {
         Canvas canvas(image);
         draw(canvas, canvas.Width(), canvas.Height());
@@ -92,8 +92,8 @@ ImageSize LineICImageSize(int x1, int y1, int x2, int y2) {
     return {side, side};
 }
 
-QImage MakeICImage(int x1, int y1, int x2, int y2, const QString& name) {
-    return SpanBody(x1, y1, x2, y2, [&](Canvas& canvas, int w, int h) {
+QImage MakeICImage(int x1, int y1, int x2, int y2, const QString& name, int scale) {
+    return SpanBody(x1, y1, x2, y2, scale, [&](Canvas& canvas, int w, int h) {
         const DipCase c = DipCaseOf(x1, y1, x2, y2);
         if (c != DipCase::None) {
             canvas.SetPen(kGrey, 2);
@@ -108,8 +108,8 @@ QImage MakeICImage(int x1, int y1, int x2, int y2, const QString& name) {
     });
 }
 
-QImage MakeRelayImage(int x1, int y1, int x2, int y2, const QString& name) {
-    return SpanBody(x1, y1, x2, y2, [&](Canvas& canvas, int w, int h) {
+QImage MakeRelayImage(int x1, int y1, int x2, int y2, const QString& name, int scale) {
+    return SpanBody(x1, y1, x2, y2, scale, [&](Canvas& canvas, int w, int h) {
         const DipCase c = DipCaseOf(x1, y1, x2, y2);
         if (c != DipCase::None) {
             canvas.SetPen(kBlack, 2);
@@ -128,8 +128,8 @@ QImage MakeRelayImage(int x1, int y1, int x2, int y2, const QString& name) {
     });
 }
 
-QImage MakeSwitchImage(int x1, int y1, int x2, int y2, const QString& name) {
-    return SpanBody(x1, y1, x2, y2, [&](Canvas& canvas, int w, int h) {
+QImage MakeSwitchImage(int x1, int y1, int x2, int y2, const QString& name, int scale) {
+    return SpanBody(x1, y1, x2, y2, scale, [&](Canvas& canvas, int w, int h) {
         canvas.SetPen(MakeRgb(0, 0, 255), 2);
         canvas.SetBrush(MakeRgb(166, 202, 240));
         canvas.RoundRect(3, 3, w - 1, h - 1, 8, 8);
@@ -153,8 +153,8 @@ QImage MakeSwitchImage(int x1, int y1, int x2, int y2, const QString& name) {
     });
 }
 
-QImage MakeTransformerImage(int x1, int y1, int x2, int y2, const QString& name) {
-    return SpanBody(x1, y1, x2, y2, [&](Canvas& canvas, int w, int h) {
+QImage MakeTransformerImage(int x1, int y1, int x2, int y2, const QString& name, int scale) {
+    return SpanBody(x1, y1, x2, y2, scale, [&](Canvas& canvas, int w, int h) {
         const bool sides = (x1 < x2 && y1 < y2) || (x2 < x1 && y2 < y1);
         canvas.SetPen(MakeRgb(0, 128, 0), 2);
         canvas.SetBrush(MakeRgb(0, 255, 255));
@@ -210,12 +210,12 @@ QImage MakeTransformerImage(int x1, int y1, int x2, int y2, const QString& name)
     });
 }
 
-QImage MakeLineICImage(int x1, int y1, int x2, int y2, const QString& name) {
+QImage MakeLineICImage(int x1, int y1, int x2, int y2, const QString& name, int scale) {
     const ImageSize size = LineICImageSize(x1, y1, x2, y2);
     if (!Drawable(size))
         return {};
     const int side = int(size.width);
-    QImage image = NewComponentImage(side, side);
+    QImage image = NewComponentImage(side, side, scale);
     {
         Canvas canvas(image);
         const int mid = side / 2;

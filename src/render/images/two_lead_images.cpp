@@ -20,8 +20,8 @@ int RoundBodyLabelPoints(const QString& name) { return name.size() > 2 ? 8 : 10;
 // background; the label turns with a vertical or slanted body, but a body
 // pointing left (angle pi) keeps its label upright.
 template <typename Draw>
-QImage LengthwiseBody(const QString& name, double angle, Draw draw) {
-    QImage image = NewComponentImage(kTwoLeadImageSize, kTwoLeadImageSize);
+QImage LengthwiseBody(const QString& name, double angle, int scale, Draw draw) {
+    QImage image = NewComponentImage(kTwoLeadImageSize, kTwoLeadImageSize, scale);
     {
         Canvas canvas(image);
         draw(canvas);
@@ -69,24 +69,24 @@ constexpr SizeGeometry kElectrolyteSizes[] = {
 
 }  // namespace
 
-QImage MakeResistorImage(const QString& name, double angle) {
-    return LengthwiseBody(name, angle, [](Canvas& canvas) {
+QImage MakeResistorImage(const QString& name, double angle, int scale) {
+    return LengthwiseBody(name, angle, scale, [](Canvas& canvas) {
         canvas.SetPen(MakeRgb(0, 0, 255), 2);
         canvas.SetBrush(MakeRgb(215, 235, 255));
         canvas.Rectangle(4, 13, 37, 28);
     });
 }
 
-QImage MakeCapacitorImage(const QString& name, double angle) {
-    return LengthwiseBody(name, angle, [](Canvas& canvas) {
+QImage MakeCapacitorImage(const QString& name, double angle, int scale) {
+    return LengthwiseBody(name, angle, scale, [](Canvas& canvas) {
         canvas.SetPen(MakeRgb(57, 181, 74), 2);
         canvas.SetBrush(MakeRgb(223, 255, 223));
         canvas.Ellipse(2, 10, 39, 31);
     });
 }
 
-QImage MakeDiodeImage(const QString& name, double angle) {
-    return LengthwiseBody(name, angle, [](Canvas& canvas) {
+QImage MakeDiodeImage(const QString& name, double angle, int scale) {
+    return LengthwiseBody(name, angle, scale, [](Canvas& canvas) {
         canvas.SetPen(MakeRgb(255, 0, 0), 2);
         canvas.SetBrush(MakeRgb(255, 215, 215));
         canvas.Rectangle(4, 13, 37, 28);
@@ -95,9 +95,9 @@ QImage MakeDiodeImage(const QString& name, double angle) {
     });
 }
 
-QImage MakeLedImage(const QString& name, double angle) {
+QImage MakeLedImage(const QString& name, double angle, int scale) {
     const int size = kTwoLeadImageSize;
-    QImage image = NewComponentImage(size, size);
+    QImage image = NewComponentImage(size, size, scale);
     {
         Canvas canvas(image);
         canvas.SetPen(MakeRgb(128, 0, 0), 2);
@@ -115,8 +115,8 @@ QImage MakeLedImage(const QString& name, double angle) {
     return TurnThenLabelUpright(image, name, angle);
 }
 
-QImage MakeElectrolyteImage(const QString& name, const QString& size, double angle) {
-    QImage image = NewComponentImage(kElectrolyteImageSize, kElectrolyteImageSize);
+QImage MakeElectrolyteImage(const QString& name, const QString& size, double angle, int scale) {
+    QImage image = NewComponentImage(kElectrolyteImageSize, kElectrolyteImageSize, scale);
     for (const SizeGeometry& g : kElectrolyteSizes) {
         if (size != QLatin1String(g.size))
             continue;

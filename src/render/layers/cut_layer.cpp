@@ -18,7 +18,7 @@ void DrawCutLayer(RenderContext& ctx) {
         // The blue mark of a selected cut shows in exported images too. Cuts
         // are never dimmed by reveal mode; at opacity 255 the blend still
         // scales every channel by 255/256, so the red comes out as (254, 0, 0).
-        DrawImageBlended(ctx.canvas, ctx.pick, c.x() - 9, c.y() - 8, CutImage(ctx.IsSelected(node)), kKeyColour, key,
+        DrawImageBlended(ctx.canvas, ctx.pick, c.x() - 9, c.y() - 8, CutImage(ctx.IsSelected(node), ctx.canvas.Scale()), kKeyColour, key,
                          /*exempt=*/true, 255, ctx.options.reveal);
     });
 }

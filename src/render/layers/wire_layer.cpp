@@ -10,7 +10,21 @@
 #include "render/wire_shape.h"
 #include "render/wire_span_cache.h"
 
+#include <algorithm>
+
 namespace sw {
+namespace {
+
+// Whether a wire can reach the window `shown`: the curve lies within the box
+// of its control points, and its widest stroke within 3 pixels of the curve.
+bool Reaches(const WireCurve& c, const QRect& shown) {
+    const auto [minX, maxX] = std::minmax({c.p1.x(), c.c1.x(), c.c2.x(), c.p2.x()});
+    const auto [minY, maxY] = std::minmax({c.p1.y(), c.c1.y(), c.c2.y(), c.p2.y()});
+    return (long long)maxX + 3 >= shown.left() && (long long)minX - 3 <= shown.right() &&
+           (long long)maxY + 3 >= shown.top() && (long long)minY - 3 <= shown.bottom();
+}
+
+}  // namespace
 
 void DrawWireLayer(RenderContext& ctx) {
     Canvas& canvas = ctx.canvas;
@@ -25,9 +39,13 @@ void DrawWireLayer(RenderContext& ctx) {
         // the pixels of each stroke are kept for the next repaint.
         // A selected wire would be dotted, but the dot pattern only shows on
         // 1-pixel lines and every stroke here is wider, so it is drawn solid.
+        const int scale = canvas.Scale();
+        if (canvas.Scaled() && !Reaches(WireControlPoints(p1, p2, WireSeed(node)), canvas.Shown()))
+            return;
         const std::shared_ptr<const WireStrokes> strokes =
-            ctx.caches.wires.Cached(p1, p2, WireSeed(node), QSize(canvas.Width(), canvas.Height()),
-                                    QSize(pick.Width(), pick.Height()));
+            ctx.caches.wires.Cached(p1, p2, WireSeed(node),
+                                    QSize(canvas.Width() * scale, canvas.Height() * scale),
+                                    QSize(pick.Width(), pick.Height()), scale);
         // An absent `Color` reads as empty text, which is white.
         const Rgb colour = MyTextToColor(TextAttr(node, "Color"));
         canvas.SetPen(BlendColour(colour, 0x000000, 220), 4, PenStyle::Solid);
