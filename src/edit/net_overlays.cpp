@@ -44,17 +44,17 @@ std::uint64_t HoleKey(Hole h) { return std::uint64_t(std::uint32_t(h.y)) << 32 |
 
 }  // namespace
 
-HoleMapping::HoleMapping(const LayoutDocument& doc, double scale)
-    : m_x0(BoardOriginX(kBoardImageWidth, doc.BoardWidth())), m_scale(scale) {}
+HoleMapping::HoleMapping(const LayoutDocument& doc, double scale, QPointF origin)
+    : m_x0(BoardOriginX(kBoardImageWidth, doc.BoardWidth())), m_scale(scale), m_origin(origin) {}
 
 HoleMapping HoleMapping::OnCanvas(const LayoutDocument& doc, const Canvas& canvas) {
-    return HoleMapping(doc, double(canvas.Width()) / kBoardImageWidth);
+    return HoleMapping(doc, canvas.Scale(), canvas.Shown().topLeft());
 }
 
 QPointF HoleMapping::Centre(Hole hole) const {
     const QPoint c = HoleCentre(m_x0, hole.x, hole.y);
     // The middle of the hole's centre pixel.
-    return {(c.x() + 0.5) * m_scale, (c.y() + 0.5) * m_scale};
+    return {(c.x() + 0.5 - m_origin.x()) * m_scale, (c.y() + 0.5 - m_origin.y()) * m_scale};
 }
 
 void DrawNetHighlight(QPainter& painter, const HoleMapping& map, const NetHighlight& lit, bool strips) {

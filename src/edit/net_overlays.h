@@ -26,11 +26,13 @@ class EditorSession;
 class LayoutDocument;
 
 // Where a hole's centre lies on a picture of the board image `scale` times
-// its size, and how long a board-image pixel is there.
+// its size whose top-left shows the board-image point `origin`, and how long
+// a board-image pixel is there.
 class HoleMapping {
 public:
-    HoleMapping(const LayoutDocument& doc, double scale);
-    // The mapping onto a canvas: its width against the board image's.
+    HoleMapping(const LayoutDocument& doc, double scale, QPointF origin = QPointF());
+    // The mapping onto a canvas: its scale and the window it shows
+    // (Canvas::ToDevice), so an enlarged view's canvas gets sharp overlays.
     static HoleMapping OnCanvas(const LayoutDocument& doc, const Canvas& canvas);
     QPointF Centre(Hole hole) const;
     double Pixels(double boardPixels) const { return boardPixels * m_scale; }
@@ -38,6 +40,7 @@ public:
 private:
     int m_x0;
     double m_scale;
+    QPointF m_origin;
 };
 
 // Draws a lit net: the strips joining its holes, its holes, its links, and a

@@ -43,6 +43,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -99,6 +100,12 @@ public:
     QRect Shown() const;
     // The device pixel of the raster where logical point (x, y) begins.
     QPoint ToDevice(int x, int y) const;
+    // The same for a point anywhere in the picture (logical pixel (i, j)
+    // covering [i, i + 1) x [j, j + 1)): the mapping for painting of one's own
+    // on Image(), such as an overlay's QPainter, so it comes out as sharp.
+    QPointF ToDevice(QPointF p) const {
+        return (p - QPointF(m_origin)) * double(m_scale);
+    }
     // The raster itself (any text drawing in progress is finished first).
     QImage& Image();
 

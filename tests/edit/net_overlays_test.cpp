@@ -8,6 +8,7 @@
 #include "edit/net_lighting.h"
 #include "model/layout_document.h"
 #include "render/board_geometry.h"
+#include "render/canvas.h"
 #include "render/export/copper_output.h"
 #include "render/export/gerber_files.h"
 #include "render/export/render_to_image.h"
@@ -100,6 +101,16 @@ TEST(HoleMapping, FollowsThePictureItDrawsOn) {
         EXPECT_DOUBLE_EQ(map.Centre({5, 3}).x(), (c.x() + 0.5) * scale);
         EXPECT_DOUBLE_EQ(map.Centre({5, 3}).y(), (c.y() + 0.5) * scale);
         EXPECT_DOUBLE_EQ(map.Pixels(6), 6 * scale);
+    }
+    // On a canvas: its scale, from the corner of the window it shows.
+    for (const int scale : {1, 3}) {
+        QImage image = MakeRaster(100 * scale, 80 * scale);
+        const QPoint origin(c.x() - 40, c.y() - 30);
+        const Canvas canvas(image, {scale, origin, QSize(kBoardImageWidth, kBoardImageHeight)});
+        const HoleMapping map = HoleMapping::OnCanvas(doc, canvas);
+        EXPECT_EQ(map.Centre({5, 3}), QPointF(40.5, 30.5) * scale);
+        EXPECT_EQ(canvas.ToDevice(QPointF(c) + QPointF(0.5, 0.5)), map.Centre({5, 3}));
+        EXPECT_DOUBLE_EQ(map.Pixels(6), 6.0 * scale);
     }
 }
 
