@@ -82,18 +82,50 @@ void BoardScene::SetShowNets(bool on) {
 
 void BoardScene::Invalidate() {
     m_stale = true;
+    m_sharpStale = true;
     m_markers.Set({});
     m_shownStale = true;
     Notify();
 }
 
+RenderOptions BoardScene::Options(RenderCaches& caches) const {
+    RenderOptions options;
+    options.reveal = m_reveal;
+    options.caches = &caches;
+    options.isSelected = [this](pugi::xml_node element) { return m_session.Selection().Contains(element); };
+    return options;
+}
+
+BoardScene::SharpPicture BoardScene::SharpShown(int scale, const QRect& needed, const QRect& window) {
+    scale = std::clamp(scale, 2, kMaxCanvasScale);
+    const bool kept = scale == m_sharpScale && m_sharpWindow.contains(needed) && !m_sharpStale;
+    if (kept || !m_painting || m_closing || window.isEmpty())
+        return {m_sharp, m_sharpWindow};
+    const QSize size = window.size() * scale;
+    if (m_sharp.size() != size)
+        m_sharp = MakeRaster(size.width(), size.height());
+    {
+        Canvas canvas(m_sharp, {scale, window.topLeft(), QSize(kBoardImageWidth, kBoardImageHeight)});
+        PickMap none(0, 0);
+        const LayoutDocument& doc = m_session.Document();
+        // A drag moves the parts in the document, so the window shows them
+        // where they are; only the scale-1 picture takes the drag's shortcut.
+        RenderLayout(doc, canvas, none, kBoardImageWidth, kBoardImageHeight, Options(m_sharpCaches));
+        for (const BoardOverlay* overlay : m_overlays)
+            if (!overlay->Empty())
+                overlay->Draw(canvas, doc);
+    }
+    m_sharpScale = scale;
+    m_sharpWindow = window;
+    m_sharpStale = false;
+    ++m_sharpRenders;
+    return {m_sharp, m_sharpWindow};
+}
+
 void BoardScene::Render() {
     if (!m_painting || m_closing)
         return;
-    RenderOptions options;
-    options.reveal = m_reveal;
-    options.caches = &m_caches;
-    options.isSelected = [this](pugi::xml_node element) { return m_session.Selection().Contains(element); };
+    const RenderOptions options = Options(m_caches);
     const LayoutDocument& doc = m_session.Document();
     if (m_session.Dragging()) {
         // Only the dragged parts are drawn anew on each step of a drag.
@@ -173,6 +205,7 @@ void BoardScene::RemoveOverlay(const BoardOverlay* overlay) {
 
 void BoardScene::OverlayChanged() {
     m_shownStale = true;
+    m_sharpStale = true;
     Notify();
 }
 

@@ -75,6 +75,19 @@ public:
     const PickMap& Pick();
     // What the view shows: the board with the overlays over it.
     const QImage& Shown();
+    // The same drawn `scale` times larger (2 ... 8) for a window of the
+    // board image, the overlays at that resolution: what a view zoomed in, or
+    // on a dense screen, shows sharp. The window kept is reused while it
+    // holds the board-image pixels `needed` at this scale and nothing
+    // changed; otherwise `window` (which holds `needed`) is rendered, and only
+    // it. The pick map is not rendered for it (Pick renders it at scale 1).
+    struct SharpPicture {
+        const QImage& image;
+        QRect window;  // the board-image pixels the image shows
+    };
+    SharpPicture SharpShown(int scale, const QRect& needed, const QRect& window);
+    // How many times a sharp window was rendered.
+    unsigned SharpRenders() const { return m_sharpRenders; }
     // Renders the board now, stale or not (FormPaint).
     void Render();
     // The board must be rendered again before it is next shown; the markers go.
@@ -110,6 +123,7 @@ public:
 
 private:
     void Notify();
+    RenderOptions Options(RenderCaches& caches) const;
     void FollowCheck();
 
     EditorSession& m_session;
@@ -126,6 +140,14 @@ private:
     unsigned m_renders = 0;
     BoardZoom m_zoom;
     RenderCaches m_caches;
+    // The enlarged window of the board the view shows above 100 %, with
+    // caches of its own (its bodies are built at its scale).
+    QImage m_sharp;
+    int m_sharpScale = 0;
+    QRect m_sharpWindow;
+    bool m_sharpStale = true;
+    unsigned m_sharpRenders = 0;
+    RenderCaches m_sharpCaches;
     // While parts are dragged: the board without them, drawn once per drag.
     DragPreview m_dragPreview;
     MarkerOverlay m_markers;

@@ -91,4 +91,19 @@ bool BoardZoom::WholeDevicePixels(double devicePixelRatio) const {
     return scale >= 1.0 - kSame && std::abs(scale - std::round(scale)) < kSame;
 }
 
+int BoardZoom::RenderScale(double devicePixelRatio) const {
+    const double scale = m_factor * devicePixelRatio;
+    if (!(scale > 1.0 + kSame))
+        return 1;
+    return std::min(int(std::ceil(scale - kSame)), kMaxRenderScale);
+}
+
+QRect BoardZoom::SharpWindow(const QRect& view, QSize image) const {
+    const QRect shown = BoardPixelsShown(view, image);
+    if (shown.isEmpty())
+        return {};
+    const int dx = (shown.width() + 7) / 8, dy = (shown.height() + 7) / 8;
+    return shown.adjusted(-dx, -dy, dx, dy).intersected(QRect(QPoint(0, 0), image));
+}
+
 }  // namespace sw

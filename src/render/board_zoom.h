@@ -18,6 +18,7 @@ class BoardZoom {
 public:
     static constexpr double kMinimum = 0.25;
     static constexpr double kMaximum = 4.0;
+    static constexpr int kMaxRenderScale = 8;
 
     double Factor() const { return m_factor; }
     // The factor as a whole percentage, for the status bar.
@@ -55,6 +56,15 @@ public:
     // Whether the picture is drawn with whole device pixels per board pixel at
     // `devicePixelRatio`: then it is scaled by nearest pixel and stays crisp.
     bool WholeDevicePixels(double devicePixelRatio) const;
+
+    // The scale the board is rendered at for the view: ceil(factor x ratio),
+    // at most 8, and 1 (the 20-pixel image, shrunk by averaging when below
+    // it) whenever the view shows no more than one device pixel per board pixel.
+    int RenderScale(double devicePixelRatio) const;
+    // The board-image pixels to render sharp for a view showing `view`: those
+    // pixels grown by an eighth of their size on every side for scrolling,
+    // clipped to `image`.
+    QRect SharpWindow(const QRect& view, QSize image) const;
 
 private:
     double m_factor = 1.0;

@@ -63,6 +63,39 @@ const QImage& ZoomedBoardPainter::Halved(const QImage& board, int times) {
     return m_halved;
 }
 
+namespace {
+
+// The view is the scaled size rounded up: a last column or row whose pixel
+// centre lies beyond the picture is given the page's white.
+void WhiteBeyond(QPainter& painter, const BoardZoom& zoom, QSize image, const QRect& view) {
+    const QPointF end = zoom.ToView(QPointF(image.width(), image.height()));
+    const int right = int(std::floor(end.x())), bottom = int(std::floor(end.y()));
+    if (view.right() >= right)
+        painter.fillRect(QRect(QPoint(right, view.top()), view.bottomRight()), Qt::white);
+    if (view.bottom() >= bottom)
+        painter.fillRect(QRect(QPoint(view.left(), bottom), view.bottomRight()), Qt::white);
+}
+
+}  // namespace
+
+void DrawSharpBoard(QPainter& painter, const QImage& sharp, const QRect& window, const BoardZoom& zoom,
+                    QSize image, const QRect& exposed) {
+    if (sharp.isNull() || window.isEmpty() || exposed.isEmpty())
+        return;
+    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const int scale = sharp.width() / window.width();
+    // The exposed part of the window, in board-image pixels and in the image's own.
+    const QRect shown = zoom.BoardPixelsShown(exposed, image).intersected(window);
+    if (!shown.isEmpty()) {
+        const QRect read((shown.topLeft() - window.topLeft()) * scale, shown.size() * scale);
+        const QRectF target(zoom.ToView(QPointF(shown.topLeft())), QSizeF(shown.size()) * zoom.Factor());
+        const bool whole = std::abs(zoom.Factor() * ratio - scale) < 1e-9;
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, !whole);
+        painter.drawImage(target, sharp, read);
+    }
+    WhiteBeyond(painter, zoom, image, exposed);
+}
+
 void ZoomedBoardPainter::Draw(QPainter& painter, const QImage& board, const BoardZoom& zoom,
                               const QRect& exposed) {
     const QRect shown = zoom.BoardPixelsShown(exposed, board.size());
@@ -93,15 +126,7 @@ void ZoomedBoardPainter::Draw(QPainter& painter, const QImage& board, const Boar
                            .intersected(source.rect());
     const QRectF target(zoom.ToView(QPointF(read.topLeft()) * step),
                         QSizeF(read.size()) * (step * zoom.Factor()));
-    // The view is the scaled size rounded up: a last column or row whose pixel
-    // centre lies beyond the picture is given the page's white.
-    const QPointF end = zoom.ToView(QPointF(board.width(), board.height()));
-    const QRect view = exposed;
-    const int right = int(std::floor(end.x())), bottom = int(std::floor(end.y()));
-    if (view.right() >= right)
-        painter.fillRect(QRect(QPoint(right, view.top()), view.bottomRight()), Qt::white);
-    if (view.bottom() >= bottom)
-        painter.fillRect(QRect(QPoint(view.left(), bottom), view.bottomRight()), Qt::white);
+    WhiteBeyond(painter, zoom, board.size(), exposed);
     const bool whole = std::abs(scale - std::round(scale)) < 1e-9;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, !whole);
     painter.drawImage(target, source, read);

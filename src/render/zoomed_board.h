@@ -22,6 +22,14 @@ namespace sw {
 // pixels it covers (an odd last row or column repeats its pixels).
 QImage HalveImage(const QImage& image);
 
+// Draws what the view rectangle `exposed` shows of a board picture rendered
+// enlarged: `sharp` holds the board-image pixels `window` at a whole scale, and
+// is drawn at the zoom (pixel for device pixel when the zoom times the device
+// pixel ratio is that scale, smoothed otherwise), the page's white beyond the
+// board image of `image` size.
+void DrawSharpBoard(QPainter& painter, const QImage& sharp, const QRect& window, const BoardZoom& zoom,
+                    QSize image, const QRect& exposed);
+
 class ZoomedBoardPainter {
 public:
     // Draws what the view rectangle `exposed` (view coordinates) shows of `board`.

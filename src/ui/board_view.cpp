@@ -3,6 +3,7 @@
 
 #include "edit/board_scene.h"
 #include "render/board_geometry.h"
+#include "render/zoomed_board.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,7 +35,19 @@ void BoardView::ZoomChanged() {
 
 void BoardView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    m_painter.Draw(painter, m_scene.Shown(), m_scene.Zoom(), event->rect());
+    const BoardZoom& zoom = m_scene.Zoom();
+    const int scale = zoom.RenderScale(devicePixelRatioF());
+    if (scale == 1) {
+        m_painter.Draw(painter, m_scene.Shown(), zoom, event->rect());
+        return;
+    }
+    // Above one device pixel per board pixel the board is drawn anew at the
+    // view's resolution, for the part of it the scroll box shows.
+    const QRect visible = visibleRegion().boundingRect().united(event->rect());
+    const BoardScene::SharpPicture sharp =
+        m_scene.SharpShown(scale, zoom.BoardPixelsShown(visible, kBoardImageSize),
+                           zoom.SharpWindow(visible, kBoardImageSize));
+    DrawSharpBoard(painter, sharp.image, sharp.window, zoom, kBoardImageSize, event->rect());
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) { emit BoardMouseDown(event); }

@@ -129,3 +129,72 @@ TEST_F(Scene, NothingIsRenderedBeforePaintingOrWhileClosing) {
 
 }  // namespace
 }  // namespace sw
+
+namespace sw {
+namespace {
+
+// Zoomed in, the view shows a window of the board rendered at its own
+// resolution: kept while scrolling within it, drawn anew after any change,
+// the overlays in it sharp, and the scale-1 picture and pick map untouched.
+TEST_F(Scene, TheSharpWindowFollowsTheBoardAndIsKeptWhileItHoldsTheView) {
+    const QRect window(100, 150, 400, 300);
+    const QRect needed = window.adjusted(40, 30, -40, -30);
+    const BoardScene::SharpPicture first = scene.SharpShown(2, needed, window);
+    EXPECT_EQ(first.window, window);
+    EXPECT_EQ(first.image.size(), window.size() * 2);
+    EXPECT_EQ(scene.SharpRenders(), 1u);
+    EXPECT_EQ(scene.Renders(), 0u) << "the scale-1 picture waits for the pick map";
+    // The window at scale 2 is the scale-1 picture's part at every centre.
+    const QImage plain = Expected();
+    int differing = 0;
+    for (int y = window.top(); y <= window.bottom(); y += 3)
+        for (int x = window.left(); x <= window.right(); x += 3)
+            differing += plain.pixel(x, y) != first.image.pixel((x - window.left()) * 2 + 1, (y - window.top()) * 2 + 1);
+    EXPECT_LT(differing, 400);
+    // Scrolling within the window keeps it; beyond it, at another scale, or
+    // after a change it is rendered again.
+    scene.SharpShown(2, needed.translated(30, 20), window.translated(30, 20));
+    EXPECT_EQ(scene.SharpRenders(), 1u);
+    EXPECT_EQ(scene.SharpShown(2, needed.translated(300, 0), window.translated(300, 0)).window,
+              window.translated(300, 0));
+    EXPECT_EQ(scene.SharpRenders(), 2u);
+    scene.SharpShown(4, needed.translated(300, 0), window.translated(300, 0));
+    EXPECT_EQ(scene.SharpRenders(), 3u);
+    MoveR1();
+    scene.SharpShown(4, needed.translated(300, 0), window.translated(300, 0));
+    EXPECT_EQ(scene.SharpRenders(), 4u);
+    // A marker is drawn in it, at its resolution: a dot 5 x 4 device pixels across.
+    const QPoint hole = HoleCentre(BoardOriginX(kBoardImageWidth, 20), 9, 8);
+    scene.ShowMarkers({{{9, 8}, kSourceColour}});
+    const BoardScene::SharpPicture marked = scene.SharpShown(4, QRect(hole, QSize(1, 1)), QRect(hole - QPoint(10, 10), QSize(20, 20)));
+    int purple = 0;
+    for (int x = 0; x < marked.image.width(); ++x)
+        purple += (marked.image.pixel(x, 10 * 4 + 2) & 0xFFFFFF) == 0x800080u;
+    EXPECT_EQ(purple, 5 * 4);
+    EXPECT_EQ(scene.Pick().KeyAt(hole.x(), hole.y()), 0u);
+}
+
+TEST(BoardZoomScale, TheViewRendersAtTheWholeScaleAboveItsDevicePixels) {
+    struct Case {
+        double factor, ratio;
+        int scale;
+    };
+    const Case cases[] = {{1.0, 1.0, 1}, {0.5, 2.0, 1}, {0.25, 1.0, 1}, {0.75, 1.0, 1}, {1.5, 1.0, 2},
+                          {2.0, 1.0, 2}, {3.0, 1.0, 3}, {4.0, 1.0, 4}, {1.0, 2.0, 2}, {0.75, 2.0, 2},
+                          {4.0, 2.0, 8}, {4.0, 3.0, 8}, {1.25, 1.5, 2}};
+    for (const Case& c : cases) {
+        BoardZoom zoom;
+        zoom.SetFactor(c.factor);
+        EXPECT_EQ(zoom.RenderScale(c.ratio), c.scale) << c.factor << " x " << c.ratio;
+    }
+    BoardZoom zoom;
+    zoom.SetFactor(2.0);
+    const QSize image(kBoardImageWidth, kBoardImageHeight);
+    // The shown pixels and an eighth more each side, never beyond the image.
+    EXPECT_EQ(zoom.SharpWindow(QRect(800, 400, 1600, 800), image), QRect(300, 150, 1000, 500));
+    EXPECT_EQ(zoom.SharpWindow(QRect(0, 0, 800, 800), image), QRect(0, 0, 450, 450));
+    EXPECT_TRUE(zoom.SharpWindow(QRect(5000, 3000, 10, 10), image).isEmpty());
+}
+
+}  // namespace
+}  // namespace sw
