@@ -114,21 +114,46 @@ QImage RotateScaled(const QImage& src, double angle, int scale) {
     QImage out = NewComponentImage(w, h, scale);
     const int dw = out.width(), dh = out.height();
     const double cx = w / 2, cy = h / 2;
-    const double c = std::cos(-angle), s = std::sin(-angle);
     const double half = (scale - 1) / 2.0;
+    // Device pixel i lies at logical u = (i - half) / scale.
+    auto logical = [&](int i, double centre) { return (i - half) / scale - centre; };
+    if (angle == 0.0) {
+        // Each device pixel takes itself where its centre lies strictly inside.
+        int left = 0, right = dw - 1, top = 0, bottom = dh - 1;
+        while (left < dw && !(logical(left, 0) > 1))
+            ++left;
+        while (right >= 0 && !(logical(right, 0) < w - 1))
+            --right;
+        while (top < dh && !(logical(top, 0) > 1))
+            ++top;
+        while (bottom >= 0 && !(logical(bottom, 0) < h - 1))
+            --bottom;
+        for (int j = top; j <= bottom && left <= right; ++j) {
+            const auto* from = reinterpret_cast<const QRgb*>(src.constScanLine(j));
+            std::copy(from + left, from + right + 1, reinterpret_cast<QRgb*>(out.scanLine(j)) + left);
+        }
+        return out;
+    }
+    const double c = std::cos(-angle), s = std::sin(-angle);
+    std::vector<double> colCos(static_cast<std::size_t>(dw)), colSin(static_cast<std::size_t>(dw));
+    for (int i = 0; i < dw; ++i) {
+        colCos[std::size_t(i)] = logical(i, cx) * c;
+        colSin[std::size_t(i)] = logical(i, cx) * s;
+    }
     const auto* source = reinterpret_cast<const QRgb*>(src.constBits());
     const qsizetype stride = src.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const int maxX = src.width() - 1, maxY = src.height() - 1;
     for (int j = 0; j < dh; ++j) {
         auto* to = reinterpret_cast<QRgb*>(out.scanLine(j));
-        const double v = (j - half) / scale - cy;
+        const double v = logical(j, cy);
+        const double rowX = cx - v * s, rowY = cy + v * c;
         for (int i = 0; i < dw; ++i) {
-            const double u = (i - half) / scale - cx;
-            const double sx = cx + u * c - v * s;
-            const double sy = cy + v * c + u * s;
+            const double sx = rowX + colCos[std::size_t(i)];
+            const double sy = rowY + colSin[std::size_t(i)];
             if (!(sx > 1 && sx < w - 1 && sy > 1 && sy < h - 1))
                 continue;
-            const int px = std::clamp(RoundHalfEven(sx * scale + half), 0, src.width() - 1);
-            const int py = std::clamp(RoundHalfEven(sy * scale + half), 0, src.height() - 1);
+            const int px = std::min(RoundHalfEven(sx * scale + half), maxX);
+            const int py = std::min(RoundHalfEven(sy * scale + half), maxY);
             to[i] = source[py * stride + px];
         }
     }
