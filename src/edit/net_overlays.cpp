@@ -9,8 +9,8 @@
 #include "session/editor_session.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 namespace sw {
 namespace {
@@ -22,10 +22,10 @@ const QColor kLitPin(0, 0, 150);
 
 // In board-image pixels.
 constexpr double kLitHoleDiameter = 14;
-constexpr double kLitStripHeight = 10;
 constexpr double kLitLinkWidth = 6;
 constexpr double kPinRingDiameter = 17;
 constexpr double kPinRingWidth = 2.5;
+constexpr std::size_t kSmoothNet = 400;
 
 // Show Nets: see-through, so the holes and strips show under the colour.
 constexpr int kPieceAlpha = 140;
@@ -40,7 +40,6 @@ constexpr double kRatsnestDot = 5;
 constexpr double kShortCross = 6;  // half the cross's width
 constexpr double kShortWidth = 2.5;
 
-std::uint64_t HoleKey(Hole h) { return std::uint64_t(std::uint32_t(h.y)) << 32 | std::uint32_t(h.x); }
 
 }  // namespace
 
@@ -57,39 +56,63 @@ QPointF HoleMapping::Centre(Hole hole) const {
     return {(c.x() + 0.5 - m_origin.x()) * m_scale, (c.y() + 0.5 - m_origin.y()) * m_scale};
 }
 
+namespace {
+
+bool RowOrder(Hole a, Hole b) { return a.y != b.y ? a.y < b.y : a.x < b.x; }
+
+// Holes first ... last of one row as one band with round ends (one hole: a
+// disc), a single shape so that a see-through colour covers it evenly.
+void DrawRun(QPainter& painter, const HoleMapping& map, Hole first, Hole last) {
+    const double d = map.Pixels(kLitHoleDiameter);
+    const QPointF a = map.Centre(first), b = map.Centre(last);
+    painter.drawRoundedRect(QRectF(a.x() - d / 2, a.y() - d / 2, b.x() - a.x() + d, d), d / 2, d / 2);
+}
+
+// Calls `draw(first, last)` for each run of `holes` (sorted by row, then
+// column) that lies side by side on a strip; each hole alone elsewhere.
+template <typename Same, typename Draw>
+void ForEachRun(const std::vector<Hole>& holes, bool strips, Same same, Draw draw) {
+    for (std::size_t i = 0; i < holes.size();) {
+        std::size_t j = i + 1;
+        if (strips)
+            while (j < holes.size() && holes[j].y == holes[i].y && holes[j].x == holes[j - 1].x + 1 && same(i, j))
+                ++j;
+        draw(i, j - 1);
+        i = j;
+    }
+}
+
+}  // namespace
+
 void DrawNetHighlight(QPainter& painter, const HoleMapping& map, const NetHighlight& lit, bool strips) {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Smooth edges cost several times the plain ones: a net of thousands of
+    // holes (a ground over half the board) is drawn plain, within a frame.
+    painter.setRenderHint(QPainter::Antialiasing, lit.holes.size() + lit.pins.size() <= kSmoothNet);
+    // Each strip's run of holes drawn once, so nothing is covered twice.
     painter.setPen(Qt::NoPen);
     painter.setBrush(kLitCopper);
-    // One path for all of it, so overlapping pieces do not darken each other.
-    QPainterPath copper;
-    copper.setFillRule(Qt::WindingFill);
-    const double d = map.Pixels(kLitHoleDiameter);
-    std::vector<std::uint64_t> keys;
-    keys.reserve(lit.holes.size());
-    for (const Hole& h : lit.holes)
-        keys.push_back(HoleKey(h));
-    std::sort(keys.begin(), keys.end());
-    for (const Hole& h : lit.holes) {
-        const QPointF c = map.Centre(h);
-        copper.addEllipse(c, d / 2, d / 2);
-        // Two lit holes side by side on a strip: the strip between them is lit.
-        if (strips && std::binary_search(keys.begin(), keys.end(), HoleKey({h.x + 1, h.y}))) {
-            const QPointF n = map.Centre({h.x + 1, h.y});
-            const double half = map.Pixels(kLitStripHeight) / 2;
-            copper.addRect(QRectF(QPointF(c.x(), c.y() - half), QPointF(n.x(), n.y() + half)));
-        }
-    }
-    painter.drawPath(copper);
+    std::vector<Hole> holes = lit.holes;
+    std::sort(holes.begin(), holes.end(), RowOrder);
+    holes.erase(std::unique(holes.begin(), holes.end()), holes.end());
+    ForEachRun(holes, strips, [](std::size_t, std::size_t) { return true; },
+               [&](std::size_t first, std::size_t last) { DrawRun(painter, map, holes[first], holes[last]); });
     painter.setPen(QPen(kLitLink, map.Pixels(kLitLinkWidth), Qt::SolidLine, Qt::RoundCap));
     for (const NetHighlight::Link& l : lit.links)
         painter.drawLine(map.Centre(l.a), map.Centre(l.b));
-    painter.setPen(QPen(kLitPin, map.Pixels(kPinRingWidth)));
-    painter.setBrush(Qt::NoBrush);
-    const double r = map.Pixels(kPinRingDiameter) / 2;
+    // The pins: one ring drawn smooth once, then stamped at each pin.
+    const double r = map.Pixels(kPinRingDiameter) / 2, w = map.Pixels(kPinRingWidth);
+    const int side = int(std::ceil(2 * r + w)) + 2;
+    QImage ring(side, side, QImage::Format_ARGB32_Premultiplied);
+    ring.fill(Qt::transparent);
+    {
+        QPainter stamp(&ring);
+        stamp.setRenderHint(QPainter::Antialiasing, true);
+        stamp.setPen(QPen(kLitPin, w));
+        stamp.drawEllipse(QPointF(side / 2.0, side / 2.0), r, r);
+    }
     for (const Hole& h : lit.pins)
-        painter.drawEllipse(map.Centre(h), r, r);
+        painter.drawImage(map.Centre(h) - QPointF(side / 2.0, side / 2.0), ring);
     painter.restore();
 }
 
@@ -141,26 +164,17 @@ void ShowNetsOverlay::Draw(Canvas& canvas, const LayoutDocument& doc) const {
     }
     const HoleMapping map = HoleMapping::OnCanvas(doc, canvas);
     QPainter painter(&canvas.Image());
-    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
-    const double d = map.Pixels(kLitHoleDiameter);
-    const double half = map.Pixels(kLitStripHeight) / 2;
     // Row by row: a strip's holes as one band, each hole a disc elsewhere.
-    for (std::size_t i = 0; i < m_holes.size();) {
-        std::size_t j = i + 1;
-        if (strips)
-            while (j < m_holes.size() && m_holes[j].piece == m_holes[i].piece &&
-                   m_holes[j].hole.y == m_holes[i].hole.y && m_holes[j].hole.x == m_holes[j - 1].hole.x + 1)
-                ++j;
-        painter.setBrush(Colour(m_holes[i].piece));
-        const QPointF a = map.Centre(m_holes[i].hole), b = map.Centre(m_holes[j - 1].hole);
-        if (j - i == 1)
-            painter.drawEllipse(a, d / 2, d / 2);
-        else
-            painter.drawRoundedRect(QRectF(QPointF(a.x() - d / 2, a.y() - half), QPointF(b.x() + d / 2, b.y() + half)),
-                                    half, half);
-        i = j;
-    }
+    std::vector<Hole> holes;
+    holes.reserve(m_holes.size());
+    for (const Coloured& c : m_holes)
+        holes.push_back(c.hole);
+    ForEachRun(holes, strips, [&](std::size_t i, std::size_t j) { return m_holes[i].piece == m_holes[j].piece; },
+               [&](std::size_t first, std::size_t last) {
+                   painter.setBrush(Colour(m_holes[first].piece));
+                   DrawRun(painter, map, holes[first], holes[last]);
+               });
     for (const auto& [link, piece] : m_links) {
         painter.setPen(QPen(Colour(piece), map.Pixels(kPieceLinkWidth), Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(map.Centre(link.a), map.Centre(link.b));
