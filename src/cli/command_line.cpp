@@ -38,7 +38,9 @@ const std::vector<Command>& Commands() {
          RunRenderCommand},
         {"pnp", "pnp LAYOUT.swb OUT.gif | --pdf OUT.pdf [--page a4|letter]   the toner-transfer picture",
          RunPnpCommand},
-        {"print", "print LAYOUT.swb OUT.pdf [--page a4|letter]   the printed page, as a PDF file",
+        {"print",
+         "print LAYOUT.swb OUT.pdf [--page a4|letter] [--actual-size]\n"
+         "               the printed page, as a PDF file; at actual size a hole pitch is 2.54 mm",
          RunPrintCommand},
         {"gerber",
          "gerber LAYOUT.swb OUTDIR [--drill MM]   a PCB's copper and outline (Gerber) and\n"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// stripwright print LAYOUT.swb OUT.pdf [--page a4|letter]: the editor's Print,
-// printed into a PDF file.
+// stripwright print LAYOUT.swb OUT.pdf [--page a4|letter] [--actual-size]: the
+// editor's Print, printed into a PDF file, as large as the page allows or at
+// actual size (one hole pitch 2.54 mm).
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
@@ -15,8 +16,11 @@ int RunPrintCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     const std::optional<QPageSize::PageSizeId> page = TakePageOption(args, err);
     if (!page)
         return kExitBadInput;
+    const PrintSize size =
+        args.removeAll(QStringLiteral("--actual-size")) > 0 ? PrintSize::ActualSize : PrintSize::FillPage;
     if (args.size() != 2) {
-        err << "stripwright: usage: stripwright print LAYOUT.swb OUT.pdf [--page a4|letter]\n";
+        err << "stripwright: usage: stripwright print LAYOUT.swb OUT.pdf [--page a4|letter] "
+               "[--actual-size]\n";
         return kExitBadInput;
     }
     if (!CheckPdfName(args.at(1), err))
@@ -27,7 +31,7 @@ int RunPrintCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     if (!LoadLayoutForCommand(args.at(0), doc, err))
         return kExitBadInput;
     const WriteResult result = PrintToPdf(
-        args.at(1), *page, [&doc](QPrinter& printer) { return PrintRenderedImage(doc, printer); });
+        args.at(1), *page, [&doc, size](QPrinter& printer) { return PrintRenderedImage(doc, printer, nullptr, size); });
     if (!result.ok) {
         err << "stripwright: " << result.message << "\n";
         return kExitOutputFailed;

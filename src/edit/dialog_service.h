@@ -5,6 +5,8 @@
 // scripted one that answers in turn and records what was asked, so a whole
 // command can be tested without a screen.
 
+#include "render/export/print_layout.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -24,6 +26,10 @@ struct FileDialogRequest {
     QString defaultSuffix;     // without the dot, e.g. "swb"
     QString proposedFileName;  // file name or full path shown at first
 };
+
+// The two sizes Print offers.
+inline const QString kFillPageChoice = QStringLiteral("Fill the page");
+inline const QString kActualSizeChoice = QStringLiteral("Actual size (1:1)");
 
 // What the caller puts into the value editor (`TEditForm`) before showing it.
 struct ValueEditorSetup {
@@ -85,6 +91,10 @@ public:
     // The platform's print dialog, configuring `printer`; false when cancelled.
     // A scripted implementation points the printer at a PDF file instead.
     virtual bool PrintDialog(QPrinter& printer) = 0;
+    // The print dialog of Print, which also offers how large the layout is
+    // printed: "Fill the page" or "Actual size (1:1)", `size` offered first and
+    // holding the choice after OK. A service without the choice asks PrintDialog.
+    virtual bool PrintLayoutDialog(QPrinter& printer, PrintSize& /*size*/) { return PrintDialog(printer); }
     // The value editor; nothing when cancelled.
     virtual std::optional<ValueEditorResult> EditValue(const ValueEditorSetup& setup) = 0;
     // The layout properties dialog, filled from `initial`; nothing when cancelled. A type that is none of the three items shows no item

@@ -20,10 +20,12 @@ void ConnectOutputCommands(TMainForm& form) {
     auto caches = std::make_shared<RenderCaches>();
     // The drill Export Gerber was last given, for the rest of the run.
     auto drill = std::make_shared<std::int64_t>(kDefaultDrillUnits);
-    const auto context = [&form, wait, caches, drill] {
+    // And the size Print was last asked for.
+    auto printSize = std::make_shared<PrintSize>(PrintSize::FillPage);
+    const auto context = [&form, wait, caches, drill, printSize] {
         return OutputCommandContext{form.Document(), form.Dialogs(),
                                     [&form] { form.Session().ClearSelection(); }, wait.get(),
-                                    caches.get(), drill.get()};
+                                    caches.get(), drill.get(), printSize.get()};
     };
     // The pictures and the printed pages.
     form.ConnectCommand(Command::RenderImage, [context] { RenderImageCommand(context()); });

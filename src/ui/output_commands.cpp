@@ -57,14 +57,15 @@ bool WriteReporting(const OutputCommandContext& ctx, TWaitForm* waitForm,
     return result.ok;
 }
 
+// `size`, when given, is offered in the print dialog and holds the choice.
 void PrintWith(const OutputCommandContext& ctx,
-               const std::function<WriteResult(QPrinter&)>& print) {
+               const std::function<WriteResult(QPrinter&)>& print, PrintSize* size = nullptr) {
     if (!ctx.dialogs.HasPrinters()) {
         ctx.dialogs.ShowError(kNoPrintersMessage);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    if (!ctx.dialogs.PrintDialog(printer))
+    if (!(size ? ctx.dialogs.PrintLayoutDialog(printer, *size) : ctx.dialogs.PrintDialog(printer)))
         return;
     const WriteResult result = print(printer);
     if (!result.ok)
@@ -120,10 +121,16 @@ void RenderImageCommand(const OutputCommandContext& ctx) {
 }
 
 void PrintCommand(const OutputCommandContext& ctx) {
-    PrintWith(ctx, [&](QPrinter& printer) {
-        ClearSelection(ctx);
-        return PrintRenderedImage(ctx.doc, printer, ctx.caches);
-    });
+    PrintSize size = ctx.printSize ? *ctx.printSize : PrintSize::FillPage;
+    PrintWith(
+        ctx,
+        [&](QPrinter& printer) {
+            if (ctx.printSize)
+                *ctx.printSize = size;
+            ClearSelection(ctx);
+            return PrintRenderedImage(ctx.doc, printer, ctx.caches, size);
+        },
+        &size);
 }
 
 void RenderPnpCommand(const OutputCommandContext& ctx) {

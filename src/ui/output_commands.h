@@ -5,6 +5,8 @@
 // Every question and dialog goes through the dialog seam, so the main window's
 // handlers only call these and the commands run in tests without a screen.
 
+#include "render/export/print_layout.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -28,6 +30,9 @@ struct OutputCommandContext {
     // The drill Export Gerber asked for last in this run (units of 10 nm),
     // offered again next time; null: every export offers the default.
     std::int64_t* drillUnits = nullptr;
+    // The size Print was last asked for in this run, offered again next
+    // time; null: every Print offers the page-filling print first.
+    PrintSize* printSize = nullptr;
 };
 
 // The program's own texts.
@@ -44,7 +49,8 @@ inline const QString kDrillPrompt = QStringLiteral("Drill diameter of every pad,
 // the picture is rendered and written in the format its name asks for, then
 // the offer to open it.
 void RenderImageCommand(const OutputCommandContext& ctx);
-// Print: the rendered picture on the printer chosen in the print dialog.
+// Print: the rendered picture on the printer chosen in the print dialog, at
+// the size chosen there: as large as the page allows, or at actual size.
 void PrintCommand(const OutputCommandContext& ctx);
 // Render PnP: the toner-transfer picture saved as GIF ("PnP.gif"), then the
 // offer to open it.

@@ -12,6 +12,11 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QPrinterInfo>
 #include <QUrl>
 
@@ -155,6 +160,35 @@ bool QtDialogService::HasPrinters() {
 bool QtDialogService::PrintDialog(QPrinter& printer) {
     QPrintDialog dialog(&printer, m_parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogService::PrintLayoutDialog(QPrinter& printer, PrintSize& size) {
+    QPrintDialog dialog(&printer, m_parent);
+    // The choice of size as the dialog's own tab, beside its page settings.
+    auto* sizes = new QWidget;
+    sizes->setWindowTitle(QStringLiteral("Size"));
+    auto* fill = new QRadioButton(kFillPageChoice, sizes);
+    auto* actual = new QRadioButton(kActualSizeChoice, sizes);
+    (size == PrintSize::ActualSize ? actual : fill)->setChecked(true);
+    auto* layout = new QVBoxLayout(sizes);
+    layout->addWidget(fill);
+    layout->addWidget(actual);
+    layout->addStretch();
+    dialog.setOptionTabs({sizes});
+    // The choice is the reason this print differs from the others: the dialog
+    // opens with its tabs shown and the size's tab in front.
+    QTimer::singleShot(0, &dialog, [&dialog, sizes] {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            if (button->text().endsWith(QLatin1String(">>")))
+                button->click();
+        for (QTabWidget* tabs : dialog.findChildren<QTabWidget*>())
+            if (tabs->indexOf(sizes) >= 0)
+                tabs->setCurrentWidget(sizes);
+    });
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    size = actual->isChecked() ? PrintSize::ActualSize : PrintSize::FillPage;
+    return true;
 }
 
 std::optional<ValueEditorResult> QtDialogService::EditValue(const ValueEditorSetup& setup) {

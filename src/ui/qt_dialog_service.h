@@ -33,6 +33,7 @@ public:
     bool ShellOpen(const QString& target) override;
     bool HasPrinters() override;
     bool PrintDialog(QPrinter& printer) override;
+    bool PrintLayoutDialog(QPrinter& printer, PrintSize& size) override;
     std::optional<ValueEditorResult> EditValue(const ValueEditorSetup& setup) override;
     std::optional<LayoutProperties> EditLayoutProperties(const LayoutProperties& initial) override;
 

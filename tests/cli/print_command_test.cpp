@@ -50,6 +50,60 @@ TEST(PrintCommandTest, PrintsTheRenderedPictureCentredAtItsWholeScale) {
     EXPECT_NEAR(board.center().x(), page.width() / 2.0, 3);
 }
 
+// The copper strips' extent in one row of a rendered page: from the first
+// hole's left half-tile to the last hole's right one, 20 pixels of the picture
+// a hole.
+int StripExtent(const QImage& page) {
+    int best = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        int left = -1, right = -1;
+        for (int x = 0; x < page.width(); ++x) {
+            const QRgb p = page.pixel(x, y);
+            if (qAbs(qRed(p) - 255) < 12 && qAbs(qGreen(p) - 185) < 12 && qAbs(qBlue(p) - 66) < 12) {
+                if (left < 0)
+                    left = x;
+                right = x;
+            }
+        }
+        best = std::max(best, right - left + 1);
+    }
+    return best;
+}
+
+// --actual-size prints a stripboard as a template: its hole pitch on paper is
+// 2.54 mm, read from the PDF drawn at two resolutions, on both paper sizes;
+// the page-filling print of the same layout has a larger pitch.
+TEST(PrintCommandTest, ActualSizePrintsAHolePitchOfTwoPointFiveFourMillimetres) {
+    QTemporaryDir dir;
+    const int holes = 24;
+    const QString layout = test::WriteLayout(
+        QDir(dir.path()), "strip.swb",
+        "<Layout Type=\"Stripboard\" Width=\"24\" Height=\"8\" Project=\"\" Credits=\"\" "
+        "HideList=\"True\"/>");
+    const struct {
+        const char* page;
+        bool actual;
+        int dpi;
+    } cases[] = {{"a4", true, 200}, {"a4", true, 300}, {"letter", true, 300}, {"a4", false, 200}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.page) + (c.actual ? " actual" : " fill") + std::to_string(c.dpi));
+        const QString pdf = dir.filePath(QStringLiteral("%1-%2.pdf").arg(c.page).arg(c.actual));
+        QStringList args = {"print", layout, pdf, "--page", c.page};
+        if (c.actual)
+            args << "--actual-size";
+        const test::CommandRun run = RunCli(args);
+        ASSERT_EQ(run.code, kExitOk) << run.err.toStdString();
+        const QImage page = test::RenderPdfPage(pdf, c.dpi);
+        if (page.isNull())
+            GTEST_SKIP() << "pdftoppm is not installed (scripts/setup installs poppler-utils)";
+        const double pitchMm = StripExtent(page) * 25.4 / c.dpi / holes;
+        if (c.actual)
+            EXPECT_NEAR(pitchMm, 2.54, 0.02);
+        else
+            EXPECT_GT(pitchMm, 2 * 2.54);  // this small board fills the page at a larger scale
+    }
+}
+
 TEST(PrintCommandTest, RefusesANameThatIsNotPdfAndReportsUnwritableOutput) {
     QTemporaryDir dir;
     const QString layout = test::WriteLayout(QDir(dir.path()), "l.swb",

@@ -297,5 +297,33 @@ TEST(ExportGerberCommandTest, AsksForTheDrillAndKeepsItForTheRun) {
     }
 }
 
+// Print offers the page-filling print first and then the size last chosen;
+// Print PnP offers no choice, it is always at true scale.
+TEST(PrintCommandsTest, PrintOffersActualSizeAndKeepsTheChoiceForTheRun) {
+    QTemporaryDir dir;
+    const LayoutDocument doc = Board();
+    PrintSize size = PrintSize::FillPage;
+    const struct {
+        std::optional<PrintSize> chosen;  // none: the one offered is kept
+        PrintSize offered, kept;
+    } prints[] = {
+        {PrintSize::ActualSize, PrintSize::FillPage, PrintSize::ActualSize},
+        {std::nullopt, PrintSize::ActualSize, PrintSize::ActualSize},
+        {PrintSize::FillPage, PrintSize::ActualSize, PrintSize::FillPage},
+    };
+    for (const auto& p : prints) {
+        ScriptedDialogs dialogs;
+        dialogs.AnswerPrintDialog(dir.filePath("print.pdf"), p.chosen);
+        PrintCommand({doc, dialogs, {}, nullptr, nullptr, nullptr, &size});
+        ASSERT_EQ(dialogs.Calls().size(), 1u);  // printed, nothing to say
+        EXPECT_EQ(dialogs.Calls()[0].printSize, p.offered);
+        EXPECT_EQ(size, p.kept);
+    }
+    ScriptedDialogs pnp;
+    pnp.AnswerPrintDialog(dir.filePath("pnp.pdf"));
+    PrintPnpCommand({doc, pnp, {}, nullptr, nullptr, nullptr, &size});
+    EXPECT_EQ(pnp.Calls().at(0).printSize, std::nullopt);
+}
+
 }  // namespace
 }  // namespace sw

@@ -45,6 +45,8 @@ public:
         ValueEditorSetup valueSetup;
         // LayoutProperties: what the dialog was filled with
         sw::LayoutProperties properties;
+        // PrintDialog of Print: the size offered first (none for the other prints)
+        std::optional<PrintSize> printSize;
     };
 
     // Script the answers, consumed in order per dialog kind.
@@ -73,8 +75,11 @@ public:
         return *this;
     }
     // A print dialog confirmed by printing to this PDF file, or cancelled (nothing).
-    ScriptedDialogs& AnswerPrintDialog(std::optional<QString> pdfPath) {
+    // Print's dialog also takes `size` as the choice made (none: the one offered stays).
+    ScriptedDialogs& AnswerPrintDialog(std::optional<QString> pdfPath,
+                                       std::optional<PrintSize> size = std::nullopt) {
         m_prints.push_back(std::move(pdfPath));
+        m_printSizes.push_back(size);
         return *this;
     }
     // The value editor confirmed with these fields, or cancelled (nothing).
@@ -209,12 +214,22 @@ public:
             return false;
         }
         const std::optional<QString> pdf = Take(m_prints);
+        m_chosenSize = Take(m_printSizes);
         if (!pdf)
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(*pdf);
         m_calls.back().text = *pdf;
         return true;
+    }
+
+    bool PrintLayoutDialog(QPrinter& printer, PrintSize& size) override {
+        const PrintSize offered = size;
+        const bool printed = PrintDialog(printer);
+        m_calls.back().printSize = offered;
+        if (printed && m_chosenSize)
+            size = *m_chosenSize;
+        return printed;
     }
 
     std::optional<ValueEditorResult> EditValue(const ValueEditorSetup& setup) override {
@@ -261,6 +276,8 @@ private:
     std::deque<std::optional<QString>> m_inputs;
     std::deque<bool> m_shellOpens;
     std::deque<std::optional<QString>> m_prints;
+    std::deque<std::optional<PrintSize>> m_printSizes;
+    std::optional<PrintSize> m_chosenSize;
     std::deque<std::optional<ValueEditorResult>> m_values;
     struct PropertiesAnswer {
         bool asShown = false;  // OK with the fields as the dialog was filled

@@ -5,6 +5,7 @@
 // that is already set up (by the print dialog, or as a PDF file).
 
 #include "render/export/image_file.h"
+#include "render/export/print_layout.h"
 
 class QPrinter;
 
@@ -17,7 +18,10 @@ struct RenderCaches;
 WriteResult WriteRenderedImage(const LayoutDocument& doc, const QString& path, ImageFileFormat format,
                                RenderCaches* caches = nullptr);
 
-// Print: the rendered picture at its whole-number scale (or fitted), centred.
-WriteResult PrintRenderedImage(const LayoutDocument& doc, QPrinter& printer, RenderCaches* caches = nullptr);
+// Print: the rendered picture at its whole-number scale (or fitted), or at
+// actual size, centred. A picture too large for the page at actual size is
+// refused with its size and the page's in millimetres.
+WriteResult PrintRenderedImage(const LayoutDocument& doc, QPrinter& printer, RenderCaches* caches = nullptr,
+                               PrintSize size = PrintSize::FillPage);
 
 }  // namespace sw

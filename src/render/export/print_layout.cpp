@@ -47,6 +47,14 @@ QRect CopperPrintRect(int pageWidth, QSize picture, int printerDpiX) {
     return QRect((pageWidth - width) / 2, kPrintTop, width, height);
 }
 
+QRect ActualSizePrintRect(QSize page, QSize picture, int printerDpi) {
+    const QRect target = CopperPrintRect(page.width(), picture, printerDpi);
+    if (target.isEmpty() || target.left() < 0 || target.right() >= page.width() ||
+        target.bottom() >= page.height())
+        return {};
+    return target;
+}
+
 WriteResult PrintPicture(QPrinter& printer, const QImage& picture, const QRect& target) {
     WriteResult result;
     printer.setDocName(QStringLiteral("Stripwright"));

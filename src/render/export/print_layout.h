@@ -31,6 +31,17 @@ QRect LayoutPrintRect(QSize page, QSize picture);
 // horizontally, 100 pixels from the top.
 QRect CopperPrintRect(int pageWidth, QSize picture, int printerDpiX);
 
+// How Print puts the rendered layout on the page: as large as the page allows
+// in whole steps (LayoutPrintRect), or at actual size, one hole pitch 2.54 mm,
+// so a stripboard layout is a template to lay on the board.
+enum class PrintSize { FillPage, ActualSize };
+
+// The rendered layout at actual size: like the copper picture it has 20 pixels
+// per hole pitch, so it lands where CopperPrintRect puts it. Empty when it does
+// not fit on the page that way (a picture wider or, below the 100-pixel top,
+// taller than the page).
+QRect ActualSizePrintRect(QSize page, QSize picture, int printerDpi);
+
 // Prints `picture` stretched into `target` as one page of a job titled
 // "Stripwright" (unsmoothed, and losslessly in a PDF).
 WriteResult PrintPicture(QPrinter& printer, const QImage& picture, const QRect& target);

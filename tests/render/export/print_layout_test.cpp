@@ -65,5 +65,25 @@ TEST(PrintScaleTest, CopperPictureIsPrintedAtTrueScaleWhateverTheResolution) {
         EXPECT_EQ(CopperPrintRect(c.pageWidth, {440, 240}, c.dpi), c.rect) << c.dpi;
 }
 
+// At actual size the rendered layout lands where the copper picture would, or
+// nowhere when some of it would fall off the page.
+TEST(PrintScaleTest, ActualSizeKeepsTwentyPixelsAHolePitchOrRefusesAPageTooSmall) {
+    const struct {
+        QSize page, picture;
+        int dpi;
+        QRect rect;  // empty: refused
+    } cases[] = {
+        {{9600, 13000}, {431, 300}, 1200, QRect((9600 - 2586) / 2, 100, 2586, 1800)},
+        {{2400, 3300}, {1312, 1104}, 300, QRect((2400 - 1968) / 2, 100, 1968, 1656)},
+        {{1900, 3300}, {1312, 1104}, 300, QRect()},  // 1968 wide on a 1900-pixel page
+        {{2400, 1700}, {1312, 1104}, 300, QRect()},  // 100 + 1656 below a 1700-pixel page
+        {{2400, 1757}, {1312, 1104}, 300, QRect((2400 - 1968) / 2, 100, 1968, 1656)},
+        {{2400, 3300}, {0, 0}, 300, QRect()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ActualSizePrintRect(c.page, c.picture, c.dpi), c.rect) << c.page.width() << "x"
+                                                                        << c.page.height();
+}
+
 }  // namespace
 }  // namespace sw
