@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The board view's zoom. The board image is always rendered at 20 pixels per
-// hole pitch; the view shows it scaled by a factor from 25 % to 400 %, and every
-// pointer position is mapped back to a board-image pixel before anything reads
-// the pick map or the hole lattice, so a click means the same at every zoom.
+// The board view's zoom. The board image and its pick map are rendered at 20
+// pixels per hole pitch; the view shows the board by a factor from 25 % to
+// 400 % (above one device pixel per board pixel drawn anew at the scale
+// RenderScale gives), and every pointer position is mapped back to a
+// board-image pixel before anything reads the pick map or the hole lattice, so
+// a click means the same at every zoom.
 // View coordinates are the scaled picture's own logical pixels (what a widget
 // showing it receives in its mouse events), with (0, 0) at the image's corner.
 

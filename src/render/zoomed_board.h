@@ -2,9 +2,10 @@
 #pragma once
 // Draws the board image as the zoomed board view shows it: the part that a view
 // rectangle covers, scaled by the zoom factor at the painter's device pixel
-// ratio. Whole device pixels per board pixel are scaled by nearest pixel (crisp
-// at 200 %, 300 %, 400 %, and at 100 % on a screen of ratio 2); other scales are
-// smoothed (bilinear). A board shrunk below half size is first halved by
+// ratio. One device pixel per board pixel is drawn as it is, and any whole
+// number of them by nearest pixel; other scales are smoothed (bilinear). (The
+// view uses this at or below one device pixel per board pixel; above it, it
+// draws the board rendered at its resolution with DrawSharpBoard.) A board shrunk below half size is first halved by
 // averaging 2 x 2 pixels, as often as it takes to be shown at half size or
 // more, so that thin lines do not drop out; the halved copy is kept until the
 // image or the factor changes. Each draw reads a margin of pixels beyond the
