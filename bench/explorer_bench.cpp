@@ -4,11 +4,13 @@
 
 #include "model/layout_document.h"
 #include "session/editor_session.h"
+#include "session/layout_fragment.h"
 #include "stress_layout.h"
 #include "ui/explorer.h"
 #include "ui/explorer_order.h"
 
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace sw {
 namespace {
@@ -40,6 +42,32 @@ void BM_ExplorerFollowsTheSelectionStressLayout(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ExplorerFollowsTheSelectionStressLayout)->Unit(benchmark::kMillisecond);
+
+// A paste of range(1) parts into a layout of range(0), the explorer listing
+// them and showing them selected: what the tree adds to the paste's own cost.
+void BM_ExplorerFollowsAPasteIntoLayoutOf(benchmark::State& state) {
+    const std::string text = StressLayoutXml(StressLayoutOptions{400, 300, int(state.range(1))});
+    StressLayoutOptions present{400, 300, int(state.range(0))};
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto session = std::make_unique<EditorSession>();
+        if (present.components > 0) FillStressLayout(session->Document(), present);
+        auto tree = std::make_unique<ExplorerTree>(*session, ExplorerHooks{});
+        tree->Rebuild();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(PasteFragment(*session, text).pasted.size());
+        state.PauseTiming();
+        tree.reset();
+        session.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ExplorerFollowsAPasteIntoLayoutOf)
+    ->Args({0, 10000})
+    ->Args({40000, 10000})
+    ->Args({90000, 10000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_ListCompareNames(benchmark::State& state) {
     const QString a = QStringLiteral("R1234");

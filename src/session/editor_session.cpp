@@ -103,6 +103,7 @@ void EditorSession::Edit(EditKind kind, const QString& label, const std::functio
         return;
     }
     CancelDrag();
+    m_appendedFrom = pugi::xml_node();  // an edit begun while the views hear of a paste
     ++m_editDepth;
     // A paste only appends: its step keeps how many parts, not the layout.
     const pugi::xml_node lastBefore = kind == EditKind::Paste ? m_doc.Root().last_child() : pugi::xml_node();
@@ -114,9 +115,9 @@ void EditorSession::Edit(EditKind kind, const QString& label, const std::functio
         m_history.Settle(m_doc);
     const EditResult outcome = change();
     if (kind == EditKind::Paste) {
+        m_appendedFrom = lastBefore ? lastBefore.next_sibling() : m_doc.Root().first_child();
         std::size_t appended = 0;
-        for (pugi::xml_node node = lastBefore ? lastBefore.next_sibling() : m_doc.Root().first_child(); node;
-             node = node.next_sibling())
+        for (pugi::xml_node node = m_appendedFrom; node; node = node.next_sibling())
             ++appended;
         m_history.Appended(appended);
     }
@@ -129,11 +130,13 @@ void EditorSession::Edit(EditKind kind, const QString& label, const std::functio
     m_gathered |= Bit(SessionChange::DocumentChanged);
     --m_editDepth;
     TellGathered();
+    m_appendedFrom = pugi::xml_node();
 }
 
 LoadResult EditorSession::ReplaceDocument(const QString& fileName,
                                           const std::function<LoadResult(LayoutDocument&)>& make) {
     CancelDrag();
+    m_appendedFrom = pugi::xml_node();
     const LoadResult result = make(m_doc);
     if (!result.ok)
         return result;
@@ -375,6 +378,7 @@ LoadResult EditorSession::Step(bool redo) {
     if (!(redo ? CanRedo() : CanUndo()))
         return redo ? m_history.Redo(m_doc, m_state) : m_history.Undo(m_doc, m_state);  // says why
     CancelDrag();
+    m_appendedFrom = pugi::xml_node();
     const QString label = redo ? RedoLabel() : UndoLabel();
     const LoadResult result = redo ? m_history.Redo(m_doc, m_state) : m_history.Undo(m_doc, m_state);
     if (result.ok) {

@@ -173,6 +173,10 @@ public:
     // are told when the change is done, each kind of change once, and
     // DocumentChanged last. An edit inside another one is part of it.
     void Edit(EditKind kind, const QString& label, const std::function<EditResult()>& change);
+    // While the views are told of an edit that only appended children to the
+    // root (Paste), the first child it appended; null at any other time. A
+    // view told Components then may take in just the children from there on.
+    pugi::xml_node AppendedFrom() const { return m_appendedFrom; }
     bool Editing() const { return m_editDepth > 0; }
 
     // Puts another document in place (New, Open, start-up): `make` fills or
@@ -288,6 +292,7 @@ private:
     UndoHistory::Tag m_lastTag = 0;
     std::vector<Observer> m_observers;
     int m_editDepth = 0;
+    pugi::xml_node m_appendedFrom;
     unsigned m_gathered = 0;  // bits of SessionChange told during an edit
     HistoryStep m_lastStep;
     NetHighlight m_highlight;

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/fresh_names.h"
 
-#include "model/layout_document.h"
-
-#include <cstring>
+#include <algorithm>
 
 namespace sw {
 namespace {
@@ -46,32 +44,30 @@ void FreshNames::Numbers::Add(std::uint64_t n) {
     low[n] = true;
 }
 
-FreshNames::FreshNames(pugi::xml_node root, const std::vector<std::string>& names,
-                       const std::vector<std::string>& prefixes) {
+FreshNames::FreshNames(const std::vector<std::string>& names, const std::vector<std::string>& prefixes)
+    : m_given(names.begin(), names.end()) {
     for (const std::string& prefix : prefixes)
         m_numbers.try_emplace(prefix);
-    std::unordered_set<std::string_view> given(names.begin(), names.end());
-    for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
-        if (child.type() != pugi::node_element)
-            continue;
-        m_components += LayoutDocument::IsComponentKind(child.name());
-        const char* value = child.attribute("Name").value();
-        if (!*value)
-            continue;
-        const std::string_view name(value, std::strlen(value));
-        if (given.count(name))
-            m_names.emplace(name);
-        const Split split = SplitName(name);
-        if (split.number)
-            if (Numbers* numbers = NumbersOf(split.prefix))
-                numbers->Add(split.number);
-    }
+}
+
+void FreshNames::InUse(std::string_view name) {
+    if (name.empty())
+        return;
+    const Split split = SplitName(name);
+    Numbers* numbers = NumbersOf(split.prefix);
+    // A pasted name has its prefix among those given, or is digits alone.
+    if (!numbers && !split.prefix.empty())
+        return;
+    if (m_given.count(name))
+        m_names.emplace(name);
+    if (numbers && split.number)
+        numbers->Add(split.number);
 }
 
 FreshNames::Numbers* FreshNames::NumbersOf(std::string_view prefix) {
     // A few prefixes at most: a search of the list beats hashing the text.
     for (auto& [text, numbers] : m_numbers)
-        if (text == prefix)
+        if (text.size() == prefix.size() && (prefix.empty() || text[0] == prefix[0]) && text == prefix)
             return &numbers;
     return nullptr;
 }

@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fresh names for pasted parts: the smallest "prefix + n" (n = 1, 2, ...) that
-// no element has, as for a placed part. The layout is walked once, and of its
-// names only those that matter are kept: the pasted parts' own names and the
+// no element has, as for a placed part. The caller tells it every name in use
+// (one walk of the layout, which may hold a hundred thousand parts), and of
+// them only those that matter are kept: the pasted parts' own names and the
 // numbers in use after the prefixes fresh names count up from, as a bitset.
-// Nothing is copied or converted for the other parts (a layout may hold a
-// hundred thousand), and names are only ever added while pasting, so the
-// search for a prefix goes on from where it last stopped.
-//
-// The same walk counts the layout's components, which the paste's bound needs.
+// Names are only ever added while pasting, so the search for a prefix goes on
+// from where it last stopped.
 
-#include <pugixml.hpp>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,12 +20,13 @@ namespace sw {
 class FreshNames {
 public:
     // `names` are the names the pasted parts bring, `prefixes` those their
-    // fresh names would count up from (UTF-8, as the document holds them).
-    FreshNames(pugi::xml_node root, const std::vector<std::string>& names,
-               const std::vector<std::string>& prefixes);
+    // fresh names would count up from, among them every name's own (the name
+    // without its trailing digits, when it has more); UTF-8, as the document
+    // holds them. `names` is read where it is, so it outlives this.
+    FreshNames(const std::vector<std::string>& names, const std::vector<std::string>& prefixes);
 
-    // The components of the layout as it was walked.
-    int Components() const { return m_components; }
+    // An element of the layout has `name`.
+    void InUse(std::string_view name);
     // Whether an element has `name`, or a fresh one was taken as it: known for
     // the names and prefixes given, and for the names Next makes.
     bool Taken(std::string_view name) const;
@@ -48,10 +46,10 @@ private:
     // The numbers of `prefix`, when it is one of those given.
     Numbers* NumbersOf(std::string_view prefix);
     const Numbers* NumbersOf(std::string_view prefix) const;
-    // Notes a name in use.
+    // Notes a number of a given prefix in use.
     void Mark(std::string_view name);
 
-    int m_components = 0;
+    std::unordered_set<std::string_view> m_given;  // into the caller's names
     std::unordered_set<std::string> m_names;  // the given names in use, and those taken
     std::unordered_map<std::string, Numbers> m_numbers;
 };

@@ -142,18 +142,36 @@ qint64 SavedSize(const LayoutDocument& doc) {
     return counter.bytes;
 }
 
-// No less than what the layout takes when saved, found without writing it: a
-// node as two lines at the deepest indentation with its name twice, each
-// character of a value as its longest escape ("&quot;"). Far cheaper than
-// writing, it leaves the exact count to layouts near the bound.
-qint64 SavedSizeAtMost(const LayoutDocument& doc) {
+struct LayoutSurvey {
+    qint64 components = 0;
+    qint64 bytesAtMost = 0;
+};
+
+// One walk of the layout for what a paste needs of it: its components, every
+// name in use (told to `names`), and no less than the bytes it takes when
+// saved, found without writing it: a node as two lines at the deepest
+// indentation with its name twice, each character of a value as its longest
+// escape ("&quot;"). Far cheaper than writing, it leaves the exact count to
+// layouts near the bound.
+LayoutSurvey Survey(const LayoutDocument& doc, FreshNames& names) {
     constexpr qint64 kNode = 160, kAttribute = 4, kEscape = 6;
-    qint64 bytes = 0;
+    LayoutSurvey survey;
+    const pugi::xml_node root = doc.Root();
     pugi::xml_node node = doc.Dom().first_child();
     while (node) {
-        bytes += kNode + 2 * qint64(std::strlen(node.name())) + kEscape * qint64(std::strlen(node.value()));
-        for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
-            bytes += kAttribute + qint64(std::strlen(a.name())) + kEscape * qint64(std::strlen(a.value()));
+        survey.bytesAtMost +=
+            kNode + 2 * qint64(std::strlen(node.name())) + kEscape * qint64(std::strlen(node.value()));
+        bool named = !(node.parent() == root && node.type() == pugi::node_element);
+        if (!named)
+            survey.components += LayoutDocument::IsComponentKind(node.name());
+        for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+            const std::size_t length = std::strlen(a.value());
+            survey.bytesAtMost += kAttribute + qint64(std::strlen(a.name())) + kEscape * qint64(length);
+            if (!named && a.name()[0] == 'N' && std::strcmp(a.name(), "Name") == 0) {
+                names.InUse(std::string_view(a.value(), length));
+                named = true;
+            }
+        }
         if (node.first_child()) {
             node = node.first_child();
             continue;
@@ -163,7 +181,7 @@ qint64 SavedSizeAtMost(const LayoutDocument& doc) {
         if (node)
             node = node.next_sibling();
     }
-    return bytes;
+    return survey;
 }
 
 }  // namespace
@@ -183,18 +201,19 @@ PasteResult PasteFragment(EditorSession& session, std::string_view text, std::op
     std::sort(prefixes.begin(), prefixes.end());
     prefixes.erase(std::unique(prefixes.begin(), prefixes.end()), prefixes.end());
     const LayoutDocument& before = session.Document();
-    FreshNames names(before.Root(), pastedNames, prefixes);
+    FreshNames names(pastedNames, prefixes);
+    const LayoutSurvey survey = Survey(before, names);
 
     // A layout Open would refuse could not be saved; the paste is refused
     // while it still costs nothing.
-    if (names.Components() + qint64(fragment.parts.size()) > LayoutDocument::kMaxComponents)
+    if (survey.components + qint64(fragment.parts.size()) > LayoutDocument::kMaxComponents)
         return {FragmentStatus::TooLarge,
                 QStringLiteral("The %1 pasted parts would make the layout hold more than the %2 "
                                "parts a layout may hold; nothing was pasted.")
                     .arg(PartsText(qint64(fragment.parts.size())), PartsText(LayoutDocument::kMaxComponents)),
                 {}};
     const qint64 partsSize = SavedSize(fragment.parts);
-    if (SavedSizeAtMost(before) + partsSize > kMaxLayoutFileBytes &&
+    if (survey.bytesAtMost + partsSize > kMaxLayoutFileBytes &&
         SavedSize(before) + partsSize > kMaxLayoutFileBytes)
         return {FragmentStatus::TooLarge,
                 QStringLiteral("The pasted parts would make the layout larger than the %1 MiB a "

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <algorithm>
 #include <unordered_map>
 
 namespace sw {
@@ -150,7 +151,48 @@ void ExplorerTree::Rebuild() {
     setUpdatesEnabled(true);
 }
 
+void ExplorerTree::ListAppended(pugi::xml_node first) {
+    std::vector<QList<QTreeWidgetItem*>> added(static_cast<size_t>(topLevelItemCount()));
+    for (pugi::xml_node element = first; element; element = element.next_sibling()) {
+        const CatalogueEntry* kind = element.type() == pugi::node_element ? FindKind(element.name()) : nullptr;
+        QTreeWidgetItem* category = kind ? CategoryItem(kind->index) : nullptr;
+        if (category)
+            added[size_t(indexOfTopLevelItem(category))] << AddEntry(nullptr, element, kind->picture);
+    }
+    const auto less = [](const QTreeWidgetItem* a, const QTreeWidgetItem* b) { return *a < *b; };
+    for (size_t i = 0; i < added.size(); ++i) {
+        QList<QTreeWidgetItem*>& entries = added[i];
+        if (entries.isEmpty())
+            continue;
+        // As sorting the whole category would place them: stable, the entries
+        // there first among equals.
+        std::stable_sort(entries.begin(), entries.end(), less);
+        QTreeWidgetItem* category = topLevelItem(int(i));
+        const int listed = category->childCount();
+        if (listed > 0 && less(entries.front(), category->child(listed - 1))) {
+            QList<QTreeWidgetItem*> all = category->takeChildren();
+            all += entries;
+            std::inplace_merge(all.begin(), all.begin() + listed, all.end(), less);
+            entries = std::move(all);
+        }
+        category->addChildren(entries);
+    }
+}
+
 void ExplorerTree::ShowComponents() {
+    // The categories are sorted (a renamed entry keeps its place until the
+    // next sort), so the new entries can be merged in.
+    if (const pugi::xml_node first = m_session.AppendedFrom(); first && m_sorted) {
+        m_showing = true;
+        {
+            const QSignalBlocker blocker(this);
+            ListAppended(first);
+            UpdateCounts();
+        }
+        m_showing = false;
+        ShowSelection();
+        return;
+    }
     const LayoutDocument& doc = m_session.Document();
     std::unordered_map<const void*, QTreeWidgetItem*> listed;
     for (int i = 0; i < topLevelItemCount(); ++i)
@@ -170,8 +212,10 @@ void ExplorerTree::ShowComponents() {
             // made in its place: it stays only under the right category.
             if (it != listed.end() && it->second->parent() == category) {
                 const QString name = QString::fromUtf8(element.attribute("Name").value());
-                if (it->second->text(0) != name)
+                if (it->second->text(0) != name) {
                     it->second->setText(0, name);
+                    m_sorted = false;
+                }
                 listed.erase(it);
             } else {
                 AddEntry(category, element, kind->picture);
@@ -256,7 +300,10 @@ void ExplorerTree::UpdateCounts() {
     }
 }
 
-void ExplorerTree::SortTree() { sortItems(0, Qt::AscendingOrder); }
+void ExplorerTree::SortTree() {
+    sortItems(0, Qt::AscendingOrder);
+    m_sorted = true;
+}
 
 QTreeWidgetItem* ExplorerTree::CategoryItem(int kindIndex) const {
     for (int i = 0; i < topLevelItemCount(); ++i)

@@ -40,7 +40,8 @@ public:
     void Rebuild();
     // Brings the entries in step with the document: entries of components that
     // left it go, new components get entries (then all is sorted), renamed ones
-    // show their new names; counts are rewritten.
+    // show their new names; counts are rewritten. After a paste only the
+    // appended components are looked at, and their entries merged in.
     void ShowComponents();
     // Selects what the session has selected and puts the cursor on its current
     // node (opening the category of a component made current).
@@ -78,6 +79,9 @@ protected:
 
 private:
     QTreeWidgetItem* AddEntry(QTreeWidgetItem* category, pugi::xml_node element, int picture);
+    // Entries for the components from `first` to the end of the document, each
+    // put in its place in its sorted category.
+    void ListAppended(pugi::xml_node first);
     // The tree's selection and cursor as the session keeps them.
     SelectionState SelectionOfTree() const;
     // A selecting gesture of the user: the session takes the tree's selection.
@@ -87,6 +91,7 @@ private:
     ExplorerHooks m_hooks;
     bool m_editing = false;
     bool m_showing = false;  // the tree is being set from the session
+    bool m_sorted = true;    // no entry was relabelled since the last sort
 };
 
 // In-place editing of an entry ends in ExplorerTree::ListEdited instead of

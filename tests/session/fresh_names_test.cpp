@@ -12,16 +12,12 @@ namespace {
 // next fresh one of its prefix (the name without its trailing digits), a free
 // one is kept; both are taken from then on.
 std::vector<std::string> Pasted(const std::vector<std::string>& present, const std::vector<std::string>& pasted) {
-    pugi::xml_document doc;
-    pugi::xml_node root = doc.append_child("Layout");
-    for (const std::string& name : present)
-        root.append_child("Resistor").append_attribute("Name") = name.c_str();
-    root.append_child("Gadget");  // no kind, no name
     std::vector<std::string> prefixes;
     for (const std::string& name : pasted)
         prefixes.push_back(name.substr(0, name.find_last_not_of("0123456789") + 1));
-    FreshNames names(root, pasted, prefixes);
-    EXPECT_EQ(names.Components(), int(present.size()));
+    FreshNames names(pasted, prefixes);
+    for (const std::string& name : present)
+        names.InUse(name);
     std::vector<std::string> out;
     for (const std::string& name : pasted) {
         const std::string prefix = name.substr(0, name.find_last_not_of("0123456789") + 1);

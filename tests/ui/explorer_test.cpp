@@ -4,6 +4,8 @@
 #include "model/catalogue.h"
 #include "model/layout_document.h"
 #include "session/editor_session.h"
+#include "session/layout_fragment.h"
+#include "ui/explorer_order.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -108,6 +110,63 @@ TEST_F(ExplorerTest, CategoriesAndEntriesShowTheirKindsOneIcon) {
     }
     EXPECT_NE(tree->CategoryItem(Index("Resistor"))->icon(0).cacheKey(),
               tree->CategoryItem(Index("Pad"))->icon(0).cacheKey());
+}
+
+// A paste merges its entries into the sorted categories: the tree then lists
+// what a rebuild lists, each category in order by the compare rule, the
+// entries that were there in their order, the pasted ones selected.
+TEST_F(ExplorerTest, PastedPartsAreMergedIntoTheirSortedCategories) {
+    const struct {
+        const char* what;
+        const char* parts;
+        bool renameFirst;  // a renamed entry keeps its place: the whole tree is sorted
+    } cases[] = {
+        {"after every entry", R"(<Resistor Value="1K" X1="1" Y1="7" X2="4" Y2="7" Name="R20"/>)", false},
+        {"between entries", R"(<Resistor Value="1K" X1="1" Y1="7" X2="4" Y2="7" Name="R5"/><Resistor Value="1K" X1="1" Y1="8" X2="4" Y2="8" Name="R0"/>)", false},
+        {"taken names and new kinds", R"(<Resistor Value="1K" X1="1" Y1="7" X2="4" Y2="7" Name="R2"/><Capacitor Value="1n" X1="1" Y1="8" X2="4" Y2="8" Name="C1"/><Pad Value="15px" X1="3" Y1="3" Name="P1"/>)", false},
+        {"after a rename", R"(<Resistor Value="1K" X1="1" Y1="7" X2="4" Y2="7" Name="R5"/>)", true},
+    };
+    auto listed = [this] {
+        std::vector<QStringList> out;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+            out.emplace_back();
+            for (int j = 0; j < tree->topLevelItem(i)->childCount(); ++j)
+                out.back() << tree->topLevelItem(i)->child(j)->text(0);
+        }
+        return out;
+    };
+    auto sortedCopy = [](std::vector<QStringList> lists) {
+        for (QStringList& list : lists) list.sort();
+        return lists;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(session.ReplaceDocument({}, [](LayoutDocument& d) { return d.LoadText(kLayout); }).ok);
+        if (c.renameFirst)
+            session.Edit(EditKind::Rename, QStringLiteral("Rename"), [&] {
+                session.RenameComponent(ExplorerTree::ElementOf(Entry("R1")), QStringLiteral("R99"));
+                return EditResult{};
+            });
+        const std::vector<QStringList> before = listed();
+        const std::string fragment = std::string("<LayoutFragment>") + c.parts + "</LayoutFragment>";
+        const PasteResult pasted = PasteFragment(session, fragment);
+        ASSERT_EQ(pasted.status, FragmentStatus::Parts);
+        const std::vector<QStringList> shown = listed();
+        const QStringList selected = ShownSelection();
+        EXPECT_EQ(selected.size(), qsizetype(pasted.pasted.size()));
+        if (!c.renameFirst)
+            for (size_t i = 0; i < shown.size(); ++i) {
+                const int picture = tree->topLevelItem(int(i))->data(0, Qt::UserRole + 1).toInt();
+                for (qsizetype j = 1; j < shown[i].size(); ++j)
+                    EXPECT_LE(ListCompare(picture, shown[i][j - 1], picture, shown[i][j]), 0) << shown[i][j].toStdString();
+                QStringList kept = shown[i];
+                kept.removeIf([&](const QString& name) { return !before[i].contains(name) || selected.contains(name); });
+                EXPECT_EQ(kept, before[i]);
+            }
+        tree->Rebuild();
+        EXPECT_EQ(sortedCopy(shown), sortedCopy(listed()));
+        EXPECT_EQ(selected, ShownSelection());
+    }
 }
 
 TEST_F(ExplorerTest, EntriesSortByNumberThenText) {
