@@ -9,6 +9,7 @@
 // rendered anew, as a repaint outside a drag would.
 
 #include "bench_tools.h"
+#include "paste_runs.h"
 #include "stress_layout.h"
 
 #include "model/layout_document.h"
@@ -118,19 +119,10 @@ BENCHMARK(BM_PasteStressIntoItself)->Unit(benchmark::kMillisecond);
 // layout that already holds range(0) of them: the cost of a paste against
 // the size of the layout it goes into.
 void BM_PasteIntoLayoutOf(benchmark::State& state) {
-    StressLayoutOptions pasted{400, 300, int(state.range(1))};
-    const std::string text = StressLayoutXml(pasted);
-    StressLayoutOptions present{400, 300, int(state.range(0))};
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto session = std::make_unique<EditorSession>();
-        if (present.components > 0) FillStressLayout(session->Document(), present);
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(PasteFragment(*session, text).pasted.size());
-        state.PauseTiming();
-        session.reset();
-        state.ResumeTiming();
-    }
+    const std::string text = PastedStressParts(state);
+    EachPasteRun(
+        state, [](EditorSession&) { return std::shared_ptr<void>(); },
+        [&](EditorSession& session) { benchmark::DoNotOptimize(PasteFragment(session, text).pasted.size()); });
 }
 BENCHMARK(BM_PasteIntoLayoutOf)
     ->Args({0, 100000})
@@ -143,20 +135,15 @@ BENCHMARK(BM_PasteIntoLayoutOf)
 // Undo (or, with redo, Undo and then Redo timed alone) of a paste of range(1)
 // parts into a layout of range(0): the session's part, without the views.
 void UndoPaste(benchmark::State& state, bool redo) {
-    const std::string text = StressLayoutXml(StressLayoutOptions{400, 300, int(state.range(1))});
-    StressLayoutOptions present{400, 300, int(state.range(0))};
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto session = std::make_unique<EditorSession>();
-        if (present.components > 0) FillStressLayout(session->Document(), present);
-        PasteFragment(*session, text);
-        if (redo) session->Undo();
-        state.ResumeTiming();
-        benchmark::DoNotOptimize((redo ? session->Redo() : session->Undo()).ok);
-        state.PauseTiming();
-        session.reset();
-        state.ResumeTiming();
-    }
+    const std::string text = PastedStressParts(state);
+    EachPasteRun(
+        state,
+        [&](EditorSession& session) {
+            PasteFragment(session, text);
+            if (redo) session.Undo();
+            return std::shared_ptr<void>();
+        },
+        [&](EditorSession& session) { benchmark::DoNotOptimize((redo ? session.Redo() : session.Undo()).ok); });
 }
 void BM_UndoPasteInLayoutOf(benchmark::State& state) { UndoPaste(state, false); }
 void BM_RedoPasteInLayoutOf(benchmark::State& state) { UndoPaste(state, true); }

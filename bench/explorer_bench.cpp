@@ -5,6 +5,7 @@
 #include "model/layout_document.h"
 #include "session/editor_session.h"
 #include "session/layout_fragment.h"
+#include "paste_runs.h"
 #include "stress_layout.h"
 #include "ui/explorer.h"
 #include "ui/explorer_order.h"
@@ -46,21 +47,15 @@ BENCHMARK(BM_ExplorerFollowsTheSelectionStressLayout)->Unit(benchmark::kMillisec
 // A paste of range(1) parts into a layout of range(0), the explorer listing
 // them and showing them selected: what the tree adds to the paste's own cost.
 void BM_ExplorerFollowsAPasteIntoLayoutOf(benchmark::State& state) {
-    const std::string text = StressLayoutXml(StressLayoutOptions{400, 300, int(state.range(1))});
-    StressLayoutOptions present{400, 300, int(state.range(0))};
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto session = std::make_unique<EditorSession>();
-        if (present.components > 0) FillStressLayout(session->Document(), present);
-        auto tree = std::make_unique<ExplorerTree>(*session, ExplorerHooks{});
-        tree->Rebuild();
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(PasteFragment(*session, text).pasted.size());
-        state.PauseTiming();
-        tree.reset();
-        session.reset();
-        state.ResumeTiming();
-    }
+    const std::string text = PastedStressParts(state);
+    EachPasteRun(
+        state,
+        [](EditorSession& session) {
+            auto tree = std::make_shared<ExplorerTree>(session, ExplorerHooks{});
+            tree->Rebuild();
+            return std::shared_ptr<void>(tree);
+        },
+        [&](EditorSession& session) { benchmark::DoNotOptimize(PasteFragment(session, text).pasted.size()); });
 }
 BENCHMARK(BM_ExplorerFollowsAPasteIntoLayoutOf)
     ->Args({0, 10000})
