@@ -87,6 +87,12 @@ CheckReport CheckLayoutAgainstNetlist(const LayoutDocument& doc, const Netlist& 
 // with its word, the parts not expected, then a summary line. Every line ends
 // with "\n".
 std::string CheckReportText(const CheckReport& report);
+// One difference as the text report writes it, without the line's end:
+// "open GND, on 2 pieces of copper: R1-2 (3,8) | C3-1 (9,8)".
+std::string DifferenceLine(const Difference& difference);
+// Why a part is not expected: "a source", "off the board", "no pin joined to
+// another part".
+const char* NotExpectedText(NotExpectedReason reason);
 // One JSON object: "matches", "differences" (each with its "kind", names and
 // holes), "not_expected", the counts and the warnings.
 std::string CheckReportJson(const CheckReport& report);

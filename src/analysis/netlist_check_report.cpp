@@ -192,6 +192,14 @@ std::string JsonDifference(const Difference& d) {
 
 }  // namespace
 
+std::string DifferenceLine(const Difference& difference) {
+    std::string line = Line(difference);
+    line.pop_back();
+    return line;
+}
+
+const char* NotExpectedText(NotExpectedReason reason) { return ReasonText(reason); }
+
 std::string CheckReportText(const CheckReport& report) {
     std::string out;
     std::array<int, 7> counts{};

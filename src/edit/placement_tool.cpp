@@ -4,6 +4,7 @@
 #include "edit/connectivity_check.h"
 #include "edit/automatic_pads.h"
 #include "edit/edit_commands.h"
+#include "edit/netlist_placing.h"
 #include "model/kinds.h"
 #include "edit/placement_rules.h"
 #include "model/catalogue.h"
@@ -112,6 +113,13 @@ void PlacementTool::StartKind(int kindIndex, pugi::xml_node replaceTarget) {
     s.connectivity = false;
     m_host.ShowPrompt(QString::fromLatin1(entry->firstPrompt));
     m_host.ShowActiveKind(kindIndex);
+}
+
+void PlacementTool::StartNetlistPart(int kindIndex, const QString& name, const QString& value) {
+    if (!FindKind(kindIndex))
+        return;
+    State().fromNetlist = {name, value};
+    StartKind(kindIndex);
 }
 
 void PlacementTool::StartConnectivity() {
@@ -263,6 +271,8 @@ void PlacementTool::Complete() {
         return;
     }
     WriteComponent(entry, target, *values);
+    if (!target && TakesNetlistName(kind::Index(entry.index)))
+        s.fromNetlist = {};  // placed: the next one is the toolbox's again
     Restart();
 }
 
@@ -287,10 +297,14 @@ bool PlacementTool::PassesPlacementRules() {
 
 std::optional<ValueEditorResult> PlacementTool::AskValues(const CatalogueEntry& entry,
                                                           pugi::xml_node target) {
-    const ValueEditorSetup setup =
+    ValueEditorSetup setup =
         target ? ReplaceComponentSetup(entry, target)
                : NewComponentSetup(entry, m_host.Document().NextFreeName(QLatin1String(entry.prefix)),
                                    State().defaults);
+    const PlacementState::NetlistPart& part = State().fromNetlist;
+    const bool fromNetlist = !target && !part.name.isEmpty() && TakesNetlistName(kind::Index(entry.index));
+    if (fromNetlist)
+        setup = FilledFromNetlist(std::move(setup), part.name, part.value);
     if (entry.HasDialog())
         return m_host.Dialogs().EditValue(setup);
     ValueEditorResult named;

@@ -29,6 +29,10 @@ public:
 
     // A toolbox item (no target) or Replace (the element to re-place).
     void StartKind(int kindIndex, pugi::xml_node replaceTarget = {});
+    // Placing the netlist's part `name`: `kindIndex` started as from the
+    // toolbox, and the next new component's dialog filled with the name and
+    // `value` (whichever kind is placed) until one is placed.
+    void StartNetlistPart(int kindIndex, const QString& name, const QString& value);
     // The "Check Connectivity" command.
     void StartConnectivity();
     // Select mode: no kind, no holes picked; the left button selects.

@@ -35,6 +35,10 @@ void ReadComponent(const SExpression& e, const Node& comp, const LineIndex& line
                                      std::string(footprint ? e.FirstValue(*footprint)
                                                            : std::string_view()),
                                      line);
+    // (libsource (lib "Device") (part "CP") (description "..."))
+    if (const Node* library = e.Child(comp, "libsource"))
+        if (const Node* symbol = e.Child(*library, "part"))
+            builder.SetSymbol(part, std::string(e.FirstValue(*symbol)));
     for (std::uint32_t i = comp.firstChild; i != 0; i = e.at(i).next) {
         const Node& child = e.at(i);
         const std::string_view tag = e.Head(child);

@@ -31,6 +31,7 @@ struct NetlistPart {
     std::string ref;
     std::string value;
     std::string footprint;
+    std::string symbol;  // KiCad's library symbol ("R", "CP", "LED"), else empty
     // No physical part: a SPICE source line, a source such as "DC 5" or "SINE(...)" as the
     // value, or a KiCad part simulated as a voltage or current source.
     bool source = false;

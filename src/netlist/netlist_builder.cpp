@@ -45,6 +45,12 @@ int NetlistBuilder::AddPart(std::string_view ref, std::string value, std::string
     return it->second;
 }
 
+void NetlistBuilder::SetSymbol(int part, std::string symbol) {
+    std::string& kept = m_netlist.parts[std::size_t(part)].symbol;
+    if (kept.empty())  // a part listed again keeps its first
+        kept = std::move(symbol);
+}
+
 void NetlistBuilder::MarkSource(int part) { m_netlist.parts[std::size_t(part)].source = true; }
 
 int NetlistBuilder::Net(std::string_view name) {

@@ -18,6 +18,7 @@ public:
 
     // The part's index; a reference read before is kept as it was, with a warning.
     int AddPart(std::string_view ref, std::string value, std::string footprint, std::size_t line);
+    void SetSymbol(int part, std::string symbol);
     void MarkSource(int part);
     // The net's index, made when the name is new.
     int Net(std::string_view name);

@@ -54,7 +54,10 @@ void EditorSession::Tell(SessionChange change) {
 }
 
 bool EditorSession::FollowNetlist(const QString& layoutPath, bool documentChanged) {
+    const bool named = !m_netlist.Path().isEmpty();
     const bool changed = m_netlist.Follow(m_doc, layoutPath, documentChanged);
+    if (named != !m_netlist.Path().isEmpty())
+        m_netlistPanelShown = !named;
     if (m_watchNetlist && QCoreApplication::instance()) {
         if (!m_watch)
             m_watch = std::make_unique<NetlistWatch>([this] { RereadNetlist(); });
@@ -67,6 +70,13 @@ void EditorSession::RereadNetlist() {
     // A drag going on keeps the document as it is shown; the check follows it.
     if (m_netlist.Reread(m_doc))
         Tell(SessionChange::Netlist);
+}
+
+void EditorSession::ShowNetlistPanel(bool shown) {
+    if (shown == m_netlistPanelShown)
+        return;
+    m_netlistPanelShown = shown;
+    Tell(SessionChange::Netlist);
 }
 
 void EditorSession::SetWatchNetlist(bool watch) {

@@ -257,6 +257,15 @@ public:
     const NetlistLink& NetlistState() const { return m_netlist; }
     const Netlist* LinkedNetlist() const { return m_netlist.LastRead(); }
     const CheckReport* LatestCheck() const { return m_netlist.LatestCheck(); }
+    // Whether the netlist panel is shown: it opens when the layout comes to
+    // name a netlist (opened or imported), closes when it names none, and the
+    // Edit menu shows and hides it between. Told as Netlist.
+    bool NetlistPanelShown() const { return m_netlistPanelShown; }
+    void ShowNetlistPanel(bool shown);
+    // The panel's entry last chosen (its text), so it stays chosen while the
+    // check still has it.
+    const QString& ChosenNetlistEntry() const { return m_chosenNetlistEntry; }
+    void SetChosenNetlistEntry(const QString& text) { m_chosenNetlistEntry = text; }
     // Reads the netlist's file again now (the watch does it by itself).
     void RereadNetlist();
     // Whether the file is watched: off for sessions that never run an event
@@ -299,6 +308,8 @@ private:
     NetlistLink m_netlist;
     std::unique_ptr<NetlistWatch> m_watch;
     bool m_watchNetlist = true;
+    bool m_netlistPanelShown = false;
+    QString m_chosenNetlistEntry;
     // While ReplaceDocument puts a document in place: the file it belongs to,
     // which the netlist's relative path is taken from.
     const QString* m_replacingFile = nullptr;

@@ -35,6 +35,13 @@ struct PlacementState {
     Hole destination;  // the second
     BoardCursor cursor = BoardCursor::Arrow;
     PlacementDefaults defaults;
+    // A part of the netlist being placed: the next new component's dialog
+    // starts with its name and value, whichever kind the toolbox chose, until
+    // one is placed. Empty names: none.
+    struct NetlistPart {
+        QString name;
+        QString value;
+    } fromNetlist;
 };
 
 // No kind is active and no holes are being picked: the left button selects

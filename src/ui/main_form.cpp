@@ -2,6 +2,7 @@
 // Start-up and shutdown of the main window.
 
 #include "ui/main_form.h"
+#include "ui/main_form_netlist.h"
 
 #include "model/text_bounds.h"
 
@@ -48,6 +49,7 @@ TMainForm::TMainForm(MainFormOptions options, QWidget* parent)
 
     FormCreate(m_options.arguments);
     m_editing = new MainFormEditing(*this);
+    m_nets = new MainFormNetlist(*this);
     StartTimer->start();
 }
 

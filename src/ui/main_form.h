@@ -52,6 +52,7 @@ class ExplorerTree;
 class GroupBar;
 class MainFormClipboard;
 class MainFormEditing;
+class MainFormNetlist;
 class ToolWindows;
 namespace test {
 class MainFormProbe;
@@ -66,6 +67,7 @@ enum class Command {
     Replace, ChangeValue, ChangeExtra, ChangeShape, Rename, Delete,
     ZoomIn, ZoomOut, ActualSize, FitBoard, Redo, Cut, Copy, Paste,
     SelectMode, ShowNets,
+    ImportNetlist, ForgetNetlist, NetlistPanel, OffBoard,
 };
 
 struct MainFormOptions {
@@ -108,6 +110,8 @@ public:
     DialogService& Dialogs() { return *m_dialogs; }
     // The calculator, update, tutorials, About and wait windows (main_form_tools.h).
     ToolWindows& Tools() { return *m_tools; }
+    // Import Netlist, Forget Netlist, the netlist panel, off-board parts.
+    MainFormNetlist& Nets() { return *m_nets; }
     // The save dialog's proposed file name (the file last chosen in the open dialog).
     const QString& ProposedFileName() const { return m_proposedFileName; }
 
@@ -180,6 +184,7 @@ private:
     // The parts of the window that wire its controls, and the tests' adapter.
     friend class MainFormClipboard;
     friend class MainFormEditing;
+    friend class MainFormNetlist;
     friend class ToolWindows;
     friend class test::MainFormProbe;
 
@@ -268,6 +273,7 @@ private:
     QAction* m_exportGerberItem = nullptr;
     MainFormEditing* m_editing = nullptr;
     ToolWindows* m_tools = nullptr;  // a child QObject of the window
+    MainFormNetlist* m_nets = nullptr;  // a child QObject of the window
 };
 
 }  // namespace sw

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -63,7 +64,7 @@ private:
 };
 
 const char* const kLayout =
-    "<Layout Width=\"20\" Height=\"10\" Type=\"PCB\" Project=\"p\" Credits=\"c\">\n"
+    "<Layout Width=\"20\" Height=\"10\" Type=\"PCB\" Project=\"p\" Credits=\"c\" Netlist=\"items.net\">\n"
     "  <Resistor Value=\"10K\" X1=\"2\" Y1=\"3\" X2=\"6\" Y2=\"3\" Name=\"R1\" />\n"
     "  <Wire Color=\"Red\" Seed=\"7\" X1=\"1\" Y1=\"5\" X2=\"5\" Y2=\"8\" Name=\"W1\" />\n"
     "</Layout>\n";
@@ -98,6 +99,7 @@ struct Seen {
     int zoom = 0;
     QPoint scroll;
     bool showNets = false;
+    bool netlistPanel = false;
     bool operator==(const Seen&) const = default;
 };
 
@@ -114,7 +116,8 @@ Seen Look(TMainForm& form, const CountingDialogs& dialogs) {
             form.Zoom().Percent(),
             QPoint(test::Controls(form).ScrollBox->horizontalScrollBar()->value(),
                    test::Controls(form).ScrollBox->verticalScrollBar()->value()),
-            form.Scene().ShowNets()};
+            form.Scene().ShowNets(),
+            form.findChild<QDockWidget*>(QStringLiteral("NetlistPanel"))->isVisible()};
 }
 
 TEST(MainFormItems, EveryReachableItemIsConnectedAndDoesSomething) {

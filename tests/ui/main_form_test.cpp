@@ -485,15 +485,17 @@ TEST_F(MainFormTest, MenusInOrderWithTheirCaptions) {
     EXPECT_EQ(captions(test::Controls(*form).ProjectMenu),
               (QStringList{"&New Project", "&Open Project", "&Save Project", "Save Project &As...",
                            "-", "Export &Bill of Materials", "&Render Image", "&Print",
-                           "Print PnP", "Render PnP", "Export Gerber...", "-", "E&xit"}));
+                           "Print PnP", "Render PnP", "Export Gerber...", "-", "Import &Netlist...",
+                           "Forget Netlist", "-", "E&xit"}));
     EXPECT_EQ(captions(test::Controls(*form).EditMenu),
               (QStringList{"&Undo", "Board Properties", "Select All", "-", "Check Connectivity", "-",
                            "&Redo", "Cu&t", "&Copy", "&Paste", "-", "Zoom In", "Zoom Out",
-                           "Actual Size", "Fit Board", "-", "Select Mode", "Show Nets"}));
+                           "Actual Size", "Fit Board", "-", "Select Mode", "Show Nets", "-",
+                           "Netlist Panel"}));
     EXPECT_EQ(captions(test::Controls(*form).HelpMenu).size(), 7);
     EXPECT_EQ(captions(test::Controls(*form).ComponentMenu),
               (QStringList{"Replace", "Change Value", "Change Extra", "Change Shape", "Rename",
-                           "Delete"}));
+                           "Delete", "Off Board"}));
     EXPECT_EQ(form->ActionsOf(Command::SaveProjectAs).first()->shortcut(),
               QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     EXPECT_EQ(form->ActionsOf(Command::Exit).first()->shortcut(),
