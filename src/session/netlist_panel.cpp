@@ -44,6 +44,8 @@ NetlistPanelEntry EntryOf(const Difference& d) {
         break;
     case DifferenceKind::Open:
     case DifferenceKind::Short:
+        entry.copper = true;
+        break;
     case DifferenceKind::Reversed:
         break;
     }
@@ -85,6 +87,14 @@ NetlistPanelView BuildNetlistPanel(const NetlistLink& link) {
 }
 
 void ChooseNetlistEntry(EditorSession& session, const NetlistPanelEntry& entry) {
+    NetHighlight lit;
+    lit.holes = entry.pins;
+    lit.pins = entry.pins;
+    lit.caption = entry.text;
+    ChooseNetlistEntry(session, entry, std::move(lit));
+}
+
+void ChooseNetlistEntry(EditorSession& session, const NetlistPanelEntry& entry, NetHighlight lit) {
     session.SetChosenNetlistEntry(entry.text);
     SelectionState selection;
     session.Document().ForEachComponent([&](pugi::xml_node element, unsigned) {
@@ -95,10 +105,6 @@ void ChooseNetlistEntry(EditorSession& session, const NetlistPanelEntry& entry) 
         }
     });
     session.Select(std::move(selection));
-    NetHighlight lit;
-    lit.holes = entry.pins;
-    lit.pins = entry.pins;
-    lit.caption = entry.text;
     session.SetHighlight(std::move(lit));
 }
 

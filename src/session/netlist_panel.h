@@ -8,6 +8,7 @@
 // widget only shows this.
 
 #include "model/hole.h"
+#include "session/net_highlight.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,7 @@ struct NetlistPanelEntry {
     QStringList parts;        // the layout's parts the entry is about
     std::vector<Hole> pins;   // where their pins in question are
     QString unplaced;         // a netlist part not on the layout: its reference
+    bool copper = false;      // an open or a short: the copper at the pins is in question
 };
 
 struct NetlistPanelGroup {
@@ -40,7 +42,8 @@ NetlistPanelView BuildNetlistPanel(const NetlistLink& link);
 class EditorSession;
 
 // An entry chosen in the panel: its parts selected (the explorer follows) and
-// its pins lit on the board, the entry's text as the caption.
+// `lit` lit on the board (by default its pins, the entry's text as the caption).
 void ChooseNetlistEntry(EditorSession& session, const NetlistPanelEntry& entry);
+void ChooseNetlistEntry(EditorSession& session, const NetlistPanelEntry& entry, NetHighlight lit);
 
 }  // namespace sw

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/netlist_panel_widget.h"
 
+#include "edit/netlist_entry_light.h"
 #include "session/editor_session.h"
 
 #include <QCloseEvent>
@@ -48,7 +49,7 @@ NetlistPanelWidget::NetlistPanelWidget(EditorSession& session, std::function<voi
         if (m_showing)
             return;
         if (const NetlistPanelEntry* entry = EntryOf(item))
-            ChooseNetlistEntry(m_session, *entry);
+            ChooseNetlistEntry(m_session, *entry, LightEntry(m_session.Document(), *entry));
     });
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         const NetlistPanelEntry* entry = EntryOf(item);

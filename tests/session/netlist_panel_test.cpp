@@ -79,6 +79,8 @@ TEST_F(NetlistPanelTest, ListsTheOpenAndTheShortUntilTheJumperAndTheCutArePlaced
     const NetlistPanelView view = BuildNetlistPanel(session.NetlistState());
     EXPECT_EQ(view.headline, QStringLiteral("amp.net: 3 differences"));
     EXPECT_TRUE(view.groups[0].entries[0].text.startsWith(QStringLiteral("GND, on 2 pieces")));
+    EXPECT_TRUE(view.groups[0].entries[0].copper);
+    EXPECT_FALSE(view.groups[2].entries[0].copper);
     EXPECT_TRUE(view.groups[1].entries[0].text.startsWith(QStringLiteral("OUT SIG")));
     EXPECT_EQ(view.groups[2].entries[0].unplaced, QStringLiteral("D1"));
     EXPECT_EQ(view.groups[3].entries[0].text, QStringLiteral("J9: off the board"));
