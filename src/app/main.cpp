@@ -7,6 +7,7 @@
 #include "model/text_bounds.h"
 #include "ui/main_form.h"
 #include "ui/recovery_keeper.h"
+#include "ui/run_settings.h"
 
 #include <QApplication>
 #include <QFile>
@@ -130,6 +131,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     guard.Started();
     QApplication::setApplicationName(QStringLiteral("Stripwright"));
+    // Nothing is remembered from one run to the next, not even by Qt's dialogs.
+    const sw::RunSettings runSettings;
     sw::RegisterFonts();
     sw::MainFormOptions options;
     options.arguments = args;

@@ -199,6 +199,7 @@ void ExplorerTree::ShowComponents() {
         for (int j = 0; j < topLevelItem(i)->childCount(); ++j)
             listed[ElementOf(topLevelItem(i)->child(j)).internal_object()] = topLevelItem(i)->child(j);
     bool added = false;
+    bool renamed = false;
     m_showing = true;
     {
         const QSignalBlocker blocker(this);
@@ -215,6 +216,7 @@ void ExplorerTree::ShowComponents() {
                 if (it->second->text(0) != name) {
                     it->second->setText(0, name);
                     m_sorted = false;
+                    renamed = true;
                 }
                 listed.erase(it);
             } else {
@@ -225,7 +227,9 @@ void ExplorerTree::ShowComponents() {
         for (const auto& [element, entry] : listed)
             delete entry;
         UpdateCounts();
-        if (added)
+        // A name given in place keeps its entry where it is until the next
+        // sort; any other new name (Replace) takes its place in the order.
+        if (added || (renamed && !m_renamingInPlace))
             SortTree();
     }
     m_showing = false;
@@ -350,8 +354,11 @@ void ExplorerTree::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHi
 void ExplorerTree::ListEdited(QTreeWidgetItem* item, const QString& newText) {
     m_editing = false;
     const pugi::xml_node element = ElementOf(item);
-    if (element && m_hooks.rename)
+    if (element && m_hooks.rename) {
+        m_renamingInPlace = true;
         m_hooks.rename(element, newText);
+        m_renamingInPlace = false;
+    }
 }
 
 void ExplorerTree::RenameSelected() {
@@ -381,11 +388,18 @@ void ExplorerTree::DropRename() {
 }
 
 void ExplorerTree::mousePressEvent(QMouseEvent* event) {
+    const bool onEntry = itemAt(event->position().toPoint()) != nullptr;
+    // Only the left button counts below the entries: a right or middle click
+    // there leaves the selection as it is (the tree would clear it).
+    if (!onEntry && event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
     QTreeWidget::mousePressEvent(event);
     if (event->button() != Qt::LeftButton)
         return;
     // A click below the entries selects nothing; the board follows the session.
-    if (!itemAt(event->position().toPoint()))
+    if (!onEntry)
         clearSelection();
 }
 

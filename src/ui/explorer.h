@@ -40,7 +40,8 @@ public:
     void Rebuild();
     // Brings the entries in step with the document: entries of components that
     // left it go, new components get entries (then all is sorted), renamed ones
-    // show their new names; counts are rewritten. After a paste only the
+    // show their new names (then all is sorted, unless the name was typed in
+    // place); counts are rewritten. After a paste only the
     // appended components are looked at, and their entries merged in.
     void ShowComponents();
     // Selects what the session has selected and puts the cursor on its current
@@ -92,6 +93,7 @@ private:
     bool m_editing = false;
     bool m_showing = false;  // the tree is being set from the session
     bool m_sorted = true;    // no entry was relabelled since the last sort
+    bool m_renamingInPlace = false;  // an entry's text typed in place is being given
 };
 
 // In-place editing of an entry ends in ExplorerTree::ListEdited instead of

@@ -47,6 +47,7 @@ class QPushButton;
 namespace sw {
 
 class BarGroup;
+class BoardRulers;
 class BoardView;
 class ExplorerTree;
 class GroupBar;
@@ -197,6 +198,7 @@ private:
     ExplorerTree* List = nullptr;
     QScrollArea* ScrollBox = nullptr;
     BoardView* Board = nullptr;
+    BoardRulers* m_rulers = nullptr;  // over the scroll box's viewport
     QMenu* ProjectMenu = nullptr;
     QMenu* EditMenu = nullptr;
     QMenu* ToolboxMenu = nullptr;

@@ -7,6 +7,7 @@
 #include "edit/edit_commands.h"
 #include "ui/main_form_editing.h"
 
+#include "ui/board_rulers.h"
 #include "ui/board_view.h"
 #include "ui/explorer.h"
 #include "ui/group_bar.h"
@@ -109,6 +110,11 @@ QWidget* TMainForm::ComposeCentre() {
     ScrollBox->setWidget(Board);
     connect(Board, &BoardView::BoardZoomWheel, this, [this](int steps, QPointF position) {
         ZoomWheel(steps, Board->mapTo(ScrollBox->viewport(), position));
+    });
+    // The column numbers and row letters stay in view while a large board scrolls.
+    m_rulers = new BoardRulers(*ScrollBox, *Board, [this] {
+        return RulerSource{Document().BoardWidth(), Document().BoardHeight(), Document().BoardType(),
+                           Zoom().Factor()};
     });
     layout->addWidget(ScrollBox, 1);
 

@@ -10,6 +10,7 @@
 #include "render/board_geometry.h"
 #include "render/canvas.h"
 #include "render/fonts.h"
+#include "ui/board_rulers.h"
 #include "ui/board_view.h"
 #include "ui/explorer.h"
 #include "ui/group_bar.h"
@@ -119,6 +120,7 @@ void TMainForm::FormPaint() {
         return;
     m_scene->Render();
     Board->update();
+    m_rulers->update();  // the layout's size or type may have changed
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
@@ -141,10 +143,14 @@ void TMainForm::CentreView() {
         visible -= MainBar->width() + LeftLine->width();
     if (!ListBar->isHidden())
         visible -= ListBar->width() + RightLine->width();
-    // At any zoom the middle of the scaled picture is centred.
+    // At any zoom the middle of the scaled picture is centred, unless the board
+    // with its rulers is wider than the view: then it opens at its left edge,
+    // row letters in view, rather than with both edges out of sight.
     const int shown = Zoom().ViewSize(QSize(kBoardImageWidth, kBoardImageHeight)).width();
     ScrollBox->horizontalScrollBar()->setRange(0, std::max(0, shown - visible));
-    ScrollBox->horizontalScrollBar()->setValue(shown / 2 - visible / 2);
+    ScrollBox->horizontalScrollBar()->setValue(
+        CentreViewScroll(BoardAreaRect(Document().BoardWidth(), Document().BoardHeight()),
+                         Zoom().Factor(), shown, visible));
     ScrollBox->verticalScrollBar()->setValue(0);
 }
 

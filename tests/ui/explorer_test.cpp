@@ -277,6 +277,51 @@ TEST_F(ExplorerTest, ClicksSelectInTheSessionAndAClickBelowTheEntriesClearsTheSe
     EXPECT_GT(selectionChanges, changes);
 }
 
+// Only the left button counts below the entries: a right or middle click there
+// leaves the selection as it was.
+TEST_F(ExplorerTest, OnlyALeftClickBelowTheEntriesClearsTheSelection) {
+    tree->resize(200, 2000);
+    const struct {
+        Qt::MouseButton button;
+        bool clears;
+    } cases[] = {{Qt::RightButton, false}, {Qt::MiddleButton, false}, {Qt::LeftButton, true}};
+    for (const auto& c : cases) {
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(Entry("R2")).center());
+        ASSERT_EQ(ShownSelection(), QStringList{"R2"});
+        QTest::mouseClick(tree->viewport(), c.button, {}, QPoint(100, 1990));
+        EXPECT_EQ(ShownSelection().isEmpty(), c.clears) << c.button;
+        EXPECT_EQ(session.Selection().Empty(), c.clears) << c.button;
+    }
+}
+
+// A name the session gives (Replace) puts the entry in its place in the order;
+// a name typed in place keeps the entry where it is until the next sort.
+TEST_F(ExplorerTest, ARenameByReplaceSortsTheTreeAndOneTypedInPlaceDoesNot) {
+    ExplorerHooks hooks;
+    hooks.rename = [this](pugi::xml_node element, const QString& typed) {
+        session.RenameComponent(element, typed);
+    };
+    ExplorerTree renaming(session, std::move(hooks));
+    renaming.Rebuild();
+    const auto names = [&renaming] {
+        QStringList list;
+        QTreeWidgetItem* category = renaming.CategoryItem(FindKind("Resistor")->index);
+        for (int i = 0; i < category->childCount(); ++i)
+            list << category->child(i)->text(0);
+        return list;
+    };
+    ASSERT_EQ(names().first(), "R1");
+    const auto entryNamed = [&renaming](const char* name) {
+        return renaming.findItems(QLatin1String(name), Qt::MatchExactly | Qt::MatchRecursive).value(0);
+    };
+    renaming.ListEdited(entryNamed("R1"), QStringLiteral("R99"));
+    EXPECT_EQ(names().first(), "R99");  // typed in place: still first
+    session.RenameComponent(ExplorerTree::ElementOf(entryNamed("R2")), QStringLiteral("R98"));
+    const QStringList sorted = names();
+    EXPECT_GT(sorted.indexOf("R98"), sorted.indexOf("R10")) << sorted.join(u' ').toStdString();
+    EXPECT_GT(sorted.indexOf("R99"), sorted.indexOf("R98"));  // the sort put both in place
+}
+
 // Entries are indented at their right end; a change of selection repaints the
 // whole row there too, so no highlight is left behind or drawn in part.
 TEST_F(ExplorerTest, SelectionChangesRepaintWholeRows) {
