@@ -99,26 +99,42 @@ RenderOptions BoardScene::Options(RenderCaches& caches) const {
 BoardScene::SharpPicture BoardScene::SharpShown(int scale, const QRect& needed, const QRect& window) {
     scale = std::clamp(scale, 2, kMaxCanvasScale);
     const bool kept = scale == m_sharpScale && m_sharpWindow.contains(needed) && !m_sharpStale;
-    if (kept || !m_painting || m_closing || window.isEmpty())
+    if (!m_painting || m_closing || (!kept && window.isEmpty()))
         return {m_sharp, m_sharpWindow};
-    const QSize size = window.size() * scale;
-    if (m_sharp.size() != size)
-        m_sharp = MakeRaster(size.width(), size.height());
-    {
-        Canvas canvas(m_sharp, {scale, window.topLeft(), QSize(kBoardImageWidth, kBoardImageHeight)});
+    const LayoutDocument& doc = m_session.Document();
+    if (!kept) {
+        const QSize size = window.size() * scale;
+        if (m_sharpBoard.size() != size)
+            m_sharpBoard = MakeRaster(size.width(), size.height());
+        Canvas canvas(m_sharpBoard, {scale, window.topLeft(), QSize(kBoardImageWidth, kBoardImageHeight)});
         PickMap none(0, 0);
-        const LayoutDocument& doc = m_session.Document();
         // A drag moves the parts in the document, so the window shows them
         // where they are; only the scale-1 picture takes the drag's shortcut.
         RenderLayout(doc, canvas, none, kBoardImageWidth, kBoardImageHeight, Options(m_sharpCaches));
-        for (const BoardOverlay* overlay : m_overlays)
-            if (!overlay->Empty())
-                overlay->Draw(canvas, doc);
+        m_sharpScale = scale;
+        m_sharpWindow = window;
+        m_sharpStale = false;
+        m_sharpOverlaysStale = true;
+        ++m_sharpRenders;
     }
-    m_sharpScale = scale;
-    m_sharpWindow = window;
-    m_sharpStale = false;
-    ++m_sharpRenders;
+    if (m_sharpOverlaysStale) {
+        // The overlays go over a copy, so one that follows the pointer costs
+        // the copy and itself, not a render.
+        const bool anything = std::any_of(m_overlays.begin(), m_overlays.end(),
+                                          [](const BoardOverlay* overlay) { return !overlay->Empty(); });
+        if (!anything) {
+            m_sharp = m_sharpBoard;
+        } else {
+            if (m_sharp.size() != m_sharpBoard.size() || m_sharp.constBits() == m_sharpBoard.constBits())
+                m_sharp = MakeRaster(m_sharpBoard.width(), m_sharpBoard.height());
+            CopyPixels(m_sharpBoard, m_sharp);
+            Canvas canvas(m_sharp, {m_sharpScale, m_sharpWindow.topLeft(), QSize(kBoardImageWidth, kBoardImageHeight)});
+            for (const BoardOverlay* overlay : m_overlays)
+                if (!overlay->Empty())
+                    overlay->Draw(canvas, doc);
+        }
+        m_sharpOverlaysStale = false;
+    }
     return {m_sharp, m_sharpWindow};
 }
 
@@ -205,7 +221,7 @@ void BoardScene::RemoveOverlay(const BoardOverlay* overlay) {
 
 void BoardScene::OverlayChanged() {
     m_shownStale = true;
-    m_sharpStale = true;
+    m_sharpOverlaysStale = true;
     Notify();
 }
 

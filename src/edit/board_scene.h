@@ -80,7 +80,7 @@ public:
     // on a dense screen, shows sharp. The window kept is reused while it
     // holds the board-image pixels `needed` at this scale and nothing
     // changed; otherwise `window` (which holds `needed`) is rendered, and only
-    // it. The pick map is not rendered for it (Pick renders it at scale 1).
+    // it. A change of an overlay draws the overlays anew over the kept window. The pick map is not rendered for it (Pick renders it at scale 1).
     struct SharpPicture {
         const QImage& image;
         QRect window;  // the board-image pixels the image shows
@@ -142,7 +142,9 @@ private:
     RenderCaches m_caches;
     // The enlarged window of the board the view shows above 100 %, with
     // caches of its own (its bodies are built at its scale).
-    QImage m_sharp;
+    QImage m_sharpBoard;  // the window rendered
+    QImage m_sharp;       // the same with the overlays
+    bool m_sharpOverlaysStale = true;
     int m_sharpScale = 0;
     QRect m_sharpWindow;
     bool m_sharpStale = true;

@@ -171,6 +171,12 @@ TEST_F(Scene, TheSharpWindowFollowsTheBoardAndIsKeptWhileItHoldsTheView) {
     for (int x = 0; x < marked.image.width(); ++x)
         purple += (marked.image.pixel(x, 10 * 4 + 2) & 0xFFFFFF) == 0x800080u;
     EXPECT_EQ(purple, 5 * 4);
+    // An overlay's change draws the overlays over the kept window, no render.
+    const unsigned renders = scene.SharpRenders();
+    scene.ShowMarkers({});
+    const BoardScene::SharpPicture cleared = scene.SharpShown(4, QRect(hole, QSize(1, 1)), QRect(hole - QPoint(10, 10), QSize(20, 20)));
+    EXPECT_EQ(scene.SharpRenders(), renders);
+    EXPECT_NE(cleared.image.pixel(10 * 4 + 2, 10 * 4 + 2) & 0xFFFFFF, 0x800080u);
     EXPECT_EQ(scene.Pick().KeyAt(hole.x(), hole.y()), 0u);
 }
 
