@@ -7,6 +7,7 @@
 #include "render/render_layout.h"
 #include "session/editor_session.h"
 
+#include <QPainter>
 #include <algorithm>
 
 namespace sw {
@@ -35,6 +36,25 @@ void BandOverlay::Draw(Canvas& canvas, const LayoutDocument&) const {
     canvas.Rectangle(m_band->left(), m_band->top(), m_band->right() + 1, m_band->bottom() + 1);
 }
 
+void GhostOverlay::Draw(Canvas& canvas, const LayoutDocument& doc) const {
+    // Through the mapping onto the canvas, so a larger picture of the board
+    // gets the ghost in its place and size.
+    const HoleMapping map = HoleMapping::OnCanvas(doc, canvas);
+    const QRectF target(map.Pixels(m_picture.origin.x()), map.Pixels(m_picture.origin.y()),
+                        map.Pixels(m_picture.image.width()), map.Pixels(m_picture.image.height()));
+    QPainter painter(&canvas.Image());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    if (!m_picture.image.isNull())
+        painter.drawImage(target, m_picture.image);
+    if (m_ghost->refused) {
+        // A refused pair shows red between its holes even where the part
+        // cannot be drawn there (a transistor off its line).
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(QColor(255, 0, 0, 200), map.Pixels(3), Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(map.Centre(m_ghost->source), map.Centre(m_ghost->destination));
+    }
+}
+
 BoardScene::BoardScene(EditorSession& session)
     : m_session(session),
       m_self(std::make_shared<BoardScene*>(this)),
@@ -42,7 +62,7 @@ BoardScene::BoardScene(EditorSession& session)
       m_pick(kBoardImageWidth, kBoardImageHeight),
       m_showNets(session),
       m_highlight(session) {
-    m_overlays = {&m_showNets, &m_highlight, &m_ratsnest, &m_markers, &m_band};
+    m_overlays = {&m_showNets, &m_highlight, &m_ratsnest, &m_ghost, &m_markers, &m_band};
     std::weak_ptr<BoardScene*> self = m_self;
     session.Observe([self](SessionChange change) {
         const std::shared_ptr<BoardScene*> scene = self.lock();
@@ -206,6 +226,14 @@ void BoardScene::ShowBand(std::optional<QRect> band) {
     if (band == m_band.Band())
         return;
     m_band.Set(band);
+    OverlayChanged();
+}
+
+void BoardScene::ShowGhost(const std::optional<PlacementGhost>& ghost) {
+    if (ghost == m_ghost.Ghost())
+        return;
+    m_ghost.Set(ghost, ghost ? RenderGhost(m_session.Document(), *ghost, m_session.Placement().defaults)
+                             : GhostPicture());
     OverlayChanged();
 }
 

@@ -13,6 +13,7 @@
 #include "edit/board_overlay.h"
 #include "edit/editor_host.h"
 #include "edit/net_overlays.h"
+#include "edit/placement_ghost.h"
 #include "render/board_zoom.h"
 #include "render/drag_preview.h"
 #include "render/pick_map.h"
@@ -53,6 +54,23 @@ public:
 
 private:
     std::optional<QRect> m_band;
+};
+
+// The part a click would place, drawn lightly (edit/placement_ghost.h).
+class GhostOverlay : public BoardOverlay {
+public:
+    void Set(std::optional<PlacementGhost> ghost, GhostPicture picture) {
+        m_ghost = ghost;
+        m_picture = std::move(picture);
+    }
+    const std::optional<PlacementGhost>& Ghost() const { return m_ghost; }
+    const GhostPicture& Picture() const { return m_picture; }
+    bool Empty() const override { return !m_ghost; }
+    void Draw(Canvas& canvas, const LayoutDocument& doc) const override;
+
+private:
+    std::optional<PlacementGhost> m_ghost;
+    GhostPicture m_picture;
 };
 
 class BoardScene {
@@ -110,6 +128,10 @@ public:
     // The select tool's band, in board-image pixels, until told otherwise.
     void ShowBand(std::optional<QRect> band);
     const std::optional<QRect>& Band() const { return m_band.Band(); }
+    // The part a click would place, until told otherwise; drawn anew only
+    // when the ghost differs from the one shown.
+    void ShowGhost(const std::optional<PlacementGhost>& ghost);
+    const std::optional<PlacementGhost>& Ghost() const { return m_ghost.Ghost(); }
     // Another layer over the board, drawn after those added before it; it
     // must outlive the scene or be removed. `Changed` after it changed.
     void AddOverlay(const BoardOverlay* overlay);
@@ -157,8 +179,9 @@ private:
     NetHighlightOverlay m_highlight;
     BandOverlay m_band;
     RatsnestOverlay m_ratsnest;
-    // From the bottom: Show Nets, the lit net, the ratsnest, the markers, the
-    // band, then those added.
+    GhostOverlay m_ghost;
+    // From the bottom: Show Nets, the lit net, the ratsnest, the ghost, the
+    // markers, the band, then those added.
     std::vector<const BoardOverlay*> m_overlays;
 };
 

@@ -11,6 +11,7 @@
 
 #include "analysis/connectivity.h"
 #include "edit/net_lighting.h"
+#include "edit/placement_ghost.h"
 #include "session/placement_state.h"
 
 #include <QColor>
@@ -71,6 +72,8 @@ public:
     // Dots over the board, in drawing order, in place of those shown so far
     // (none: they go); the board drops them itself when it changes.
     virtual void ShowMarkers(const std::vector<HoleMarker>& markers) { (void)markers; }
+    // The part a click would place, drawn lightly over the board; none: it goes.
+    virtual void ShowGhost(const std::optional<PlacementGhost>& ghost) { (void)ghost; }
     // The select tool's band over the board, in board-image pixels; none: it goes.
     virtual void ShowBand(const std::optional<QRect>& band) { (void)band; }
     // The pointer's shape and the position pane.

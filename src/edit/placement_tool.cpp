@@ -111,6 +111,7 @@ void PlacementTool::StartKind(int kindIndex, pugi::xml_node replaceTarget) {
     s.awaitingSecond = false;
     s.kind = kindIndex;
     s.connectivity = false;
+    m_host.ShowGhost({});
     m_host.ShowPrompt(QString::fromLatin1(entry->firstPrompt));
     m_host.ShowActiveKind(kindIndex);
 }
@@ -128,6 +129,7 @@ void PlacementTool::StartConnectivity() {
     s.awaitingFirst = true;
     s.awaitingSecond = false;
     s.kind = kind::Jumper;
+    m_host.ShowGhost({});
     m_host.ShowPrompt(QString::fromLatin1(kSourcePrompt));
     m_host.ShowActiveKind(-1);
 }
@@ -140,6 +142,7 @@ void PlacementTool::LeaveKind() {
     s.connectivity = false;
     s.replaceTarget = {};
     m_host.ShowMarkers({});
+    m_host.ShowGhost({});
     m_host.ShowPrompt(QString::fromLatin1(kSelectPrompt));
     m_host.ShowActiveKind(-1);
 }
@@ -173,7 +176,10 @@ bool PlacementTool::Press(const PointerEvent& event) {
 
 void PlacementTool::Hover(const PointerEvent& event) {
     m_host.ShowPointer(PointerMove(event.pixel.x(), event.pixel.y(), event.key != 0));
+    m_host.ShowGhost(GhostOf(State(), State().cursor == BoardCursor::Hand));
 }
+
+void PlacementTool::PointerLeft() { m_host.ShowGhost({}); }
 
 PointerFeedback PlacementTool::PointerMove(int x, int y, bool overComponent) {
     PlacementState& s = State();
@@ -235,6 +241,7 @@ void PlacementTool::TakeFirstHole() {
     s.source = s.current;
     const LayoutDocument& doc = m_host.Document();
     m_host.ShowMarkers(PlacementMarkers(s.kind, s.source, doc.BoardWidth(), doc.BoardHeight()));
+    m_host.ShowGhost(GhostOf(s, true));
     m_host.ShowPrompt(QString::fromLatin1(FindKind(s.kind)->secondPrompt));
 }
 
@@ -253,6 +260,7 @@ void PlacementTool::Complete() {
     PlacementState& s = State();
     const CatalogueEntry& entry = *FindKind(s.kind);
     m_host.HintsOff();
+    m_host.ShowGhost({});
     s.awaitingFirst = false;
     s.awaitingSecond = false;
     s.destination = s.current;

@@ -52,8 +52,11 @@ public:
     // ---- as a pointer tool ----------------------------------------------------------
     // A press of any button but the right one: the pointer's hole, then the click.
     bool Press(const PointerEvent& event) override;
-    // The cursor and the position pane follow the pointer.
+    // The cursor and the position pane follow the pointer, and the ghost of
+    // the part a click would place.
     void Hover(const PointerEvent& event) override;
+    // The pointer left the board: the ghost goes.
+    void PointerLeft();
 
     // ---- state (kept in the session) ----------------------------------------------
     int ActiveKind() const;  // -1: none chosen yet

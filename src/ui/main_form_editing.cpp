@@ -260,6 +260,7 @@ bool MainFormEditing::eventFilter(QObject* watched, QEvent* event) {
         m_drag.PointerLeft();
         m_pinHover.PointerLeft();
         m_netLight.PointerLeft();
+        m_tool.PointerLeft();
     }
     if (event->type() == QEvent::KeyPress && (watched == m_form.Board || watched == m_form.ScrollBox)) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -321,6 +322,8 @@ void MainFormEditing::ShowActiveKind(int kindIndex) {
 void MainFormEditing::ShowMarkers(const std::vector<HoleMarker>& markers) {
     m_form.Scene().ShowMarkers(markers);
 }
+
+void MainFormEditing::ShowGhost(const std::optional<PlacementGhost>& ghost) { m_form.Scene().ShowGhost(ghost); }
 
 void MainFormEditing::ShowBand(const std::optional<QRect>& band) { m_form.Scene().ShowBand(band); }
 

@@ -63,6 +63,7 @@ public:
     void ShowActiveKind(int kindIndex) override;
     void ShowMarkers(const std::vector<HoleMarker>& markers) override;
     void ShowBand(const std::optional<QRect>& band) override;
+    void ShowGhost(const std::optional<PlacementGhost>& ghost) override;
     void ShowPointer(const PointerFeedback& feedback) override;
     void OpenComponentMenu(QPoint globalPosition) override;
 
