@@ -40,8 +40,9 @@ void GhostOverlay::Draw(Canvas& canvas, const LayoutDocument& doc) const {
     // Through the mapping onto the canvas, so a larger picture of the board
     // gets the ghost in its place and size.
     const HoleMapping map = HoleMapping::OnCanvas(doc, canvas);
-    const QRectF target(map.Pixels(m_picture.origin.x()), map.Pixels(m_picture.origin.y()),
-                        map.Pixels(m_picture.image.width()), map.Pixels(m_picture.image.height()));
+    const QPointF topLeft(m_picture.origin);
+    const QRectF target(canvas.ToDevice(topLeft), canvas.ToDevice(topLeft + QPointF(m_picture.image.width(),
+                                                                                    m_picture.image.height())));
     QPainter painter(&canvas.Image());
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     if (!m_picture.image.isNull())
