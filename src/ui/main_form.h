@@ -210,6 +210,10 @@ private:
     std::array<QLabel*, 4> Ad{};
     QLabel* CompPane = nullptr;
     QLabel* StatusPane = nullptr;
+    // The lasting notes (the drag hint, the pin and part under the pointer, a lit
+    // net) beside the prompt, shown only while there is one, so neither the
+    // active kind nor the prompt is ever hidden by them.
+    QLabel* NotePane = nullptr;
     QLabel* RevealPane = nullptr;
     QLabel* PosPane = nullptr;
     QLabel* ZoomPane = nullptr;

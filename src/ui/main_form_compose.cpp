@@ -178,6 +178,7 @@ void TMainForm::ComposeStatusBar() {
     QStatusBar* bar = statusBar();
     CompPane = Pane(bar, 140);
     StatusPane = Pane(bar, 0);
+    NotePane = Pane(bar, 0);
     RevealPane = Pane(bar, 70);
     PosPane = Pane(bar, 70);
     ZoomPane = Pane(bar, 50);
@@ -189,6 +190,8 @@ void TMainForm::ComposeStatusBar() {
     RevealPane->installEventFilter(this);
     bar->addWidget(CompPane);
     bar->addWidget(StatusPane, 1);
+    bar->addWidget(NotePane, 1);
+    NotePane->hide();
     bar->addPermanentWidget(RevealPane);
     bar->addPermanentWidget(PosPane);
     bar->addPermanentWidget(ZoomPane);

@@ -301,10 +301,8 @@ void MainFormEditing::ShowLastingNote() {
     if (text.isEmpty())
         text = m_partNote.isEmpty() || m_hint.isEmpty() ? m_partNote + m_hint
                                                          : m_partNote + QStringLiteral(" \u2014 ") + m_hint;
-    if (text.isEmpty())
-        m_form.statusBar()->clearMessage();
-    else
-        m_form.statusBar()->showMessage(text);
+    m_form.NotePane->setText(text);
+    m_form.NotePane->setVisible(!text.isEmpty());
 }
 
 void MainFormEditing::ShowActiveKind(int kindIndex) {

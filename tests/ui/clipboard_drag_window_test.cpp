@@ -173,7 +173,7 @@ TEST_F(ClipboardDragWindow, APinsNoteShowsInPlaceOfTheDragHintWhileThePointerIsO
     };
     for (const auto& step : steps) {
         Mouse(QEvent::MouseMove, step.at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        EXPECT_EQ(form->statusBar()->currentMessage(), step.message) << step.message.toStdString();
+        EXPECT_EQ(test::Controls(*form).NotePane->text(), step.message) << step.message.toStdString();
     }
     EXPECT_EQ(test::Controls(*form).StatusPane->text(), QLatin1String(kSelectPrompt))
         << "the prompt pane keeps its text";
@@ -184,10 +184,17 @@ TEST_F(ClipboardDragWindow, HintOverSelectedPartsEscPutsBackAShiftClickStaysTheT
     form->FormPaint();
     form->ToolboxItem(kind::Jumper)->trigger();
     Mouse(QEvent::MouseMove, Hole(4, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    EXPECT_EQ(form->statusBar()->currentMessage(), QStringLiteral("R1: 10K \u2014 ") + QLatin1String(kDragHint))
+    const test::FormControls panes = test::Controls(*form);
+    EXPECT_EQ(panes.NotePane->text(), QStringLiteral("R1: 10K \u2014 ") + QLatin1String(kDragHint))
         << "a kind active: the Shift+drag";
+    form->show();
+    EXPECT_TRUE(panes.NotePane->isVisible());
+    EXPECT_TRUE(panes.CompPane->isVisible() && panes.StatusPane->isVisible())
+        << "the hint hides neither the active kind nor the prompt";
+    EXPECT_EQ(panes.CompPane->text(), QStringLiteral("Active: Jumper"));
     Mouse(QEvent::MouseMove, Hole(12, 6), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
+    EXPECT_EQ(panes.NotePane->text(), QString());
+    EXPECT_FALSE(panes.NotePane->isVisible());
 
     // Esc during the drag: everything back, nothing to undo or save.
     ShiftDrag({Hole(4, 3), Hole(6, 5)}, false);

@@ -110,7 +110,7 @@ Seen Look(TMainForm& form, const CountingDialogs& dialogs) {
     // A closed window has closed its document too.
     const std::string document = form.Closing() ? std::string() : form.Document().ToText();
     return {dialogs.calls,          document,       test::Controls(form).StatusPane->text(),
-            test::Controls(form).CompPane->text(),  form.statusBar()->currentMessage(),
+            test::Controls(form).CompPane->text(),  form.statusBar()->currentMessage() + test::Controls(form).NotePane->text(),
             QGuiApplication::clipboard()->text(), int(test::Controls(form).List->selectedItems().size()), test::Controls(form).List->Editing(),
             form.Closing(),         form.Modified(), windows,
             form.Zoom().Percent(),

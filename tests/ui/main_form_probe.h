@@ -41,6 +41,7 @@ struct FormControls {
     std::array<QLabel*, 4> Ad;
     QLabel* CompPane;
     QLabel* StatusPane;
+    QLabel* NotePane;
     QLabel* RevealPane;
     QLabel* PosPane;
     QLabel* ZoomPane;
@@ -53,7 +54,7 @@ public:
         return {f.MainBar,     f.Toolbox,     f.ListBar,   f.ListGroup, f.List,       f.ScrollBox,
                 f.Board,       f.ProjectMenu, f.EditMenu,  f.ToolboxMenu, f.HelpMenu, f.ComponentMenu,
                 f.LeftSlide,   f.RightSlide,  f.AdPanel,   f.Ad,        f.CompPane,   f.StatusPane,
-                f.RevealPane,  f.PosPane,     f.ZoomPane,  f.HintTimer};
+                f.NotePane,    f.RevealPane,  f.PosPane,     f.ZoomPane,  f.HintTimer};
     }
 };
 

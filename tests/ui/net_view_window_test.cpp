@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QFile>
 #include <QKeyEvent>
 #include <QStatusBar>
@@ -59,7 +60,7 @@ protected:
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(test::Controls(*form).Board, &press);
     }
-    QString Status() const { return form->statusBar()->currentMessage(); }
+    QString Status() const { return test::Controls(*form).NotePane->text(); }
 
     QTemporaryDir dir;
     test::ScriptedDialogs dialogs;
