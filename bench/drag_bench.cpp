@@ -20,7 +20,9 @@
 #include "render/pick_map.h"
 #include "render/render_layout.h"
 #include "session/editor_session.h"
+#include "session/layout_census.h"
 #include "session/layout_fragment.h"
+#include "session/owned_pads.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -117,7 +119,8 @@ BENCHMARK(BM_PasteStressIntoItself)->Unit(benchmark::kMillisecond);
 
 // Pasting range(1) parts (the stress board's kinds, on a 400 x 300 board) into a
 // layout that already holds range(0) of them: the cost of a paste against
-// the size of the layout it goes into.
+// the size of the layout it goes into. Into an empty layout the parts keep
+// their names; into one of 10 000 parts or more each takes a fresh one.
 void BM_PasteIntoLayoutOf(benchmark::State& state) {
     const std::string text = PastedStressParts(state);
     EachPasteRun(
@@ -127,6 +130,7 @@ void BM_PasteIntoLayoutOf(benchmark::State& state) {
 BENCHMARK(BM_PasteIntoLayoutOf)
     ->Args({0, 100000})
     ->Args({0, 10000})
+    ->Args({10000, 10000})
     ->Args({40000, 10000})
     ->Args({90000, 10000})
     ->Unit(benchmark::kMillisecond)
@@ -154,6 +158,67 @@ BENCHMARK(BM_UndoPasteInLayoutOf)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 BENCHMARK(BM_RedoPasteInLayoutOf)
+    ->Args({0, 10000})
+    ->Args({40000, 10000})
+    ->Args({90000, 10000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// The first part moved one hole right: an edit with an undo step of the whole layout.
+void MoveFirstPart(EditorSession& session) {
+    session.Edit(EditKind::Move, QStringLiteral("Move"), [&] {
+        pugi::xml_node part = session.Document().Root().first_child();
+        ShiftPoints(part, 1, 0, HasSecondPoint(part));
+        return EditResult{};
+    });
+}
+
+// An ordinary edit, one part moved one hole right, in a layout of range(0)
+// parts: what an edit with an undo step of the whole layout costs against the
+// layout's size (the paste benchmarks above are measured beside it).
+void BM_MoveOnePartInLayoutOf(benchmark::State& state) {
+    EachPasteRun(
+        state, [](EditorSession&) { return std::shared_ptr<void>(); },
+        [](EditorSession& session) { MoveFirstPart(session); });
+}
+BENCHMARK(BM_MoveOnePartInLayoutOf)
+    ->Args({2000, 0})
+    ->Args({40000, 0})
+    ->Args({90000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// The census of a layout of range(0) parts taken anew, as after an edit other
+// than a paste (when the editor is idle, or at the next paste).
+void BM_CensusOfLayoutOf(benchmark::State& state) {
+    EachPasteRun(
+        state, [](EditorSession&) { return std::shared_ptr<void>(); },
+        [&](EditorSession& session) {
+            LayoutCensus census;
+            census.Take(session.Document());
+            benchmark::DoNotOptimize(census.Components());
+        });
+}
+BENCHMARK(BM_CensusOfLayoutOf)
+    ->Args({2000, 0})
+    ->Args({40000, 0})
+    ->Args({90000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// A paste of range(1) parts right after a part was moved, before the editor
+// was idle: the paste takes the census first.
+void BM_PasteRightAfterAMoveInLayoutOf(benchmark::State& state) {
+    const std::string text = PastedStressParts(state);
+    EachPasteRun(
+        state,
+        [](EditorSession& session) {
+            MoveFirstPart(session);
+            return std::shared_ptr<void>();
+        },
+        [&](EditorSession& session) { benchmark::DoNotOptimize(PasteFragment(session, text).pasted.size()); });
+}
+BENCHMARK(BM_PasteRightAfterAMoveInLayoutOf)
     ->Args({0, 10000})
     ->Args({40000, 10000})
     ->Args({90000, 10000})

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The set-up the paste benchmarks share: each run a new session whose layout
-// holds range(0) parts of the stress board's kinds (on a 400 x 300 board),
-// what `before` makes of it (untimed; it may hand back views to keep alive),
-// then `timed` alone is measured, and all is dropped untimed.
+// holds range(0) parts of the stress board's kinds (on a 400 x 300 board), put
+// in place as Open puts one, what `before` makes of it (untimed; it may hand
+// back views to keep alive), then `timed` alone is measured, and all is
+// dropped untimed.
 
 #include "session/editor_session.h"
 #include "stress_layout.h"
@@ -25,8 +26,11 @@ void EachPasteRun(benchmark::State& state, Before before, Timed timed) {
     for (auto _ : state) {
         state.PauseTiming();
         auto session = std::make_unique<EditorSession>();
-        if (present.components > 0)
-            FillStressLayout(session->Document(), present);
+        // Put in place as Open puts a layout read from its file.
+        session->ReplaceDocument({}, [&](LayoutDocument& doc) {
+            FillStressLayout(doc, present);
+            return LoadResult{true, {}};
+        });
         std::shared_ptr<void> kept = before(*session);
         state.ResumeTiming();
         timed(*session);

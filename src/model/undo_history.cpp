@@ -187,6 +187,13 @@ LoadResult UndoHistory::Redo(LayoutDocument& doc, Tag& tag) {
     return Move(m_redo, m_undo, doc, tag, QStringLiteral("Can not redo!"));
 }
 
+UndoHistory::NextStep UndoHistory::Next(bool redo) const {
+    const std::deque<Step>& stack = redo ? m_redo : m_undo;
+    if (stack.empty())
+        return {};
+    return {stack.back().form, stack.back().children};
+}
+
 void UndoHistory::RenameLast(const QString& label) {
     if (m_undo.empty())
         return;

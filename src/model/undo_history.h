@@ -68,6 +68,20 @@ public:
     // Forgets every step (a new or opened layout has nothing to undo or redo).
     void Clear();
 
+    // How the step the next Undo (with `redo`, the next Redo) would take
+    // changes the document: a whole other document, the root's last
+    // `children` children taken off, or `children` children appended to it.
+    enum class Form : std::uint8_t {
+        Whole,     // `deflated`: the whole document
+        Trimmed,   // the document without the last `children` children of its root
+        Extended,  // the document with the children of `deflated`'s root appended to its root
+    };
+    struct NextStep {
+        Form form = Form::Whole;
+        std::size_t children = 0;
+    };
+    NextStep Next(bool redo) const;
+
     // The names of the changes the next Undo takes back and the next Redo
     // makes again; empty when there is none (or it has no name).
     QString UndoLabel() const { return m_undo.empty() ? QString() : m_undo.back().label; }
@@ -80,11 +94,6 @@ public:
     std::size_t Bytes() const { return m_bytes; }
 
 private:
-    enum class Form : std::uint8_t {
-        Whole,     // `deflated`: the whole document
-        Trimmed,   // the document without the last `children` children of its root
-        Extended,  // the document with the children of `deflated`'s root appended to its root
-    };
     struct Step {
         QByteArray deflated;
         Tag tag;

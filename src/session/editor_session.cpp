@@ -6,11 +6,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 #include <array>
 
 namespace sw {
 
 namespace {
+
+// How long the program is idle before the census of a changed layout is taken.
+constexpr int kCensusIdleMs = 200;
 
 constexpr unsigned Bit(SessionChange change) { return 1u << unsigned(change); }
 
@@ -105,6 +109,7 @@ void EditorSession::TellGathered() {
 void EditorSession::Edit(EditKind kind, const QString& label, const std::function<EditResult()>& change) {
     if (m_editDepth > 0) {
         // Part of the edit going on: its undo step holds this change too.
+        LoseCensus();
         const EditResult outcome = change();
         if (outcome.modified)
             SetModified(true);
@@ -114,6 +119,10 @@ void EditorSession::Edit(EditKind kind, const QString& label, const std::functio
     }
     CancelDrag();
     m_appendedFrom = pugi::xml_node();  // an edit begun while the views hear of a paste
+    // A paste is followed by the census child by child; anything else is counted anew.
+    const bool followCensus = kind == EditKind::Paste && CensusCurrent();
+    if (!followCensus)
+        LoseCensus();
     ++m_editDepth;
     // A paste only appends: its step keeps how many parts, not the layout.
     const pugi::xml_node lastBefore = kind == EditKind::Paste ? m_doc.Root().last_child() : pugi::xml_node();
@@ -126,9 +135,13 @@ void EditorSession::Edit(EditKind kind, const QString& label, const std::functio
     const EditResult outcome = change();
     if (kind == EditKind::Paste) {
         m_appendedFrom = lastBefore ? lastBefore.next_sibling() : m_doc.Root().first_child();
+        const bool counted = followCensus && CensusCurrent();
         std::size_t appended = 0;
-        for (pugi::xml_node node = m_appendedFrom; node; node = node.next_sibling())
+        for (pugi::xml_node node = m_appendedFrom; node; node = node.next_sibling()) {
             ++appended;
+            if (counted)
+                m_census.Add(node);
+        }
         m_history.Appended(appended);
     }
     if (TakesUndoStep(kind) && !outcome.label.isEmpty())
@@ -150,6 +163,9 @@ LoadResult EditorSession::ReplaceDocument(const QString& fileName,
     const LoadResult result = make(m_doc);
     if (!result.ok)
         return result;
+    // Opening reads the whole layout anyway; the census costs a third as much.
+    m_census.Take(m_doc);
+    KeepCensus();
     m_lastStep = {};
     m_history.Clear();
     // The netlist is taken from the folder of the file the layout now belongs to.
@@ -194,6 +210,38 @@ void EditorSession::SetModified(bool modified) {
     SetModifiedFlag(modified);
 }
 
+LayoutCensus& EditorSession::Census() {
+    if (!CensusCurrent()) {
+        m_census.Take(m_doc);
+        KeepCensus();
+    }
+    return m_census;
+}
+
+void EditorSession::KeepCensus() {
+    m_censusCurrent = true;
+    m_censusGeneration = m_doc.Generation();
+    if (m_censusTimer)
+        m_censusTimer->stop();
+}
+
+void EditorSession::LoseCensus() {
+    m_censusCurrent = false;
+    if (!QCoreApplication::instance())
+        return;
+    if (!m_censusTimer) {
+        m_censusTimer = std::make_unique<QTimer>();
+        m_censusTimer->setSingleShot(true);
+        m_censusTimer->setInterval(kCensusIdleMs);
+        QObject::connect(m_censusTimer.get(), &QTimer::timeout, [this] {
+            // A drag going on changes the document at every step: it waits.
+            if (!Dragging() && m_editDepth == 0)
+                Census();
+        });
+    }
+    m_censusTimer->start();  // a change within the interval starts it again
+}
+
 void EditorSession::TakeSnapshot(const QString& label, bool appending) {
     if (appending)
         m_history.TakeBeforeAppending(m_state, label);
@@ -208,8 +256,10 @@ WriteResult EditorSession::SaveTo(const QString& path) {
     // (an unsaved layout holds it whole), so it names the same file from there.
     pugi::xml_node root = m_doc.Root();
     const std::optional<QString> netlistBefore = m_doc.GetRootAttribute("Netlist");
-    if (netlistBefore && QDir::isAbsolutePath(m_netlist.Path()))
+    if (netlistBefore && QDir::isAbsolutePath(m_netlist.Path())) {
         SetAttr(root, "Netlist", NetlistAttributeFor(m_netlist.Path(), path));
+        LoseCensus();
+    }
     const WriteResult result = m_doc.SaveFile(path);
     if (!result.ok) {
         if (netlistBefore)
@@ -314,8 +364,10 @@ bool EditorSession::BeginDrag(Hole start) {
 
 bool EditorSession::DragTo(Hole hole) {
     const bool moved = m_drag.MoveTo(hole);
-    if (moved)
+    if (moved) {
+        LoseCensus();
         Tell(SessionChange::DocumentChanged);
+    }
     return moved;
 }
 
@@ -345,6 +397,7 @@ void EditorSession::CancelDrag() {
         return;
     m_drag.Restore();
     m_drag.End();
+    LoseCensus();
     Tell(SessionChange::DocumentChanged);
 }
 
@@ -352,6 +405,7 @@ void EditorSession::RemoveComponents(const std::vector<pugi::xml_node>& elements
     if (elements.empty())
         return;
     CancelDrag();
+    LoseCensus();
     std::unordered_set<const void*> gone;
     pugi::xml_node root = m_doc.Root();
     SelectionState selection = Selection();
@@ -377,6 +431,7 @@ void EditorSession::RemoveComponents(const std::vector<pugi::xml_node>& elements
 void EditorSession::RenameComponent(pugi::xml_node element, const QString& name) {
     if (!element)
         return;
+    LoseCensus();
     // A new name is an unsaved change, so closing asks before it is lost.
     if (name != TextAttr(element, "Name"))
         SetModified(true);
@@ -390,7 +445,25 @@ LoadResult EditorSession::Step(bool redo) {
     CancelDrag();
     m_appendedFrom = pugi::xml_node();
     const QString label = redo ? RedoLabel() : UndoLabel();
+    // A step that takes children off the root or appends them is followed by
+    // the census child by child; a whole document is counted anew.
+    const UndoHistory::NextStep next = m_history.Next(redo);
+    const bool followCensus = CensusCurrent() && next.form != UndoHistory::Form::Whole;
+    if (followCensus && next.form == UndoHistory::Form::Trimmed) {
+        pugi::xml_node child = m_doc.Root().last_child();
+        for (std::size_t i = 0; child && i < next.children; ++i, child = child.previous_sibling())
+            m_census.Remove(child);
+    }
+    const pugi::xml_node lastBefore = m_doc.Root().last_child();
     const LoadResult result = redo ? m_history.Redo(m_doc, m_state) : m_history.Undo(m_doc, m_state);
+    if (followCensus && result.ok && next.form == UndoHistory::Form::Extended)
+        for (pugi::xml_node child = lastBefore ? lastBefore.next_sibling() : m_doc.Root().first_child(); child;
+             child = child.next_sibling())
+            m_census.Add(child);
+    if (followCensus && result.ok)
+        KeepCensus();
+    else
+        LoseCensus();
     if (result.ok) {
         // The views let go of the old document's elements before anything else.
         m_lastStep = {true, redo, label};

@@ -15,6 +15,7 @@
 #include "model/undo_history.h"
 #include "model/write_result.h"
 #include "session/file_stamp.h"
+#include "session/layout_census.h"
 #include "session/net_highlight.h"
 #include "session/netlist_link.h"
 #include "session/placement_state.h"
@@ -25,6 +26,8 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+class QTimer;
 
 namespace sw {
 
@@ -249,6 +252,16 @@ public:
     };
     const HistoryStep& LastStep() const { return m_lastStep; }
 
+    // ---- what a paste needs of the layout ---------------------------------------
+    // The census of the document as it is now: its components, a bound of its
+    // saved size and the names in use. Open takes it, and a paste, its Undo and
+    // its Redo keep it as they change the document, each for what it appends or
+    // takes off; any other change leaves it to be taken anew (one walk of the
+    // layout), when the program has been idle for a moment or at the next call,
+    // whichever comes first.
+    LayoutCensus& Census();
+    bool CensusCurrent() const { return m_censusCurrent && m_censusGeneration == m_doc.Generation(); }
+
     // ---- the netlist beside the layout -----------------------------------------
     // The netlist the layout's `Netlist` attribute names, read when a layout
     // naming it is put in place or the attribute changes, and read again when
@@ -280,6 +293,10 @@ private:
     // Tells the views the changes an edit gathered, each once, in a fixed order.
     void TellGathered();
     void TakeSnapshot(const QString& label, bool appending = false);
+    // The document changed in a way the census did not follow.
+    void LoseCensus();
+    // The census follows the document as it is now.
+    void KeepCensus();
     void SetModifiedFlag(bool modified);
     LoadResult Step(bool redo);
 
@@ -307,6 +324,10 @@ private:
     NetHighlight m_highlight;
     NetlistLink m_netlist;
     std::unique_ptr<NetlistWatch> m_watch;
+    LayoutCensus m_census;
+    bool m_censusCurrent = false;
+    unsigned m_censusGeneration = 0;
+    std::unique_ptr<QTimer> m_censusTimer;  // takes the census when idle
     bool m_watchNetlist = true;
     bool m_netlistPanelShown = false;
     QString m_chosenNetlistEntry;

@@ -8,7 +8,7 @@
 #include "model/layout_validation.h"
 #include "session/edit_labels.h"
 #include "session/editor_session.h"
-#include "session/fresh_names.h"
+#include "session/layout_census.h"
 #include "session/owned_pads.h"
 
 #include <algorithm>
@@ -142,47 +142,32 @@ qint64 SavedSize(const LayoutDocument& doc) {
     return counter.bytes;
 }
 
-struct LayoutSurvey {
-    qint64 components = 0;
-    qint64 bytesAtMost = 0;
-};
-
-// One walk of the layout for what a paste needs of it: its components, every
-// name in use (told to `names`), and no less than the bytes it takes when
-// saved, found without writing it: a node as two lines at the deepest
-// indentation with its name twice, each character of a value as its longest
-// escape ("&quot;"). Far cheaper than writing, it leaves the exact count to
-// layouts near the bound.
-LayoutSurvey Survey(const LayoutDocument& doc, FreshNames& names) {
-    constexpr qint64 kNode = 160, kAttribute = 4, kEscape = 6;
-    LayoutSurvey survey;
-    const pugi::xml_node root = doc.Root();
-    pugi::xml_node node = doc.Dom().first_child();
-    while (node) {
-        survey.bytesAtMost +=
-            kNode + 2 * qint64(std::strlen(node.name())) + kEscape * qint64(std::strlen(node.value()));
-        bool named = !(node.parent() == root && node.type() == pugi::node_element);
-        if (!named)
-            survey.components += LayoutDocument::IsComponentKind(node.name());
-        for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
-            const std::size_t length = std::strlen(a.value());
-            survey.bytesAtMost += kAttribute + qint64(std::strlen(a.name())) + kEscape * qint64(length);
-            if (!named && a.name()[0] == 'N' && std::strcmp(a.name(), "Name") == 0) {
-                names.InUse(std::string_view(a.value(), length));
-                named = true;
-            }
-        }
-        if (node.first_child()) {
-            node = node.first_child();
-            continue;
-        }
-        while (node && !node.next_sibling())
-            node = node.parent();
-        if (node)
-            node = node.next_sibling();
+// The names of a paste: those the layout has (its census) and those the
+// parts pasted so far took, and the fresh ones it gives out.
+class PastedNames {
+public:
+    explicit PastedNames(LayoutCensus& census) : m_census(census) {}
+    bool Taken(std::string_view name) const {
+        return m_census.InUse(name) || m_taken.find(std::string(name)) != m_taken.end();
     }
-    return survey;
-}
+    void Take(std::string name) { m_taken.insert(std::move(name)); }
+    // The smallest "prefix + n" (n = 1, 2, ...) that neither has.
+    std::string Next(const std::string& prefix) {
+        std::uint64_t& n = m_next.try_emplace(prefix, 1).first->second;
+        for (;; ++n) {
+            n = m_census.FreeNumber(prefix, n);
+            std::string name = prefix + std::to_string(n);
+            if (!m_taken.count(name))
+                return name;
+        }
+    }
+
+private:
+    LayoutCensus& m_census;
+    std::unordered_set<std::string> m_taken;
+    // Per prefix: every number below it is taken, by the layout or the paste.
+    std::unordered_map<std::string, std::uint64_t> m_next;
+};
 
 }  // namespace
 
@@ -192,28 +177,21 @@ PasteResult PasteFragment(EditorSession& session, std::string_view text, std::op
     if (fragment.status != FragmentStatus::Parts)
         return result;
 
-    std::vector<std::string> pastedNames, prefixes;
-    for (const pugi::xml_node part : fragment.parts)
-        if (const char* name = part.attribute("Name").value(); *name) {
-            pastedNames.emplace_back(name);
-            prefixes.push_back(NamePrefix(part, pastedNames.back()));
-        }
-    std::sort(prefixes.begin(), prefixes.end());
-    prefixes.erase(std::unique(prefixes.begin(), prefixes.end()), prefixes.end());
+    // A drag going on ends before the layout is counted, as the edit would end it.
+    session.CancelDrag();
+    LayoutCensus& census = session.Census();
     const LayoutDocument& before = session.Document();
-    FreshNames names(pastedNames, prefixes);
-    const LayoutSurvey survey = Survey(before, names);
 
     // A layout Open would refuse could not be saved; the paste is refused
     // while it still costs nothing.
-    if (survey.components + qint64(fragment.parts.size()) > LayoutDocument::kMaxComponents)
+    if (census.Components() + qint64(fragment.parts.size()) > LayoutDocument::kMaxComponents)
         return {FragmentStatus::TooLarge,
                 QStringLiteral("The %1 pasted parts would make the layout hold more than the %2 "
                                "parts a layout may hold; nothing was pasted.")
                     .arg(PartsText(qint64(fragment.parts.size())), PartsText(LayoutDocument::kMaxComponents)),
                 {}};
     const qint64 partsSize = SavedSize(fragment.parts);
-    if (survey.bytesAtMost + partsSize > kMaxLayoutFileBytes &&
+    if (census.SavedBytesAtMost() + partsSize > kMaxLayoutFileBytes &&
         SavedSize(before) + partsSize > kMaxLayoutFileBytes)
         return {FragmentStatus::TooLarge,
                 QStringLiteral("The pasted parts would make the layout larger than the %1 MiB a "
@@ -227,6 +205,7 @@ PasteResult PasteFragment(EditorSession& session, std::string_view text, std::op
 
     session.Edit(EditKind::Paste, QStringLiteral("Paste"), [&] {
         LayoutDocument& doc = session.Document();
+        PastedNames names(census);
         pugi::xml_node root = doc.Root();
         // Old name -> new name of each part renamed (the first part of a name).
         std::unordered_map<std::string, std::string> renamed;
