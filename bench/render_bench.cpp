@@ -5,6 +5,7 @@
 // components can be read as a ratio.
 
 #include "bench_tools.h"
+#include "peak_memory.h"
 #include "stress_layout.h"
 
 #include "model/layout_document.h"
@@ -213,6 +214,32 @@ BENCHMARK_CAPTURE(BM_RenderExampleSelectedReveal, perfboard, "perfboard.swb")->U
 // Bodies are built and composited on every core: the processor time of all
 // threads, and the wall-clock time beside it.
 BENCHMARK(BM_RenderStress)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// A crowd: range(0) stress parts on the stress board, nearly every one with
+// an image of its own (a name and value no other has), far more than the
+// body image cache keeps, as pastes of pastes make them. Repainted with one
+// set of caches as the editor's board keeps it; the counter is the memory
+// the repaints took at their peak.
+void BM_RenderCrowdPastTheCache(benchmark::State& state) {
+    LayoutDocument doc;
+    FillStressLayout(doc, StressLayoutOptions{98, 50, int(state.range(0))});
+    QImage image = MakeRaster(kBoardImageWidth, kBoardImageHeight);
+    Canvas canvas(image);
+    PickMap pick(kBoardImageWidth, kBoardImageHeight);
+    RenderCaches caches;
+    RenderOptions options;
+    options.caches = &caches;
+    const bench::PeakMemory peak;
+    for (auto _ : state)
+        RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, options);
+    state.counters["peak_MB"] = peak.GrowthMB();
+}
+BENCHMARK(BM_RenderCrowdPastTheCache)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Iterations(4);
 BENCHMARK(BM_RenderStressCold)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_RenderStressFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderStressMovingPart)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();

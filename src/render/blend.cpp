@@ -5,6 +5,7 @@
 #include "render/pick_map.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 
 #if defined(__x86_64__)
@@ -252,6 +253,8 @@ int NextBit(const std::uint64_t* bits, std::size_t words, int from, int width, b
 }  // namespace
 
 KeyedImage::KeyedImage(const QImage& source, Rgb key) {
+    static std::atomic<std::uint64_t> made{0};
+    m_serial = ++made;
     if (source.isNull())
         return;
     const QImage image =

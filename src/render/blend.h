@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace sw {
@@ -46,8 +47,12 @@ public:
     // The drawn pixels of row `row`'s runs, one run after the other.
     const QRgb* RowPixels(int row) const { return m_pixels.data() + m_pixelStart[row]; }
     std::size_t Bytes() const;
+    // Tells this image from every other made while the program runs, even
+    // one made later at the same address.
+    std::uint64_t Serial() const { return m_serial; }
 
 private:
+    std::uint64_t m_serial;
     int m_width = 0;
     int m_height = 0;
     std::vector<int> m_rowStart;    // height + 1 offsets into m_runs

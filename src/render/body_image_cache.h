@@ -41,6 +41,7 @@ public:
     std::shared_ptr<const KeyedImage> Find(const std::string& key) { return m_images.Find(key); }
     // Changes the bound (dropping images as needed); 0 turns keeping off.
     void SetLimit(std::size_t bytes) { m_images.SetLimit(bytes); }
+    std::size_t Limit() const { return m_images.Limit(); }
     void Clear() { m_images.Clear(); }
     BodyImageCacheStats Usage() const;
 

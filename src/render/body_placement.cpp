@@ -26,6 +26,17 @@ constexpr int kBodyOpacity = 200;
 // slowed by another program takes fewer of them.
 constexpr std::size_t kBodiesWorthBands = 64;
 constexpr int kCompositingBands = 12;
+// The images a picture builds are held until composited. When those the
+// cache lacks would take more than it keeps (a crowd of parts of different
+// names or values), they are built and composited a run of bodies at a time,
+// each run holding at most this or the cache's bound, whichever is larger.
+constexpr std::size_t kLeastBuildRun = std::size_t(4) << 20;
+
+// No less than the bytes a body's image takes once built: a pixel of its
+// size each, with the runs beside them.
+std::size_t ImageBytesAtMost(const BodyPlacement& placement) {
+    return std::size_t(placement.width) * std::size_t(placement.height) * (sizeof(QRgb) + sizeof(int)) + 256;
+}
 
 }  // namespace
 
@@ -107,43 +118,78 @@ void DrawBodies(RenderContext& ctx, const std::vector<BodyElement>& elements, Co
             missing.push_back(int(placed.size()));
         placed.push_back({std::move(*placement), element.key, std::move(image)});
     }
-    // The images the cache lacks are independent of each other: built on every core.
-    ParallelFor(int(missing.size()), [&](int i) {
-        Placed& body = placed[std::size_t(missing[std::size_t(i)])];
-        body.image = ctx.caches.bodies.Cached(body.placement.key, body.placement.build);
-    });
-
     // Composited in document order, so a later body covers an earlier one; the
     // rows are shared out in bands, each band drawing every body that reaches it.
     const BlendTarget target = BlendTargetOf(ctx.canvas, ctx.pick);
     const int opacity = EffectiveOpacity(kBodyOpacity, ctx.options.forImage, ctx.options.reveal);
     const int rows = std::max(target.canvasHeight, target.pickHeight);
     const int bands = placed.size() >= kBodiesWorthBands ? kCompositingBands : 1;
-    // Hashing and copying a band costs about what a few dozen bodies cost to
-    // composite, so only a crowded layer is remembered.
-    bool remembering = false;
-    if (bands > 1) {
-        std::vector<std::shared_ptr<const KeyedImage>> images;
-        images.reserve(placed.size());
-        for (const Placed& body : placed)
-            images.push_back(body.image);
-        remembering = memo.Begin(target, bands, opacity, std::move(images));
-    }
-    ParallelFor(bands, [&](int band) {
-        const int rowBegin = int((long long)rows * band / bands);
-        const int rowEnd = int((long long)rows * (band + 1) / bands);
+    auto bandRows = [&](int band) {
+        return std::pair<int, int>(int((long long)rows * band / bands), int((long long)rows * (band + 1) / bands));
+    };
+    auto reachingBand = [&](int band, std::size_t first, std::size_t last) {
+        const auto [rowBegin, rowEnd] = bandRows(band);
         std::vector<BandBody> reaching;
-        for (const Placed& body : placed) {
+        for (std::size_t i = first; i < last; ++i) {
+            const Placed& body = placed[i];
             const long long top = body.placement.top;
             if (top >= rowEnd || top + body.placement.height <= rowBegin)
                 continue;
-            reaching.push_back({body.image.get(), int(body.placement.left), int(top), body.key});
+            reaching.push_back(
+                {body.image.get(), body.image->Serial(), int(body.placement.left), int(top), body.key});
         }
+        return reaching;
+    };
+    auto composite = [&](int band, const std::vector<BandBody>& reaching) {
+        const auto [rowBegin, rowEnd] = bandRows(band);
+        for (const BandBody& body : reaching)
+            BlendKeyedImageRows(target, body.left, body.top, *body.image, body.identity, opacity, rowBegin,
+                                rowEnd);
+    };
+    // The images the cache lacks are independent of each other: built on every core.
+    // `missing` is in document order: those of bodies [first, last) are a run of it.
+    auto build = [&](std::size_t first, std::size_t last) {
+        const auto begin = std::lower_bound(missing.begin(), missing.end(), int(first));
+        const auto end = std::lower_bound(begin, missing.end(), int(last));
+        ParallelFor(int(end - begin), [&](int i) {
+            Placed& body = placed[std::size_t(begin[i])];
+            body.image = ctx.caches.bodies.Cached(body.placement.key, body.placement.build);
+        });
+    };
+
+    std::size_t missingBytes = 0;
+    for (int i : missing)
+        missingBytes += ImageBytesAtMost(placed[std::size_t(i)].placement);
+    const std::size_t run = std::max(ctx.caches.bodies.Limit(), kLeastBuildRun);
+    if (missingBytes > run) {
+        // Run by run, each image let go once composited: memory stays within
+        // the run. Nothing is remembered, since what the cache could not keep
+        // is built anew by the next picture anyway.
+        for (std::size_t first = 0; first < placed.size();) {
+            std::size_t last = first, bytes = 0;
+            while (last < placed.size() && (last == first || bytes <= run)) {
+                if (!placed[last].image)
+                    bytes += ImageBytesAtMost(placed[last].placement);
+                ++last;
+            }
+            build(first, last);
+            ParallelFor(bands, [&](int band) { composite(band, reachingBand(band, first, last)); });
+            for (std::size_t i = first; i < last; ++i)
+                placed[i].image.reset();
+            first = last;
+        }
+        return;
+    }
+    build(0, placed.size());
+    // Hashing and copying a band costs about what a few dozen bodies cost to
+    // composite, so only a crowded layer is remembered.
+    const bool remembering = bands > 1 && memo.Begin(target, bands, opacity);
+    ParallelFor(bands, [&](int band) {
+        const std::vector<BandBody> reaching = reachingBand(band, 0, placed.size());
+        const auto [rowBegin, rowEnd] = bandRows(band);
         if (remembering && memo.Restore(band, rowBegin, rowEnd, reaching))
             return;
-        for (const BandBody& body : reaching)
-            BlendKeyedImageRows(target, body.left, body.top, *body.image, body.identity, opacity,
-                                rowBegin, rowEnd);
+        composite(band, reaching);
         if (remembering)
             memo.Keep(band, rowBegin, rowEnd, reaching);
     });

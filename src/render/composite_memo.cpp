@@ -15,8 +15,7 @@ bool CompositeMemo::Geometry::operator==(const Geometry& o) const {
            a.pickStride == b.pickStride && a.pickWidth == b.pickWidth && a.pickHeight == b.pickHeight;
 }
 
-bool CompositeMemo::Begin(const BlendTarget& target, int bands, int opacity,
-                          std::vector<std::shared_ptr<const KeyedImage>> images) {
+bool CompositeMemo::Begin(const BlendTarget& target, int bands, int opacity) {
     m_active = false;
     m_locked = m_use.try_lock();
     if (!m_locked)
@@ -31,7 +30,6 @@ bool CompositeMemo::Begin(const BlendTarget& target, int bands, int opacity,
         return false;
     m_canvasAfter.resize(std::size_t(target.canvasStride) * std::size_t(target.canvasHeight));
     m_pickAfter.resize(std::size_t(target.pickStride) * std::size_t(target.pickHeight));
-    m_incoming = std::move(images);
     m_active = true;
     return true;
 }
@@ -68,7 +66,7 @@ void CompositeMemo::CopyRows(int rowBegin, int rowEnd, bool toMemo) {
 bool CompositeMemo::Restore(int band, int rowBegin, int rowEnd, const std::vector<BandBody>& bodies) {
     Band& b = m_bands[std::size_t(band)];
     if (bodies.empty()) {
-        // Nothing to composite; nothing kept that could name a released image.
+        // Nothing to composite.
         b.kept = false;
         b.bodies.clear();
         return true;
@@ -91,11 +89,6 @@ void CompositeMemo::Keep(int band, int rowBegin, int rowEnd, const std::vector<B
 }
 
 void CompositeMemo::End() {
-    // Every band was looked up or kept anew in this compositing, so the
-    // images the bands list are this compositing's.
-    if (m_active)
-        m_images = std::move(m_incoming);
-    m_incoming.clear();
     m_active = false;
     if (m_locked)
         m_use.unlock();
@@ -110,8 +103,6 @@ void CompositeMemo::Clear() {
 void CompositeMemo::Reset() {
     m_timesSeen = 0;
     m_bands.clear();
-    m_images.clear();
-    m_incoming.clear();
     m_canvasAfter = {};
     m_pickAfter = {};
     m_geometry = Geometry{};

@@ -18,20 +18,25 @@
 
 #include "render/blend.h"
 
-#include <memory>
+#include <cstdint>
 #include <mutex>
 #include <vector>
 
 namespace sw {
 
-// A body as it reaches a band: which image (kept alive by the memo while it is
-// listed), where, and under which identity key.
+// A body as it reaches a band: which image, where, and under which identity
+// key. The memo tells images apart by their serial and never reads them, so
+// it keeps none alive: the body image cache alone bounds what they hold, and
+// an image built later at a released one's address is still another image.
 struct BandBody {
     const KeyedImage* image;
+    std::uint64_t serial;
     int left;
     int top;
     unsigned identity;
-    bool operator==(const BandBody&) const = default;
+    bool operator==(const BandBody& o) const {
+        return serial == o.serial && left == o.left && top == o.top && identity == o.identity;
+    }
 };
 
 class CompositeMemo {
@@ -39,10 +44,8 @@ public:
     // Starts a compositing of `bands` bands over `target` at `opacity`;
     // returns whether bands are looked up and kept this time (false on the
     // first compositing of a target of this size, or while another thread
-    // uses the memo). `images` are the images of this compositing, kept alive
-    // while the memo lists them.
-    bool Begin(const BlendTarget& target, int bands, int opacity,
-               std::vector<std::shared_ptr<const KeyedImage>> images);
+    // uses the memo).
+    bool Begin(const BlendTarget& target, int bands, int opacity);
     // After Begin returned true, for band `band` of rows [rowBegin, rowEnd):
     // when its rows and `bodies` are as kept, copies the rows after back into
     // the target and returns true; otherwise remembers the rows' hash and
@@ -84,8 +87,6 @@ private:
     Geometry m_geometry;
     int m_timesSeen = 0;  // compositings of this geometry in a row
     std::vector<Band> m_bands;
-    std::vector<std::shared_ptr<const KeyedImage>> m_images;  // those the bands list
-    std::vector<std::shared_ptr<const KeyedImage>> m_incoming;  // this compositing's
     std::vector<QRgb> m_canvasAfter;
     std::vector<QRgb> m_pickAfter;
 };

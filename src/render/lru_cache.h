@@ -44,6 +44,11 @@ public:
         return value;
     }
 
+    std::size_t Limit() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_limit;
+    }
+
     void SetLimit(std::size_t bytes) {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_limit = bytes;

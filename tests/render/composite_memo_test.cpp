@@ -133,9 +133,9 @@ TEST(CompositeMemo, EveryRepaintEqualsOneWithNothingKept) {
 }
 
 // A body image released from the body image cache while the memo lists it must
-// not be mistaken for a new image built at the same address: the memo keeps the
-// images it lists alive.
-TEST(CompositeMemo, KeepsTheImagesItListsAlive) {
+// not be mistaken for a new image built at the same address: the memo tells
+// images apart by their serials.
+TEST(CompositeMemo, AnImageBuiltWhereAReleasedOneWasIsAnotherImage) {
     LayoutDocument doc;
     ASSERT_TRUE(doc.LoadText(CrowdedLayout()).ok);
     RenderCaches caches;
@@ -147,6 +147,34 @@ TEST(CompositeMemo, KeepsTheImagesItListsAlive) {
     const Frame fresh = Paint(doc, {}, nullptr);
     EXPECT_TRUE(kept.picture == fresh.picture);
     EXPECT_TRUE(kept.keys == fresh.keys);
+}
+
+// A crowd of parts whose images are more than the body image cache keeps is
+// built and composited a run of bodies at a time; each picture, the first and
+// the next, is the one a cache that keeps them all gives.
+TEST(CompositeMemo, ACrowdPastWhatTheCacheKeepsIsDrawnAsWithRoomForAll) {
+    std::string xml = R"(<Layout Type="Stripboard" Width="98" Height="50" Project="Crowd" Credits="">)";
+    for (int i = 0; i < 1500; ++i) {
+        const int x = 1 + (i * 7) % 90, y = 1 + (i * 3) % 46;
+        xml += "<Resistor Name=\"R" + std::to_string(i + 1) + "\" Value=\"" + std::to_string(i + 1) + "K\" X1=\"" +
+               std::to_string(x) + "\" Y1=\"" + std::to_string(y) + "\" X2=\"" + std::to_string(x + 4) +
+               "\" Y2=\"" + std::to_string(y + (i % 3)) + "\"/>";
+    }
+    xml += "</Layout>";
+    LayoutDocument doc;
+    ASSERT_TRUE(doc.LoadText(xml).ok);
+    const Frame roomy = Paint(doc, {}, nullptr);
+    for (std::size_t limit : {std::size_t(0), std::size_t(1) << 20}) {
+        SCOPED_TRACE(limit);
+        RenderCaches caches;
+        caches.bodies.SetLimit(limit);
+        for (int paint = 0; paint < 2; ++paint) {
+            const Frame frame = Paint(doc, {}, &caches);
+            EXPECT_TRUE(frame.picture == roomy.picture);
+            EXPECT_TRUE(frame.keys == roomy.keys);
+        }
+        EXPECT_LE(caches.bodies.Usage().bytes, limit);
+    }
 }
 
 }  // namespace
