@@ -30,5 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         sw::Broken("an edited layout, saved, must open again", outcome.reopenProblem);
     if (!outcome.undoRestores)
         sw::Broken("the undo snapshot must open again", QString());
+    if (!outcome.censusTrue)
+        sw::Broken("the census a paste reads must be what a walk of the layout gives", QString());
     return 0;
 }

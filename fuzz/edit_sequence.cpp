@@ -15,6 +15,7 @@
 #include "render/render_layout.h"
 #include "edit/dialog_service.h"
 #include "session/editor_session.h"
+#include "session/layout_census.h"
 
 #include <QImage>
 #include <algorithm>
@@ -125,6 +126,27 @@ void Draw(const LayoutDocument& doc) {
     Canvas canvas(image);
     PickMap pick(kBoardImageWidth, kBoardImageHeight);
     RenderLayout(doc, canvas, pick, kBoardImageWidth, kBoardImageHeight, RenderOptions{});
+}
+
+// Whether the census the session keeps is the one a walk gives: the same
+// counts, every name in use, and the same free number after each name's prefix.
+bool CensusIsAWalks(EditorSession& session) {
+    if (!session.CensusCurrent())
+        return true;
+    LayoutCensus& kept = session.Census();
+    LayoutCensus walked;
+    walked.Take(session.Document());
+    if (kept.Components() != walked.Components() || kept.SavedBytesAtMost() != walked.SavedBytesAtMost())
+        return false;
+    for (pugi::xml_node child = session.Document().Root().first_child(); child; child = child.next_sibling()) {
+        const std::string_view name = child.attribute("Name").value();
+        if (name.empty())
+            continue;
+        const std::string_view prefix = name.substr(0, name.find_last_not_of("0123456789") + 1);
+        if (!kept.InUse(name) || kept.FreeNumber(prefix) != walked.FreeNumber(prefix))
+            return false;
+    }
+    return true;
 }
 
 void Apply(HeadlessEditor& editor, const Command& c) {
@@ -241,6 +263,7 @@ EditOutcome RunEditSequence(const QByteArray& bytes) {
             c.arg[i] = static_cast<unsigned char>(input.commands[at + 1 + i]);
         Apply(editor, c);
         ++outcome.commandsRun;
+        outcome.censusTrue = outcome.censusTrue && CensusIsAWalks(editor.session);
     }
 
     std::unordered_set<const void*> present;

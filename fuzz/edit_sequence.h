@@ -28,6 +28,9 @@ struct EditOutcome {
     QString reopenProblem;
     bool selectionInStep = true;  // every selected element is an element of the document
     bool undoRestores = true;    // a snapshot left at the end parses back
+    // After every command, the census a paste reads is the one a walk of the
+    // layout gives, whenever the session holds it as current.
+    bool censusTrue = true;
 };
 
 // Splits the input into the commands and the layout file.

@@ -32,6 +32,7 @@ TEST(EditFuzzRegressions, EveryFoundInputNowEndsWell) {
         EXPECT_TRUE(o.selectionInStep);
         EXPECT_TRUE(o.reopened) << o.reopenProblem.toStdString();
         EXPECT_TRUE(o.undoRestores);
+        EXPECT_TRUE(o.censusTrue);
     }
 }
 
