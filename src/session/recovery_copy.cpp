@@ -11,7 +11,9 @@
 #include <QSysInfo>
 #include <QUrl>
 #include <algorithm>
+#include <ctime>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace sw {
 namespace {
@@ -27,12 +29,43 @@ QString HostPrefix() {
     return host.isEmpty() ? QStringLiteral("host") : host;
 }
 
-// Whether process `pid` still runs the program this one is.
-bool IsRunningEditor(qint64 pid) {
+// When process (or thread) `pid` started, in clock ticks since boot; -1 when
+// it cannot be told.
+long long StartTicks(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray line = stat.read(4096);
+    // The name in parentheses may hold anything; the fields after it start
+    // with the third, so the start time (the 22nd) is the 20th of them.
+    const qsizetype name = line.lastIndexOf(')');
+    if (name < 0) return -1;
+    const QList<QByteArray> fields = line.mid(name + 2).split(' ');
+    bool ok = false;
+    const long long ticks = fields.value(19).toLongLong(&ok);
+    return ok ? ticks : -1;
+}
+
+// The moment `when` as clock ticks since boot.
+long long BootTicksAt(const QDateTime& when) {
+    timespec boot{}, real{};
+    ::clock_gettime(CLOCK_BOOTTIME, &boot);
+    ::clock_gettime(CLOCK_REALTIME, &real);
+    const double ago = double(real.tv_sec) + double(real.tv_nsec) / 1e9 - double(when.toMSecsSinceEpoch()) / 1e3;
+    const double since = double(boot.tv_sec) + double(boot.tv_nsec) / 1e9 - ago;
+    return (long long)(since * double(::sysconf(_SC_CLK_TCK)));
+}
+
+// Whether process `pid` still runs the program this one is, and is the editor
+// that wrote a copy at `written`: one that took the number of an editor that
+// ended (process numbers come round again, threads' too) started after the
+// copy was written.
+bool IsRunningEditor(qint64 pid, const QDateTime& written) {
     if (pid <= 0) return false;
     const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
     const QString ours = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
-    return !exe.isEmpty() && exe == ours;
+    if (exe.isEmpty() || exe != ours) return false;
+    const long long started = StartTicks(pid);
+    return started < 0 || started <= BootTicksAt(written);
 }
 
 }  // namespace
@@ -75,7 +108,7 @@ std::vector<RecoveryCopy> RecoveryStore::Left() const {
         bool ok = false;
         const qint64 pid = name.mid(prefix.size(), name.size() - prefix.size() - int(sizeof kSuffix) + 1)
                                .toLongLong(&ok);
-        if (!ok || pid == m_owner || IsRunningEditor(pid)) continue;
+        if (!ok || pid == m_owner || IsRunningEditor(pid, info.lastModified())) continue;
         QFile file(info.filePath());
         if (!file.open(QIODevice::ReadOnly)) continue;
         const QByteArray first = file.readLine(64 * 1024);

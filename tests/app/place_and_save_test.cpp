@@ -26,10 +26,12 @@ class XSession {
 public:
     // An X server of its own through xvfb-run; its shell prints the display and
     // the authority file, then waits until `stopFile` exists (two minutes at most).
+    // The server does not reset when its last client goes: an editor started
+    // right after one was ended would otherwise meet the reset and find no display.
     bool Start(const QString& stopFile) {
         m_server.setProcessChannelMode(QProcess::SeparateChannels);
         m_server.start(QStringLiteral("xvfb-run"),
-                       {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1600x1000x24"),
+                       {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1600x1000x24 -noreset"),
                         QStringLiteral("sh"), QStringLiteral("-c"),
                         QStringLiteral("echo \"$DISPLAY $XAUTHORITY\"; n=0; "
                                        "while [ ! -e \"$0\" ] && [ $n -lt 600 ]; do sleep 0.2; n=$((n+1)); done"),

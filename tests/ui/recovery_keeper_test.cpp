@@ -68,6 +68,15 @@ TEST_F(Recovery, OwnAndRunningEditorsCopiesAreNotOffered) {
     EXPECT_TRUE(someoneElse.Left().empty());
     const RecoveryStore ours(folder, getpid());
     EXPECT_TRUE(ours.Left().empty());
+    // A copy written before this process started is not its own: an editor
+    // that ended, whose number this process took.
+    {
+        QFile copy(RecoveryStore(folder, getpid()).OwnPath());
+        ASSERT_TRUE(copy.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(copy.setFileTime(QDateTime::currentDateTime().addDays(-400), QFileDevice::FileModificationTime));
+    }
+    EXPECT_EQ(someoneElse.Left().size(), 1u);
+    QFile::remove(RecoveryStore(folder, getpid()).OwnPath());
     // Damaged names and a copy without its first line are passed over.
     QFile junk(folder + QStringLiteral("/x-y.recovery"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
