@@ -99,7 +99,7 @@ void LayoutCensus::Remove(pugi::xml_node child) { Count(child, -1); }
 void LayoutCensus::Take(const LayoutDocument& doc) {
     m_components = 0;
     m_bytes = 0;
-    m_names.clear();
+    m_names = TextMap();  // a smaller layout does not keep a larger one's table
     m_free.clear();
     const pugi::xml_node root = doc.Root();
     // Room for as many names again, so that the pastes to come, which add to
