@@ -81,11 +81,23 @@ void PinHover::Hover(const PointerEvent& event) {
         return;
     m_hole = hole;
     m_key = event.key;
+    const QString pins = PinNoteAt(hole);
+    // On a hole with pins the pins and their net; elsewhere on a body, the part.
+    Show(pins, pins.isEmpty() ? PartNote(m_host.Document(), event.key) : QString());
+}
+
+QString PinHover::PinNoteAt(std::optional<Hole> hole) const {
     QString pins = hole ? PinsAtHole(m_host.Document(), *hole) : QString();
     if (!pins.isEmpty())
         pins += QStringLiteral("; ") + PinNetText(m_host.Document(), *hole, m_host.Nets());
-    // On a hole with pins the pins and their net; elsewhere on a body, the part.
-    Show(pins, pins.isEmpty() ? PartNote(m_host.Document(), event.key) : QString());
+    return pins;
+}
+
+void PinHover::DocumentChanged() {
+    // The pick key under the pointer is the next picture's: the next move
+    // looks again.
+    m_key = 0;
+    Show(PinNoteAt(m_hole), {});
 }
 
 void PinHover::PointerLeft() {

@@ -5,7 +5,8 @@
 // every part with a pin there in document order. Pads, jumpers and wires are
 // copper, not parts, and are left out. Elsewhere on a part's body the note
 // names the part and its value ("R1: 10K"). The note goes when the pointer
-// leaves the hole and the part, or the board, and when a gesture begins.
+// leaves the hole and the part, or the board, and when a gesture begins; it
+// never names what an edit took away.
 
 #include "edit/pointer_tool.h"
 #include "model/hole.h"
@@ -34,8 +35,14 @@ public:
     void Hover(const PointerEvent& event) override;
     // The pointer left the board: the note goes.
     void PointerLeft();
+    // The document changed under a pointer at rest (Undo, Delete, a value
+    // typed): the pin note is made again for the hole it rests on; the part
+    // note, which the board's next picture decides, waits for the next move.
+    void DocumentChanged();
 
 private:
+    // The note for the pins at `hole` and their net; empty without pins.
+    QString PinNoteAt(std::optional<Hole> hole) const;
     void Show(const QString& pins, const QString& part);
 
     EditorHost& m_host;

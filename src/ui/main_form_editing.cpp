@@ -118,6 +118,11 @@ MainFormEditing::MainFormEditing(TMainForm& form)
     form.Session().Observe([this](SessionChange change) {
         if (change == SessionChange::Highlight)
             ShowLastingNote();
+        // A drag's steps change the document too, but its press took the
+        // notes away already.
+        if ((change == SessionChange::DocumentChanged || change == SessionChange::DocumentReplaced) &&
+            !Session().Dragging())
+            m_pinHover.DocumentChanged();
     });
 }
 

@@ -116,5 +116,20 @@ TEST_F(Hovering, APartPlacedOnTheHoleIsNamedAtTheNextHover) {
     EXPECT_EQ(host.pinNotes.back(), QLatin1String("D7 pin 1 (anode); alone on its copper"));
 }
 
+// An edit under a pointer at rest (Undo, Delete) makes the pin note again for
+// its hole at once, and the part note waits for the next move.
+TEST_F(Hovering, AnEditUnderThePointerMakesThePinNoteAgain) {
+    tools.Move(AtHole(2, 3));
+    host.Load(R"(<Layout Type="PCB" Width="20" Height="12">
+  <Led X1="2" Y1="3" X2="4" Y2="3" Name="D7"/>
+</Layout>)");
+    pins.DocumentChanged();
+    host.Load(R"(<Layout Type="PCB" Width="20" Height="12"/>)");
+    pins.DocumentChanged();
+    const std::vector<QString> expected = {"D1 pin 1 (anode); alone on its copper",
+                                           "D7 pin 1 (anode); alone on its copper", ""};
+    EXPECT_EQ(host.pinNotes, expected);
+}
+
 }  // namespace
 }  // namespace sw
