@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/placement_ghost.h"
 
+#include "edit/netlist_placing.h"
 #include "edit/placement_rules.h"
 #include "model/catalogue.h"
 #include "model/kinds.h"
@@ -40,7 +41,12 @@ void WriteGhostElement(LayoutDocument& ghostDoc, const LayoutDocument& doc, cons
         SetAttr(element, "X2", ghost.destination.x);
         SetAttr(element, "Y2", ghost.destination.y);
     }
-    SetAttr(element, "Name", doc.NextFreeName(QLatin1String(entry.prefix)));
+    // A target that left the document names nothing: the part is placed as a new one.
+    const bool replacing = ghost.replacing && doc.KeyOf(ghost.replacing) != 0;
+    QString name = replacing ? TextAttr(ghost.replacing, "Name") : ghost.netlistName;
+    if (!replacing && name.isEmpty())
+        name = doc.NextFreeName(QLatin1String(entry.prefix));
+    SetAttr(element, "Name", name);
 }
 
 // The box of the pixels that are not `key`; empty when every pixel is.
@@ -85,6 +91,9 @@ std::optional<PlacementGhost> GhostOf(const PlacementState& s, bool overHole) {
         return std::nullopt;
     PlacementGhost ghost;
     ghost.kind = s.kind;
+    ghost.replacing = s.replaceTarget;
+    if (!s.replaceTarget && TakesNetlistName(kind::Index(s.kind)))
+        ghost.netlistName = s.fromNetlist.name;
     if (entry->oneClick && s.awaitingFirst) {
         ghost.source = ghost.destination = s.current;
         return ghost;

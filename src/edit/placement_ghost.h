@@ -22,6 +22,11 @@ struct PlacementGhost {
     Hole source;
     Hole destination;  // the source again for a one-click kind
     bool refused = false;
+    // The name the part would get: Replace's target keeps its own, a part of
+    // the netlist being placed takes the netlist's; otherwise (both empty) the
+    // next free name of the kind.
+    pugi::xml_node replacing;
+    QString netlistName;
     friend bool operator==(const PlacementGhost&, const PlacementGhost&) = default;
 };
 

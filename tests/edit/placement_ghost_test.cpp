@@ -91,6 +91,27 @@ TEST(PlacementGhost, ThePicturesArePartsPixelsFaintAndRedWhenRefused) {
     EXPECT_EQ(RenderGhost(doc, {-1, {}, {}, false}, {}).image.isNull(), true) << "no kind, no picture";
 }
 
+// The ghost bears the name the part would get: Replace's target's own, the
+// netlist's for a part of it, else the next free one.
+TEST(PlacementGhost, BearsTheNameThePartWouldGet) {
+    LayoutDocument doc;
+    ASSERT_TRUE(doc.LoadText(R"(<Layout Type="Stripboard" Width="20" Height="10">
+  <Resistor Value="1K" X1="2" Y1="8" X2="6" Y2="8" Name="R7"/>
+</Layout>)").ok);
+    LayoutDocument elsewhere;
+    ASSERT_TRUE(elsewhere.LoadText(doc.ToText()).ok);
+    const PlacementGhost fresh{kind::Resistor, {3, 3}, {8, 3}, false};
+    PlacementGhost replacing = fresh, fromNetlist = fresh, gone = fresh;
+    replacing.replacing = doc.Root().first_child();
+    fromNetlist.netlistName = QStringLiteral("R7");
+    gone.replacing = elsewhere.Root().first_child();  // no element of this document
+    const QImage r1 = RenderGhost(doc, fresh, {}).image;
+    const QImage r7 = RenderGhost(doc, replacing, {}).image;
+    EXPECT_FALSE(r7 == r1);
+    EXPECT_TRUE(RenderGhost(doc, fromNetlist, {}).image == r7);
+    EXPECT_TRUE(RenderGhost(doc, gone, {}).image == r1);
+}
+
 TEST(PlacementGhost, TheSceneShowsItOverTheBoardAndTheToolFollowsThePointer) {
     FakeHost host;
     host.Load(R"(<Layout Type="PCB" Width="20" Height="10"/>)");
