@@ -280,8 +280,20 @@ bool MainFormEditing::eventFilter(QObject* watched, QEvent* event) {
 
 void MainFormEditing::HintsOff() { SetApplicationHints(false); }
 void MainFormEditing::ShowPrompt(const QString& text) { m_form.StatusPane->setText(text); }
-void MainFormEditing::ShowNote(const QString& text) {
-    m_form.statusBar()->showMessage(text, kNoteMilliseconds);
+void MainFormEditing::ShowNote(const QString& text) { ShowPassingNote(text, kNoteMilliseconds); }
+
+void MainFormEditing::ShowPassingNote(const QString& text, int milliseconds) {
+    if (!m_passingTimer) {
+        m_passingTimer = new QTimer(this);
+        m_passingTimer->setSingleShot(true);
+        connect(m_passingTimer, &QTimer::timeout, this, [this] {
+            m_passingNote.clear();
+            ShowLastingNote();
+        });
+    }
+    m_passingNote = text;
+    m_passingTimer->start(milliseconds);
+    ShowLastingNote();
 }
 
 void MainFormEditing::ShowHint(const QString& text) {
@@ -300,7 +312,9 @@ void MainFormEditing::ShowPartNote(const QString& text) {
 }
 
 void MainFormEditing::ShowLastingNote() {
-    QString text = m_pinNote;
+    QString text = m_passingNote;
+    if (text.isEmpty())
+        text = m_pinNote;
     if (text.isEmpty())
         text = Session().Highlight().caption;
     if (text.isEmpty())

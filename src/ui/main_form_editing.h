@@ -20,6 +20,7 @@
 #include "edit/selection.h"
 
 #include <QObject>
+#include <QTimer>
 #include <memory>
 
 class QKeyEvent;
@@ -57,6 +58,10 @@ public:
     void HintsOff() override;
     void ShowPrompt(const QString& text) override;
     void ShowNote(const QString& text) override;
+    // A note that passes (what Undo stepped over, why nothing was pasted):
+    // shown in the note pane for `milliseconds`, before the lasting note, so
+    // the active kind and the prompt stay in view.
+    void ShowPassingNote(const QString& text, int milliseconds);
     void ShowHint(const QString& text) override;
     void ShowPinNote(const QString& text) override;
     void ShowPartNote(const QString& text) override;
@@ -91,7 +96,10 @@ private:
     QLabel* m_compIcon = nullptr;  // the kind's picture inside `CompPane`
     bool m_watchingEscape = false;
     // The status bar's lasting note: the pin note while there is one, else the
-    // lit net's caption, else the part under the pointer and the hint.
+    // lit net's caption, else the part under the pointer and the hint; a
+    // passing note goes before it while it lasts.
+    QString m_passingNote;
+    QTimer* m_passingTimer = nullptr;  // a child of this object
     QString m_hint;
     QString m_pinNote;
     QString m_partNote;

@@ -176,10 +176,10 @@ void TMainForm::SessionChanged(SessionChange change) {
         const EditorSession::HistoryStep& step = m_session.LastStep();
         if (!step.stepped)
             ApplyBoardType();
-        else if (!step.label.isEmpty())
-            statusBar()->showMessage((step.redo ? QStringLiteral("Redone: ") : QStringLiteral("Undone: ")) +
-                                         step.label,
-                                     kHistoryNoteMilliseconds);
+        else if (!step.label.isEmpty() && m_editing)
+            m_editing->ShowPassingNote(
+                (step.redo ? QStringLiteral("Redone: ") : QStringLiteral("Undone: ")) + step.label,
+                kHistoryNoteMilliseconds);
         break;
     }
     case SessionChange::History:

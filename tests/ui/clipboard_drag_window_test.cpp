@@ -126,7 +126,10 @@ TEST_F(ClipboardDragWindow, CopyPasteDragCutUndoThreeRedoTwoThenSave) {
         Trigger(Command::Undo);
     EXPECT_EQ(form->Document().ToText(), opened);
     EXPECT_FALSE(form->Modified());
-    EXPECT_EQ(form->statusBar()->currentMessage(), "Undone: Paste R2");
+    // Said beside the prompt, which stays in view.
+    EXPECT_EQ(test::Controls(*form).NotePane->text(), "Undone: Paste R2");
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+    EXPECT_TRUE(test::Controls(*form).StatusPane->isVisible());
     EXPECT_EQ(tip(Command::Undo), "Undo");
     EXPECT_EQ(tip(Command::Redo), "Redo Paste R2");
     EXPECT_EQ(form->ActionsOf(Command::Undo).first()->text(), "&Undo");
@@ -134,7 +137,7 @@ TEST_F(ClipboardDragWindow, CopyPasteDragCutUndoThreeRedoTwoThenSave) {
     Trigger(Command::Redo);
     EXPECT_EQ(Holes("R2"), "6,6-10,6");
     EXPECT_TRUE(form->Modified());
-    EXPECT_EQ(form->statusBar()->currentMessage(), "Redone: Move R2");
+    EXPECT_EQ(test::Controls(*form).NotePane->text(), "Redone: Move R2");
     EXPECT_EQ(tip(Command::Undo), "Undo Move R2");
     EXPECT_EQ(tip(Command::Redo), "Redo Cut R2");
 
