@@ -49,6 +49,12 @@ struct StressSession {
             std::abort();
         }
     }
+    // A hole of the stress layout's largest net, thousands of holes: the
+    // first resistor's first pin.
+    Hole LargestNetHole() const {
+        return ElementPins(session.Document().Root().child("Resistor")).front().hole;
+    }
+    NetNames Names() const { return {session.LinkedNetlist(), session.LatestCheck()}; }
     // A resistor whose move a row down opens its nets (many of the stress
     // layout's parts are alone on their copper).
     pugi::xml_node Resistor() {
@@ -113,9 +119,8 @@ void BM_LightNetStress(benchmark::State& state) {
     BoardScene scene(s.session);
     scene.EnablePainting();
     scene.Image();
-    // The first resistor's net is the stress layout's largest: thousands of holes.
-    const Hole hole = ElementPins(s.session.Document().Root().child("Resistor")).front().hole;
-    const NetNames names{s.session.LinkedNetlist(), s.session.LatestCheck()};
+    const Hole hole = s.LargestNetHole();
+    const NetNames names = s.Names();
     std::size_t holes = 0;
     for (auto _ : state) {
         s.session.SetHighlight(LightNet(s.session.Document(), hole, names));
@@ -130,8 +135,8 @@ BENCHMARK(BM_LightNetStress)->Unit(benchmark::kMillisecond);
 // The net of the largest piece alone, found and named, without drawing.
 void BM_FindNetStress(benchmark::State& state) {
     StressSession s;
-    const Hole hole = ElementPins(s.session.Document().Root().child("Resistor")).front().hole;
-    const NetNames names{s.session.LinkedNetlist(), s.session.LatestCheck()};
+    const Hole hole = s.LargestNetHole();
+    const NetNames names = s.Names();
     std::size_t pins = 0;
     for (auto _ : state) {
         const NetHighlight lit = LightNet(s.session.Document(), hole, names);

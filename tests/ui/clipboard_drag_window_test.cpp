@@ -41,20 +41,9 @@ const char* const kPcb =
 
 class ClipboardDragWindow : public ::testing::Test {
 protected:
-    ClipboardDragWindow() {
-        path = dir.filePath(QStringLiteral("pcb.swb"));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(kPcb);
-        file.close();
-        form = std::make_unique<TMainForm>(test::TestFormOptions(dialogs, {path}));
-        form->MaximiseAfterStart();
-        QApplication::processEvents();
-    }
-    QPoint Hole(int x, int y) const {
-        const QPoint pixel = HoleCentre(BoardOriginX(kBoardImageWidth, 20), x, y);
-        return form->Zoom().ToView(QPointF(pixel)).toPoint();
-    }
+    ClipboardDragWindow()
+        : path(dir.filePath(QStringLiteral("pcb.swb"))), form(test::OpenWindowOn(path, kPcb, dialogs)) {}
+    QPoint Hole(int x, int y) const { return test::HoleInView(*form, x, y, 20); }
     void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
                Qt::KeyboardModifiers modifiers = Qt::ShiftModifier) {
         QMouseEvent event(type, at, test::Controls(*form).Board->mapToGlobal(at), button, held, modifiers);

@@ -32,20 +32,8 @@ const char* const kStrip =
 
 class NetViewWindow : public ::testing::Test {
 protected:
-    NetViewWindow() {
-        const QString path = dir.filePath(QStringLiteral("strip.swb"));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(kStrip);
-        file.close();
-        form = std::make_unique<TMainForm>(test::TestFormOptions(dialogs, {path}));
-        form->MaximiseAfterStart();
-        QApplication::processEvents();
-    }
-    QPoint Hole(int x, int y) const {
-        const QPoint pixel = HoleCentre(BoardOriginX(kBoardImageWidth, 20), x, y);
-        return form->Zoom().ToView(QPointF(pixel)).toPoint();
-    }
+    NetViewWindow() : form(test::OpenWindowOn(dir.filePath(QStringLiteral("strip.swb")), kStrip, dialogs)) {}
+    QPoint Hole(int x, int y) const { return test::HoleInView(*form, x, y, 20); }
     void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button) {
         QMouseEvent event(type, at, test::Controls(*form).Board->mapToGlobal(at), button,
                           type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button), Qt::NoModifier);
